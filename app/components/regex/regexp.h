@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace pattaro {
+
+// Raised by Execute, Test and Replace. The message says what went wrong and,
+// for an invalid pattern, where (a code-unit offset into the pattern).
+class RegexError : public std::runtime_error {
+public:
+    enum class Kind { InvalidPattern, GaveUp };
+    RegexError(Kind kind, const QString& message, qsizetype patternOffset = -1);
+    Kind kind() const { return m_kind; }
+    QString message() const { return m_message; }
+    // Offset into the pattern where the fault was found, or -1.
+    qsizetype patternOffset() const { return m_patternOffset; }
+
+private:
+    Kind m_kind;
+    QString m_message;
+    qsizetype m_patternOffset;
+};
+
+// One match. Offsets and lengths count UTF-16 code units of the searched text.
+class Match {
+public:
+    Match() = default;
+    Match(QString subject, qsizetype firstIndex, qsizetype length)
+        : m_subject(std::move(subject)), m_firstIndex(firstIndex), m_length(length) {}
+    qsizetype FirstIndex() const { return m_firstIndex; }
+    qsizetype Length() const { return m_length; }
+    QString Value() const { return m_subject.mid(m_firstIndex, m_length); }
+
+private:
+    QString m_subject; // shared with the search, not copied
+    qsizetype m_firstIndex = 0;
+    qsizetype m_length = 0;
+};
+
+// The matches of one Execute, in order of position.
+class MatchCollection {
+public:
+    struct Span {
+        qsizetype firstIndex;
+        qsizetype length;
+    };
+    MatchCollection() = default;
+    MatchCollection(QString subject, std::vector<Span> spans)
+        : m_subject(std::move(subject)), m_spans(std::move(spans)) {}
+    qsizetype Count() const { return qsizetype(m_spans.size()); }
+    // Zero-based; throws std::out_of_range outside 0 … Count() − 1.
+    Match Item(qsizetype index) const;
+    const std::vector<Span>& spans() const { return m_spans; }
+
+private:
+    QString m_subject;
+    std::vector<Span> m_spans;
+};
+
+// The window's expression engine. Properties follow one shape throughout the
+// program: X() reads, X(value) sets.
+class RegExp {
+public:
+    RegExp();
+    ~RegExp();
+    RegExp(const RegExp&) = delete;
+    RegExp& operator=(const RegExp&) = delete;
+
+    QString Pattern() const;
+    void Pattern(const QString& pattern);
+    bool IgnoreCase() const;
+    void IgnoreCase(bool on);
+    bool Global() const;
+    void Global(bool on);
+    bool Multiline() const;
+    void Multiline(bool on);
+
+    // All three throw RegexError for an invalid pattern or a search that gave up.
+    MatchCollection Execute(const QString& text);
+    bool Test(const QString& text);
+    QString Replace(const QString& text, const QString& replacement);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace pattaro

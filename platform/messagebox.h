@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pattaro::platform {
+
+enum class MsgIcon { Information, Question, Exclamation, Critical };
+enum class MsgButtons { Ok, YesNo };
+
+// Answer codes of a message box.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdYes = 6;
+inline constexpr int kIdNo = 7;
+
+// A modal message box. Code that asks the user goes through this, so tests
+// can answer instead of a person.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Returns kIdOk, kIdYes or kIdNo.
+    virtual int show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) = 0;
+};
+
+class QtMessageBoxService : public MessageBoxService {
+public:
+    explicit QtMessageBoxService(QWidget* parent = nullptr) : m_parent(parent) {}
+    int show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace pattaro::platform

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs whatever of the build and test dependencies is missing on a
+# Debian machine (as root, or through sudo).
+set -eu
+packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libpcre2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk xvfb xauth"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends $missing
