@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pattaro::cli {
+
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower };
+
+struct Arguments {
+    Command command = Command::Count;
+    bool help = false;
+    bool ignoreCase = false;
+    bool json = false;
+    bool lines = false;
+    QString file; // empty: standard input
+    QString pattern;
+    QString replacement;
+};
+
+struct ParsedArguments {
+    Arguments arguments;
+    QString error; // empty when the command line is usable
+};
+
+// Options come before the command word; everything after it is taken
+// literally, so a pattern may begin with '-'.
+ParsedArguments ParseArguments(const QStringList& args);
+
+} // namespace pattaro::cli

@@ -1,0 +1,58 @@
+#include "app/components/regex/regexp.h"
+#include "cli/arguments.h"
+#include "cli/input.h"
+#include "cli/output.h"
+#include "cli/run.h"
+#include "cli/usage.h"
+
+#include <QStringList>
+#include <cstdio>
+
+using namespace pattaro;
+using namespace pattaro::cli;
+
+namespace {
+
+constexpr int kExitFailure = 2;
+
+int fail(const QString& message)
+{
+    QString line = message;
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    std::fprintf(stderr, "pattaro-cli: %s\n", line.toUtf8().constData());
+    return kExitFailure;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    const ParsedArguments parsed = ParseArguments(args);
+    if (!parsed.error.isEmpty())
+        return fail(parsed.error + QStringLiteral(" (see pattaro-cli --help)"));
+    const Arguments& a = parsed.arguments;
+
+    Utf8Output out(stdout);
+    if (a.help) {
+        out.write(UsageText());
+        return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
+    }
+
+    QString error;
+    const std::optional<QString> text = ReadInput(a.file, error);
+    if (!text)
+        return fail(error);
+
+    try {
+        RunCommand(a, *text, out);
+    } catch (const RegexError& e) {
+        if (e.kind() == RegexError::Kind::GaveUp)
+            return fail(QStringLiteral("the pattern gave up: ") + e.message());
+        return fail(QStringLiteral("invalid pattern: ") + e.message());
+    }
+    return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
+}

@@ -1,0 +1,83 @@
+#include "cli/run.h"
+
+#include "app/commands/replaceeach.h"
+#include "app/components/regex/regexp.h"
+#include "cli/escape.h"
+
+namespace pattaro::cli {
+namespace {
+
+void listMatches(const MatchCollection& matches, bool json, Utf8Output& out)
+{
+    if (json && matches.Count() == 0) {
+        out.write(u"[]\n");
+        return;
+    }
+    if (json)
+        out.write(u"[\n");
+    qsizetype i = 0;
+    for (const MatchCollection::Span& span : matches.spans()) {
+        const QString value = matches.Item(i).Value();
+        if (json) {
+            out.write(QStringLiteral("{\"index\":%1,\"length\":%2,\"value\":")
+                          .arg(span.firstIndex)
+                          .arg(span.length));
+            out.write(JsonString(value));
+            out.write(i + 1 < matches.Count() ? QStringView(u"},\n") : QStringView(u"}\n"));
+        } else {
+            out.write(QStringLiteral("%1\t%2\t").arg(span.firstIndex).arg(span.length));
+            out.write(EscapePlain(value));
+            out.write(u"\n");
+        }
+        ++i;
+    }
+    if (json)
+        out.write(u"]\n");
+}
+
+} // namespace
+
+void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
+{
+    if (args.command == Command::Upper) {
+        out.write(text.toUpper());
+        return;
+    }
+    if (args.command == Command::Lower) {
+        out.write(text.toLower());
+        return;
+    }
+
+    RegExp engine;
+    engine.Global(true);
+    engine.Multiline(true);
+    engine.IgnoreCase(args.ignoreCase);
+    engine.Pattern(args.pattern);
+
+    switch (args.command) {
+    case Command::Count:
+        out.write(QString::number(engine.Execute(text).Count()) + u'\n');
+        break;
+    case Command::Matches:
+        listMatches(engine.Execute(text), args.json, out);
+        break;
+    case Command::Replace:
+        out.write(engine.Replace(text, args.replacement));
+        break;
+    case Command::Extract: {
+        // Searching first reports an invalid pattern even when the
+        // replacement is empty and nothing would be written.
+        const MatchCollection matches = engine.Execute(text);
+        if (args.replacement.isEmpty() || !engine.Test(text))
+            break;
+        ReplaceEachMatch(engine, matches, args.replacement, args.lines,
+                         [&out](QStringView piece) { out.write(piece); });
+        break;
+    }
+    case Command::Upper:
+    case Command::Lower:
+        break;
+    }
+}
+
+} // namespace pattaro::cli

@@ -1,0 +1,57 @@
+#include "cli/usage.h"
+
+namespace pattaro::cli {
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  pattaro-cli [-i] [-f FILE] count PATTERN\n"
+        "  pattaro-cli [-i] [-f FILE] [--json] matches PATTERN\n"
+        "  pattaro-cli [-i] [-f FILE] replace PATTERN REPLACEMENT\n"
+        "  pattaro-cli [-i] [-f FILE] [--lines] extract PATTERN REPLACEMENT\n"
+        "  pattaro-cli [-f FILE] upper | lower\n"
+        "  pattaro-cli --help\n"
+        "\n"
+        "Runs Pattaro's expression engine on a text, as the window does: every match\n"
+        "is found (global), ^ and $ also match at line starts and ends (multiline),\n"
+        "and letters match case-sensitively unless -i is given.\n"
+        "\n"
+        "Commands:\n"
+        "  count     Print the number of matches.\n"
+        "  matches   Print one line per match: its offset, its length and its text,\n"
+        "            separated by tabs. Offsets and lengths count UTF-16 code units.\n"
+        "            In the text, \\ tab LF CR are written \\\\ \\t \\n \\r, other control\n"
+        "            characters and lone surrogates \\uXXXX.\n"
+        "            With --json: a JSON array of {\"index\":N,\"length\":N,\"value\":\"...\"},\n"
+        "            one object per line.\n"
+        "  replace   Print the text with every match replaced by REPLACEMENT ($1, $&\n"
+        "            and the other $ forms are expanded).\n"
+        "  extract   Print only the matches, each replaced on its own by REPLACEMENT;\n"
+        "            the matched text is searched again in isolation, so anchors and\n"
+        "            word boundaries are judged against it alone. Items are joined\n"
+        "            directly, or with --lines each is followed by CR LF. An empty\n"
+        "            REPLACEMENT prints nothing, as in the window.\n"
+        "  upper     Print the text in upper case.\n"
+        "  lower     Print the text in lower case.\n"
+        "\n"
+        "Options (before the command; everything after the command word is taken\n"
+        "literally, so PATTERN may begin with '-'):\n"
+        "  -i        Ignore case.\n"
+        "  -f FILE   Read FILE instead of standard input.\n"
+        "  --json    JSON output for matches.\n"
+        "  --lines   One item per line for extract.\n"
+        "  --        End of options.\n"
+        "  -h, --help  Show this text.\n"
+        "\n"
+        "Input must be UTF-8; output is UTF-8, and the text passes through unchanged\n"
+        "(line breaks included). A lone surrogate produced by a replacement is\n"
+        "written as U+FFFD.\n"
+        "\n"
+        "Exit status: 0 on success, also when nothing matches; 2 with a one-line\n"
+        "message on standard error for a usage error, an unreadable FILE, input that\n"
+        "is not valid UTF-8, an invalid pattern, a pattern that gave up (runaway\n"
+        "backtracking), or output that could not be written.\n");
+}
+
+} // namespace pattaro::cli

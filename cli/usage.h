@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+namespace pattaro::cli {
+
+QString UsageText();
+
+} // namespace pattaro::cli

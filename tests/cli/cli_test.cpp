@@ -1,0 +1,184 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Result run(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess p;
+    p.start(PATTARO_CLI_PATH, args);
+    if (!p.waitForStarted())
+        return {};
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    Result r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+// A failure: status 2, nothing on standard output, one line on standard error.
+void expectFailure(const Result& r, const char* mentioning)
+{
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.constData();
+    EXPECT_TRUE(r.err.startsWith("pattaro-cli: ")) << r.err.constData();
+    EXPECT_TRUE(r.err.endsWith('\n'));
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+    EXPECT_TRUE(r.err.contains(mentioning)) << r.err.constData();
+}
+
+TEST(Cli, Count)
+{
+    EXPECT_EQ(run({"count", R"(\d+)"}, "a1b22c").out, "2\n");
+    // Case-sensitive unless -i; no match is still success.
+    const Result none = run({"count", "A"}, "a");
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "0\n");
+    EXPECT_EQ(run({"-i", "count", "A"}, "aA").out, "2\n");
+    // Multiline: ^ also matches after each line break.
+    EXPECT_EQ(run({"count", "^x"}, "x\r\nx\nx").out, "3\n");
+    // Everything after the command word is literal, even a leading '-'.
+    EXPECT_EQ(run({"count", "-x"}, "a-x-x").out, "2\n");
+}
+
+TEST(Cli, MatchesPlainCountsUtf16AndEscapes)
+{
+    const Result r = run({"matches", R"(b\s*.)"}, "\xF0\x9F\x98\x80" "b\t\\ b\r\nc");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "2\t3\tb\\t\\\\\n6\t4\tb\\r\\nc\n");
+    EXPECT_EQ(run({"matches", "\xE4\xB8\xAD"}, "a\xE4\xB8\xAD").out, "1\t1\t\xE4\xB8\xAD\n");
+    EXPECT_EQ(run({"matches", "x"}, "abc").out, "");
+}
+
+TEST(Cli, MatchesJson)
+{
+    const Result r = run({"--json", "matches", R"("[\w\x01])"}, "\xF0\x9F\x98\x80\"a\"\x01");
+    ASSERT_EQ(r.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.constData();
+    const QJsonArray array = doc.array();
+    ASSERT_EQ(array.size(), 2);
+    EXPECT_EQ(array[0].toObject(), (QJsonObject{{"index", 2}, {"length", 2}, {"value", "\"a"}}));
+    EXPECT_EQ(array[1].toObject(), (QJsonObject{{"index", 4}, {"length", 2}, {"value", "\"\x01"}}));
+    EXPECT_TRUE(r.out.contains(R"("\"\u0001")")) << r.out.constData();
+
+    EXPECT_EQ(run({"--json", "matches", "x"}, "abc").out, "[]\n");
+}
+
+TEST(Cli, Replace)
+{
+    EXPECT_EQ(run({"replace", R"(\d+)", "#"}, "a1b22c").out, "a#b#c");
+    // Line breaks of every kind pass through unchanged; no newline is added.
+    EXPECT_EQ(run({"replace", "b", "<$&>"}, "a\r\nb\rc\nb").out, "a\r\n<b>\rc\n<b>");
+    EXPECT_EQ(run({"replace", "z", "#"}, "keep\r\n").out, "keep\r\n");
+    EXPECT_EQ(run({"replace", "b", ""}, "abcb").out, "ac");
+}
+
+TEST(Cli, Extract)
+{
+    EXPECT_EQ(run({"extract", R"(\d+)", "#"}, "a1b22c").out, "##");
+    EXPECT_EQ(run({"--lines", "extract", R"(\d+)", "#"}, "a1b22c").out, "#\r\n#\r\n");
+    EXPECT_EQ(run({"extract", R"((\w)=(\w))", "$2"}, "a=b c=d").out, "bd");
+    EXPECT_EQ(run({"extract", R"(\Ba)", "x"}, "ba").out, "a");
+    const Result none = run({"--lines", "extract", "^a", "b"}, "ca");
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "");
+    // An empty replacement writes nothing, as the window's command does.
+    EXPECT_EQ(run({"extract", "a", ""}, "aaa").out, "");
+}
+
+TEST(Cli, UpperAndLower)
+{
+    // A byte order mark and CR-only breaks pass through.
+    const QByteArray text = "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nXyZ\r";
+    EXPECT_EQ(run({"upper"}, text).out, "\xEF\xBB\xBF" "ABC\xE4\xB8\xAD\r\nXYZ\r");
+    EXPECT_EQ(run({"lower"}, text).out, "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nxyz\r");
+}
+
+TEST(Cli, EmptyInput)
+{
+    EXPECT_EQ(run({"count", "a"}).out, "0\n");
+    EXPECT_EQ(run({"upper"}).exitCode, 0);
+    EXPECT_EQ(run({"upper"}).out, "");
+    EXPECT_EQ(run({"--json", "matches", "^"}).out, "[\n{\"index\":0,\"length\":0,\"value\":\"\"}\n]\n");
+}
+
+TEST(Cli, ReadsFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("in.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("one 1\r\ntwo 22\r\n");
+    f.close();
+    EXPECT_EQ(run({"-f", path, "--lines", "extract", R"(\d+)", "<$&>"}, "ignored 3").out,
+              "<1>\r\n<22>\r\n");
+    expectFailure(run({"-f", dir.filePath("missing.txt"), "count", "a"}), "missing.txt");
+}
+
+TEST(Cli, UsageErrors)
+{
+    expectFailure(run({}), "no command");
+    expectFailure(run({"-x", "count", "a"}), "-x");
+    expectFailure(run({"frobnicate"}), "frobnicate");
+    expectFailure(run({"count"}), "PATTERN");
+    expectFailure(run({"replace", "a"}), "REPLACEMENT");
+    expectFailure(run({"count", "a", "b"}), "too many");
+    expectFailure(run({"--json", "count", "a"}), "--json");
+    expectFailure(run({"--lines", "replace", "a", "b"}), "--lines");
+    expectFailure(run({"-i", "upper"}), "-i");
+    expectFailure(run({"-f"}), "-f");
+}
+
+TEST(Cli, BadPatternsAndInput)
+{
+    expectFailure(run({"count", "(a"}, "a"), "invalid pattern");
+    // Even where nothing would be written, the pattern is checked.
+    expectFailure(run({"extract", "(a", ""}, "a"), "invalid pattern");
+    expectFailure(run({"count", "(a+)+$"}, QByteArray(40, 'a') + "!"), "gave up");
+    // Overlong form, encoded surrogate, stray byte, sequence cut short at the end.
+    for (const QByteArray& bad : {QByteArray("a\xC0\x80"), QByteArray("\xED\xA0\x80"),
+                                  QByteArray("ok\xFF"), QByteArray("ab\xE4\xB8")})
+        expectFailure(run({"upper"}, bad), "UTF-8");
+}
+
+TEST(Cli, LoneSurrogatesInOutput)
+{
+    // Splitting a pair by code units: JSON keeps the unit as an escape, plain
+    // output escapes it, and text output writes U+FFFD for a lone half.
+    const QByteArray emoji = "\xF0\x9F\x98\x80";
+    const Result json = run({"--json", "matches", R"([\uD800-\uDBFF])"}, emoji);
+    EXPECT_TRUE(json.out.contains(R"("value":"\ud83d")")) << json.out.constData();
+    EXPECT_EQ(run({"matches", R"([\uD800-\uDBFF])"}, emoji).out, "0\t1\t\\ud83d\n");
+    EXPECT_EQ(run({"--lines", "extract", R"([\uD800-\uDFFF])", "$&"}, emoji).out,
+              "\xEF\xBF\xBD\r\n\xEF\xBF\xBD\r\n");
+    // Rejoined halves form the character again.
+    EXPECT_EQ(run({"extract", R"([\uD800-\uDFFF])", "$&"}, emoji).out, emoji);
+}
+
+TEST(Cli, HelpDescribesEveryCommand)
+{
+    const Result r = run({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
+                             "lower", "-i", "-f FILE", "UTF-8", "Exit status"})
+        EXPECT_TRUE(r.out.contains(word)) << word;
+}
+
+} // namespace
