@@ -1,0 +1,86 @@
+#include "app/commands/replaceeach.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace pattaro {
+namespace {
+
+// The engine as the window sets it up at start-up.
+struct Engine {
+    RegExp re;
+    explicit Engine(const QString& pattern)
+    {
+        re.Global(true);
+        re.Multiline(true);
+        re.Pattern(pattern);
+    }
+    QString each(const QString& source, const QString& replacement, bool onePerLine)
+    {
+        QString out;
+        const MatchCollection matches = re.Execute(source);
+        if (re.Test(source))
+            AppendEachReplaced(re, matches, replacement, onePerLine, out);
+        return out;
+    }
+};
+
+TEST(ReplaceEachMatch, JoinedOrOnePerLine)
+{
+    Engine e(R"(\d+)");
+    EXPECT_EQ(e.re.Replace("a1b22c", "#"), "a#b#c");
+    EXPECT_EQ(e.each("a1b22c", "#", false), "##");
+    EXPECT_EQ(e.each("a1b22c", "#", true), "#\r\n#\r\n");
+}
+
+TEST(ReplaceEachMatch, GroupsAreExpandedPerItem)
+{
+    Engine e(R"((\w)=(\w))");
+    EXPECT_EQ(e.each("a=b c=d", "$2", false), "bd");
+    EXPECT_EQ(e.each("a=b c=d", "[$&]", true), "[a=b]\r\n[c=d]\r\n");
+}
+
+TEST(ReplaceEachMatch, EachMatchIsJudgedInIsolation)
+{
+    // In "ba" the a follows a word character; alone it stands at a boundary.
+    Engine boundary(R"(\Ba)");
+    EXPECT_EQ(boundary.re.Replace("ba", "x"), "bx");
+    EXPECT_EQ(boundary.each("ba", "x", false), "a");
+
+    // Anchors: each item is its own line; a match that holds another match
+    // inside it in isolation gets both replaced.
+    Engine anchored("^a");
+    EXPECT_EQ(anchored.each("ca", "b", false), "");
+    EXPECT_EQ(anchored.each("a", "b", false), "b");
+    Engine star("x*");
+    // Items "xx" and "" (the empty match at the end): "xx" alone gives "yy".
+    EXPECT_EQ(star.each("xx", "y", false), "yyy");
+}
+
+TEST(ReplaceEachMatch, NoMatchAndUnicode)
+{
+    Engine e("z");
+    EXPECT_EQ(e.each("abc", "#", true), "");
+    Engine han("中+");
+    EXPECT_EQ(han.each("a中中b中\r\n", "文", true), "文\r\n文\r\n");
+}
+
+TEST(ReplaceEachMatch, NoLimitAtSixteenBits)
+{
+    constexpr qsizetype n = 40000;
+    Engine e("a");
+    EXPECT_EQ(e.each(QString(n, u'a'), "b", false), QString(n, u'b'));
+}
+
+TEST(ReplaceEachMatch, SinkSeesItemsAndBreaksInOrder)
+{
+    Engine e(R"(\d)");
+    QStringList pieces;
+    ReplaceEachMatch(e.re, e.re.Execute("1a2"), "<$&>", true,
+                     [&](QStringView piece) { pieces << piece.toString(); });
+    EXPECT_EQ(pieces, (QStringList{"<1>", "\r\n", "<2>", "\r\n"}));
+}
+
+} // namespace
+} // namespace pattaro
