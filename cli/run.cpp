@@ -70,8 +70,10 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
         const MatchCollection matches = engine.Execute(text);
         if (args.replacement.isEmpty() || !engine.Test(text))
             break;
-        ReplaceEachMatch(engine, matches, args.replacement, args.lines,
-                         [&out](QStringView piece) { out.write(piece); });
+        qsizetype index = 0;
+        ReplaceEachMatch(
+            engine, matches, args.replacement, args.lines,
+            [&out](QStringView piece) { out.write(piece); }, index);
         break;
     }
     case Command::Upper:

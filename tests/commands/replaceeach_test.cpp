@@ -20,8 +20,11 @@ struct Engine {
     {
         QString out;
         const MatchCollection matches = re.Execute(source);
-        if (re.Test(source))
-            AppendEachReplaced(re, matches, replacement, onePerLine, out);
+        if (re.Test(source)) {
+            qsizetype index = -1;
+            AppendEachReplaced(re, matches, replacement, onePerLine, out, index);
+            EXPECT_EQ(index, matches.Count());
+        }
         return out;
     }
 };
@@ -77,9 +80,27 @@ TEST(ReplaceEachMatch, SinkSeesItemsAndBreaksInOrder)
 {
     Engine e(R"(\d)");
     QStringList pieces;
-    ReplaceEachMatch(e.re, e.re.Execute("1a2"), "<$&>", true,
-                     [&](QStringView piece) { pieces << piece.toString(); });
+    qsizetype index = 0;
+    ReplaceEachMatch(
+        e.re, e.re.Execute("1a2"), "<$&>", true, [&](QStringView piece) { pieces << piece.toString(); },
+        index);
     EXPECT_EQ(pieces, (QStringList{"<1>", "\r\n", "<2>", "\r\n"}));
+}
+
+TEST(ReplaceEachMatch, FailureKeepsTheItemsDoneSoFar)
+{
+    // Both items match in the source through the look-behind. Alone, neither
+    // has its c; "a!" then fails quickly, the long run backtracks until the
+    // engine gives up.
+    Engine e(R"((?<=c)a+!|(a+)+$)");
+    const QString source = "ca!c" + QString(40, u'a') + "!";
+    const MatchCollection matches = e.re.Execute(source);
+    ASSERT_EQ(matches.Count(), 2);
+    QString out = "kept:";
+    qsizetype index = 0;
+    EXPECT_THROW(AppendEachReplaced(e.re, matches, "<$&>", true, out, index), RegexError);
+    EXPECT_EQ(out, "kept:a!\r\n");
+    EXPECT_EQ(index, 1);
 }
 
 } // namespace
