@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/components/regex/regexp.h"
+#include "platform/messagebox.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace pattaro {
+
+class ClickableLabel;
+class RichTextBox;
+
+// What the window calls outside itself. A field left empty is filled with the
+// real service; tests pass scripted ones so that nothing modal opens.
+struct Form1Services {
+    platform::MessageBoxService* messageBox = nullptr;
+    // The integrity check that start-up runs first.
+    std::function<void()> selfCheck;
+};
+
+// The program's one window: the source, result and help panes, the
+// expression settings and the command buttons.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Services services = {}, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The controls, by their form names.
+    QWidget* orukForms1() const { return m_orukForms1; }
+    QGroupBox* Frame1() const { return m_Frame1; }
+    QGroupBox* Frame2() const { return m_Frame2; }
+    QGroupBox* Frame3() const { return m_Frame3; }
+    QGroupBox* Frame4() const { return m_Frame4; }
+    QGroupBox* Frame5() const { return m_Frame5; }
+    QGroupBox* Frame6() const { return m_Frame6; }
+    RichTextBox* TXT1() const { return m_TXT1; }
+    RichTextBox* TXT2() const { return m_TXT2; }
+    RichTextBox* HelpAbout() const { return m_HelpAbout; }
+    QLineEdit* Text3() const { return m_Text3; }
+    QLineEdit* Text4() const { return m_Text4; }
+    ClickableLabel* Label1() const { return m_Label1; }
+    ClickableLabel* Label2() const { return m_Label2; }
+    ClickableLabel* Label3() const { return m_Label3; }
+    ClickableLabel* Label4() const { return m_Label4; }
+    ClickableLabel* Label5() const { return m_Label5; }
+    ClickableLabel* Label6() const { return m_Label6; }
+    ClickableLabel* Label7() const { return m_Label7; }
+    ClickableLabel* Label8() const { return m_Label8; }
+    ClickableLabel* Color1() const { return m_Color1; }
+    ClickableLabel* Color2() const { return m_Color2; }
+    ClickableLabel* Image1() const { return m_Image1; }
+    QCheckBox* Check1() const { return m_Check1; }
+    QPushButton* Command1() const { return m_Command1; }
+    QPushButton* Command2() const { return m_Command2; }
+    QPushButton* Command3() const { return m_Command3; }
+    QPushButton* Command4() const { return m_Command4; }
+    QPushButton* Command5() const { return m_Command5; }
+    QPushButton* Command6() const { return m_Command6; }
+
+    // The window's engine, made on first use and kept for the window's life.
+    RegExp& regEngine();
+    bool hasRegEngine() const { return m_regEngine != nullptr; }
+
+    // State the commands share.
+    QString sourceText;
+    MatchCollection matchList;
+    Match curMatch;
+    qint16 lineChoice = 0;
+    qint16 matchIndex = 0;
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Check1_Click();
+    void Color1_Click();
+    void Color2_Click();
+    void Image1_Click();
+    void Label5_Click();
+    void Label6_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void connectEvents();
+    void fitCaptions();
+    void Form_Load();
+
+    Form1Services m_services;
+    std::unique_ptr<platform::MessageBoxService> m_ownMessageBox;
+    std::unique_ptr<RegExp> m_regEngine;
+
+    QWidget* m_orukForms1 = nullptr;
+    QGroupBox* m_Frame1 = nullptr;
+    QGroupBox* m_Frame2 = nullptr;
+    QGroupBox* m_Frame3 = nullptr;
+    QGroupBox* m_Frame4 = nullptr;
+    QGroupBox* m_Frame5 = nullptr;
+    QGroupBox* m_Frame6 = nullptr;
+    RichTextBox* m_TXT1 = nullptr;
+    RichTextBox* m_TXT2 = nullptr;
+    RichTextBox* m_HelpAbout = nullptr;
+    QLineEdit* m_Text3 = nullptr;
+    QLineEdit* m_Text4 = nullptr;
+    ClickableLabel* m_Label1 = nullptr;
+    ClickableLabel* m_Label2 = nullptr;
+    ClickableLabel* m_Label3 = nullptr;
+    ClickableLabel* m_Label4 = nullptr;
+    ClickableLabel* m_Label5 = nullptr;
+    ClickableLabel* m_Label6 = nullptr;
+    ClickableLabel* m_Label7 = nullptr;
+    ClickableLabel* m_Label8 = nullptr;
+    ClickableLabel* m_Color1 = nullptr;
+    ClickableLabel* m_Color2 = nullptr;
+    ClickableLabel* m_Image1 = nullptr;
+    QCheckBox* m_Check1 = nullptr;
+    QPushButton* m_Command1 = nullptr;
+    QPushButton* m_Command2 = nullptr;
+    QPushButton* m_Command3 = nullptr;
+    QPushButton* m_Command4 = nullptr;
+    QPushButton* m_Command5 = nullptr;
+    QPushButton* m_Command6 = nullptr;
+};
+
+} // namespace pattaro

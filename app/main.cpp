@@ -1,0 +1,19 @@
+#include "app/form1.h"
+#include "app/uifont.h"
+#include "version.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pattaro"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(pattaro::kVersionMajor).arg(pattaro::kVersionMinor).arg(pattaro::kVersionRevision));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(pattaro::uiFont());
+
+    pattaro::Form1 form;
+    form.show();
+    return app.exec();
+}
