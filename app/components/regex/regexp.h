@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -77,6 +78,11 @@ public:
     void Global(bool on);
     bool Multiline() const;
     void Multiline(bool on);
+
+    // How long one Execute, Test or Replace may search before it gives up.
+    static constexpr std::chrono::milliseconds kDefaultTimeLimit{750};
+    std::chrono::milliseconds TimeLimit() const;
+    void TimeLimit(std::chrono::milliseconds limit);
 
     // All three throw RegexError for an invalid pattern or a search that gave up.
     MatchCollection Execute(const QString& text);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QVarLengthArray>
+
+namespace pattaro {
+
+// Case-insensitive matching as JavaScript does it without the u flag: two code
+// units match when their canonical forms are equal, the canonical form being
+// the simple upper case unless that is several characters or would turn a
+// non-ASCII unit into an ASCII one (so ſ never matches s, nor K-sign k).
+char16_t canonicalCase(char16_t unit);
+
+// Every code unit whose canonical form equals that of `unit`, `unit` included.
+QVarLengthArray<char16_t, 4> caseVariants(char16_t unit);
+
+} // namespace pattaro

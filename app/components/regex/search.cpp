@@ -1,0 +1,205 @@
+#include "app/components/regex/search.h"
+
+#include "app/components/regex/regexp.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <time.h>
+
+namespace pattaro {
+namespace {
+
+// Windows of start positions searched in one call, and the step limits: a
+// small one for whole windows, a large one for a single start position.
+// A call's work stays in the order of milliseconds either way.
+constexpr qsizetype kJitWindow = 4096;
+constexpr qsizetype kInterpreterWindow = 1024;
+constexpr uint32_t kJitWindowLimit = 20000;
+constexpr uint32_t kInterpreterWindowLimit = 5000;
+constexpr uint32_t kJitPositionLimit = 20000000;
+constexpr uint32_t kInterpreterPositionLimit = 2000000;
+// Read the clock once every few cheap calls; reading it costs more than a
+// short search does.
+constexpr int kCallsPerClockCheck = 4;
+
+constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
+constexpr PCRE2_SIZE kJitStackMax = 64 * 1024 * 1024;
+constexpr uint32_t kParensNestLimit = 1000;
+
+int64_t nowNs()
+{
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
+    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+QString pcreMessage(int code)
+{
+    PCRE2_UCHAR16 buffer[256];
+    if (pcre2_get_error_message_16(code, buffer, 256) < 0)
+        return QStringLiteral("error %1").arg(code);
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
+}
+
+pcre2_code_16* compile(const Translation& t, uint32_t extraOptions)
+{
+    pcre2_compile_context_16* context = pcre2_compile_context_create_16(nullptr);
+    pcre2_set_parens_nest_limit_16(context, kParensNestLimit);
+    int error = 0;
+    PCRE2_SIZE offset = 0;
+    pcre2_code_16* code = pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(t.pattern.utf16()),
+                                           PCRE2_SIZE(t.pattern.size()), t.compileOptions | extraOptions,
+                                           &error, &offset, context);
+    pcre2_compile_context_free_16(context);
+    if (!code) {
+        const qsizetype at = t.sourceOffset(qsizetype(offset));
+        throw RegexError(RegexError::Kind::InvalidPattern,
+                         QStringLiteral("%1 at offset %2 of the expression").arg(pcreMessage(error)).arg(at), at);
+    }
+    return code;
+}
+
+} // namespace
+
+CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::move(translation))
+{
+    m_code = compile(m_translation, 0);
+    if (m_translation.jitSafe)
+        m_jit = pcre2_jit_compile_16(m_code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0;
+    m_context = pcre2_match_context_create_16(nullptr);
+    if (m_jit) {
+        m_jitStack = pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr);
+        pcre2_jit_stack_assign_16(m_context, nullptr, m_jitStack);
+    }
+}
+
+CompiledPattern::~CompiledPattern()
+{
+    pcre2_jit_stack_free_16(m_jitStack);
+    pcre2_match_context_free_16(m_context);
+    pcre2_code_free_16(m_anchored);
+    pcre2_code_free_16(m_code);
+}
+
+pcre2_code_16* CompiledPattern::anchored()
+{
+    if (!m_anchored) {
+        m_anchored = compile(m_translation, PCRE2_ANCHORED);
+        if (m_jit)
+            pcre2_jit_compile_16(m_anchored, PCRE2_JIT_COMPLETE);
+    }
+    return m_anchored;
+}
+
+Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget)
+    : m_pattern(pattern), m_subject(subject),
+      m_data(pcre2_match_data_create_from_pattern_16(pattern.m_code, nullptr)),
+      m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
+{
+}
+
+Searcher::~Searcher()
+{
+    pcre2_match_data_free_16(m_data);
+}
+
+const size_t* Searcher::offsets() const
+{
+    return pcre2_get_ovector_pointer_16(m_data);
+}
+
+int Searcher::run(pcre2_code_16* code, qsizetype length, qsizetype from, uint32_t options, uint32_t limit)
+{
+    static const char16_t empty = 0;
+    const char16_t* text = m_subject.isEmpty() ? &empty : m_subject.utf16();
+    pcre2_set_match_limit_16(m_pattern.m_context, limit);
+    return pcre2_match_16(code, reinterpret_cast<PCRE2_SPTR16>(text), PCRE2_SIZE(length), PCRE2_SIZE(from),
+                          options, m_data, m_pattern.m_context);
+}
+
+bool Searcher::next(qsizetype from)
+{
+    const bool jit = m_pattern.m_jit;
+    const qsizetype window = jit ? kJitWindow : kInterpreterWindow;
+    const uint32_t windowLimit = jit ? kJitWindowLimit : kInterpreterWindowLimit;
+    const qsizetype n = m_subject.size();
+    while (from <= n) {
+        checkClock(false);
+        // Cutting the subject short with hard partial matching keeps every
+        // attempt inside the window: one that would look past its end stops
+        // at once and is retried on the whole subject.
+        const qsizetype end = n - from > window ? from + window : n;
+        const bool cut = end < n;
+        const int rc = run(m_pattern.m_code, end, from, cut ? PCRE2_PARTIAL_HARD : 0, windowLimit);
+        if (rc >= 0)
+            return true;
+        switch (rc) {
+        case PCRE2_ERROR_NOMATCH:
+            if (!cut)
+                return false;
+            from = end;
+            break;
+        case PCRE2_ERROR_PARTIAL: {
+            const qsizetype position = qsizetype(offsets()[0]);
+            if (tryAt(position))
+                return true;
+            from = position + 1;
+            break;
+        }
+        case PCRE2_ERROR_MATCHLIMIT:
+            // Some start position in the window needs more steps; give each
+            // its own allowance.
+            for (qsizetype p = from; p <= end; ++p) {
+                if (tryAt(p))
+                    return true;
+            }
+            from = end + 1;
+            break;
+        default:
+            gaveUp(rc);
+        }
+    }
+    return false;
+}
+
+bool Searcher::tryAt(qsizetype position)
+{
+    const uint32_t limit = m_pattern.m_jit ? kJitPositionLimit : kInterpreterPositionLimit;
+    const int rc = run(m_pattern.anchored(), m_subject.size(), position, 0, limit);
+    checkClock(true);
+    if (rc >= 0)
+        return true;
+    if (rc == PCRE2_ERROR_NOMATCH)
+        return false;
+    gaveUp(rc);
+}
+
+void Searcher::checkClock(bool now)
+{
+    if (!now && ++m_callsSinceCheck < kCallsPerClockCheck)
+        return;
+    m_callsSinceCheck = 0;
+    if (nowNs() > m_deadline)
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("The search took too long on this text and was stopped"));
+}
+
+void Searcher::gaveUp(int code)
+{
+    switch (code) {
+    case PCRE2_ERROR_MATCHLIMIT:
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("The expression backtracks without end on this text; the search was stopped"));
+    case PCRE2_ERROR_JIT_STACKLIMIT:
+    case PCRE2_ERROR_HEAPLIMIT:
+    case PCRE2_ERROR_DEPTHLIMIT:
+    case PCRE2_ERROR_NOMEMORY:
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("The expression needs too much memory on this text; the search was stopped"));
+    default:
+        throw RegexError(RegexError::Kind::GaveUp, QStringLiteral("The search failed: %1").arg(pcreMessage(code)));
+    }
+}
+
+} // namespace pattaro

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/components/regex/translator.h"
+
+#include <QStringView>
+#include <chrono>
+#include <memory>
+
+struct pcre2_real_code_16;
+struct pcre2_real_match_data_16;
+struct pcre2_real_match_context_16;
+struct pcre2_real_jit_stack_16;
+
+namespace pattaro {
+
+// A translated pattern compiled by PCRE2 (JIT where it is safe), plus an
+// anchored twin built on first need for searches that must go one start
+// position at a time.
+class CompiledPattern {
+public:
+    // Throws RegexError(InvalidPattern) when PCRE2 refuses the translation.
+    explicit CompiledPattern(Translation translation);
+    ~CompiledPattern();
+    CompiledPattern(const CompiledPattern&) = delete;
+    CompiledPattern& operator=(const CompiledPattern&) = delete;
+
+    const Translation& translation() const { return m_translation; }
+
+private:
+    friend class Searcher;
+    Translation m_translation;
+    pcre2_real_code_16* m_code = nullptr;
+    pcre2_real_code_16* m_anchored = nullptr;
+    pcre2_real_match_context_16* m_context = nullptr;
+    pcre2_real_jit_stack_16* m_jitStack = nullptr;
+    bool m_jit = false;
+
+    pcre2_real_code_16* anchored();
+};
+
+// Finds successive leftmost matches in one subject. Every call to next()
+// shares one time budget; work between checks of the clock is bounded by
+// searching windows of the subject under a small step limit and retrying
+// the rare difficult start position on its own under a larger one.
+class Searcher {
+public:
+    Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget);
+    ~Searcher();
+    Searcher(const Searcher&) = delete;
+    Searcher& operator=(const Searcher&) = delete;
+
+    // Looks for a match starting at or after `from`. Throws RegexError(GaveUp).
+    bool next(qsizetype from);
+    // Start/end pairs for the match and each group; unset groups hold SIZE_MAX.
+    const size_t* offsets() const;
+
+private:
+    CompiledPattern& m_pattern;
+    QStringView m_subject;
+    pcre2_real_match_data_16* m_data = nullptr;
+    int64_t m_deadline;
+    int m_callsSinceCheck = 0;
+
+    int run(pcre2_real_code_16* code, qsizetype length, qsizetype from, uint32_t options, uint32_t limit);
+    bool tryAt(qsizetype position);
+    void checkClock(bool now);
+    [[noreturn]] void gaveUp(int code);
+};
+
+} // namespace pattaro

@@ -1,0 +1,769 @@
+#include "app/components/regex/translator.h"
+
+#include "app/components/regex/casefold.h"
+#include "app/components/regex/charset.h"
+#include "app/components/regex/regexp.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace pattaro {
+namespace {
+
+// Deeper nesting than this is refused rather than risking the stack.
+constexpr int kMaxNesting = 250;
+// PCRE2 counts repeats in 16 bits.
+constexpr qint64 kMaxRepeat = 65535;
+constexpr qint64 kUnbounded = -1;
+
+const QString& dotAtom()
+{
+    static const QString s = CharSet::lineTerminators().inverted().toPcre();
+    return s;
+}
+
+// Line starts and ends as JavaScript sees them with the m flag: next to any
+// of LF, CR, U+2028, U+2029, so also between the CR and LF of a CR LF.
+const QString& lineStartAtom()
+{
+    static const QString s = QStringLiteral("(?<!") + dotAtom() + u')';
+    return s;
+}
+
+const QString& lineEndAtom()
+{
+    static const QString s = QStringLiteral("(?!") + dotAtom() + u')';
+    return s;
+}
+
+// \b and \B spelt out over ASCII word characters, for when Unicode
+// properties are switched on and PCRE2's own \b would widen.
+QString asciiBoundary(bool negated)
+{
+    const QString w = CharSet::wordChars().toPcre();
+    if (negated)
+        return QStringLiteral("(?:(?<=%1)(?=%1)|(?<!%1)(?!%1))").arg(w);
+    return QStringLiteral("(?:(?<=%1)(?!%1)|(?<!%1)(?=%1))").arg(w);
+}
+
+bool isDecimal(int c) { return c >= '0' && c <= '9'; }
+bool isOctal(int c) { return c >= '0' && c <= '7'; }
+bool isAsciiLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+int hexValue(int c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool isIdStart(char32_t c)
+{
+    if (c == '$' || c == '_')
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Number_Letter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isIdPart(char32_t c)
+{
+    if (isIdStart(c) || c == 0x200C || c == 0x200D)
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Number_DecimalDigit:
+    case QChar::Punctuation_Connector:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One item inside a character class: a single unit or a whole set (\d …).
+struct ClassAtom {
+    std::optional<CharSet> set;
+    char16_t unit = 0;
+};
+
+class Translator {
+public:
+    Translator(const QString& source, bool ignoreCase, bool multiline)
+        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline)
+    {
+    }
+
+    Translation run()
+    {
+        prescan();
+        // Case-insensitive back-references need PCRE2's Unicode case folding;
+        // everything else folds case in the translation itself.
+        m_explicitCase = m_ignoreCase && hasBackreference();
+        parseDisjunction(0);
+        if (m_pos < m_src.size())
+            fail(QStringLiteral("Unmatched ')'"), m_pos);
+
+        m_result.pattern = m_out;
+        m_result.compileOptions = PCRE2_NEVER_UTF | PCRE2_NEVER_BACKSLASH_C | PCRE2_MATCH_UNSET_BACKREF;
+        if (m_ignoreCase && !m_explicitCase)
+            m_result.compileOptions |= PCRE2_CASELESS;
+        if (m_explicitCase)
+            m_result.compileOptions |= PCRE2_UCP;
+        m_result.jitSafe = !m_explicitCase;
+        return std::move(m_result);
+    }
+
+private:
+    const QString& m_src;
+    const bool m_ignoreCase;
+    const bool m_multiline;
+    bool m_explicitCase = false;
+    bool m_hasNamedGroups = false;
+    qsizetype m_pos = 0;
+    int m_groupsOpened = 0;
+    QString m_out;
+    Translation m_result;
+
+    int at(qsizetype i) const { return i >= 0 && i < m_src.size() ? m_src.at(i).unicode() : -1; }
+
+    [[noreturn]] void fail(const QString& what, qsizetype offset) const
+    {
+        throw RegexError(RegexError::Kind::InvalidPattern,
+                         QStringLiteral("%1 at offset %2 of the expression").arg(what).arg(offset), offset);
+    }
+
+    // --- Prescan: group count and names decide how escapes read. ---------
+
+    void prescan()
+    {
+        bool inClass = false;
+        for (qsizetype i = 0; i < m_src.size(); ++i) {
+            const char16_t c = m_src.at(i).unicode();
+            if (c == '\\') {
+                ++i;
+            } else if (inClass) {
+                inClass = c != ']';
+            } else if (c == '[') {
+                inClass = true;
+            } else if (c == '(') {
+                if (at(i + 1) != '?') {
+                    ++m_result.groupCount;
+                } else if (at(i + 2) == '<' && at(i + 3) != '=' && at(i + 3) != '!') {
+                    const int number = ++m_result.groupCount;
+                    m_hasNamedGroups = true;
+                    qsizetype end = 0;
+                    const QString name = parseGroupName(i + 3, &end);
+                    if (m_result.groupNames.contains(name))
+                        fail(QStringLiteral("Duplicate capture group name"), i + 3);
+                    m_result.groupNames.insert(name, number);
+                }
+            }
+        }
+    }
+
+    bool hasBackreference() const
+    {
+        bool inClass = false;
+        for (qsizetype i = 0; i < m_src.size(); ++i) {
+            const char16_t c = m_src.at(i).unicode();
+            if (c == '\\') {
+                if (!inClass && m_hasNamedGroups && at(i + 1) == 'k')
+                    return true;
+                if (!inClass && at(i + 1) >= '1' && at(i + 1) <= '9') {
+                    qsizetype j = i + 1;
+                    if (decimalAt(j) <= m_result.groupCount)
+                        return true;
+                }
+                ++i;
+            } else if (inClass) {
+                inClass = c != ']';
+            } else if (c == '[') {
+                inClass = true;
+            }
+        }
+        return false;
+    }
+
+    // Reads decimal digits at i (advancing it); saturates instead of overflowing.
+    qint64 decimalAt(qsizetype& i) const
+    {
+        qint64 v = 0;
+        while (isDecimal(at(i))) {
+            v = std::min<qint64>(v * 10 + (at(i) - '0'), qint64(1) << 53);
+            ++i;
+        }
+        return v;
+    }
+
+    // A group name starts at `i` and runs to '>'; *end is set past the '>'.
+    QString parseGroupName(qsizetype i, qsizetype* end) const
+    {
+        const qsizetype start = i;
+        QString name;
+        while (at(i) != '>') {
+            if (at(i) < 0)
+                fail(QStringLiteral("Invalid capture group name"), start);
+            char32_t c = char32_t(at(i));
+            if (c == '\\') {
+                if (at(i + 1) != 'u')
+                    fail(QStringLiteral("Invalid capture group name"), start);
+                i += 2;
+                c = 0;
+                if (at(i) == '{') {
+                    ++i;
+                    int digits = 0;
+                    while (hexValue(at(i)) >= 0 && c <= 0x10FFFF) {
+                        c = c * 16 + char32_t(hexValue(at(i++)));
+                        ++digits;
+                    }
+                    if (digits == 0 || at(i) != '}' || c > 0x10FFFF)
+                        fail(QStringLiteral("Invalid capture group name"), start);
+                    ++i;
+                } else {
+                    for (int k = 0; k < 4; ++k) {
+                        if (hexValue(at(i)) < 0)
+                            fail(QStringLiteral("Invalid capture group name"), start);
+                        c = c * 16 + char32_t(hexValue(at(i++)));
+                    }
+                }
+            } else if (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(char32_t(std::max(at(i + 1), 0)))) {
+                c = QChar::surrogateToUcs4(char16_t(c), char16_t(at(i + 1)));
+                i += 2;
+            } else {
+                ++i;
+            }
+            if (!(name.isEmpty() ? isIdStart(c) : isIdPart(c)))
+                fail(QStringLiteral("Invalid capture group name"), start);
+            if (QChar::requiresSurrogates(c)) {
+                name += QChar(QChar::highSurrogate(c));
+                name += QChar(QChar::lowSurrogate(c));
+            } else {
+                name += QChar(char16_t(c));
+            }
+        }
+        if (name.isEmpty())
+            fail(QStringLiteral("Invalid capture group name"), start);
+        *end = i + 1;
+        return name;
+    }
+
+    // --- Pattern structure. ----------------------------------------------
+
+    void parseDisjunction(int depth)
+    {
+        if (depth > kMaxNesting)
+            fail(QStringLiteral("Groups nested too deeply"), m_pos);
+        parseAlternative(depth);
+        while (at(m_pos) == '|') {
+            m_out += u'|';
+            ++m_pos;
+            parseAlternative(depth);
+        }
+    }
+
+    void parseAlternative(int depth)
+    {
+        while (m_pos < m_src.size() && at(m_pos) != '|' && at(m_pos) != ')')
+            parseTerm(depth);
+    }
+
+    void checkpoint() { m_result.checkpoints.push_back({m_out.size(), m_pos}); }
+
+    void parseTerm(int depth)
+    {
+        checkpoint();
+        const qsizetype atomStart = m_out.size();
+        const int c = at(m_pos);
+        switch (c) {
+        case '^':
+            ++m_pos;
+            m_out += m_multiline ? lineStartAtom() : QStringLiteral("^");
+            rejectQuantifier();
+            return;
+        case '$':
+            ++m_pos;
+            m_out += m_multiline ? lineEndAtom() : QStringLiteral("\\z");
+            rejectQuantifier();
+            return;
+        case '\\':
+            if (at(m_pos + 1) == 'b' || at(m_pos + 1) == 'B') {
+                const bool negated = at(m_pos + 1) == 'B';
+                m_pos += 2;
+                if (m_explicitCase)
+                    m_out += asciiBoundary(negated);
+                else
+                    m_out += negated ? QStringLiteral("\\B") : QStringLiteral("\\b");
+                rejectQuantifier();
+                return;
+            }
+            parseAtomEscape();
+            break;
+        case '(':
+            if (parseGroup(depth, atomStart))
+                return;
+            break;
+        case '[':
+            parseClass();
+            break;
+        case '.':
+            ++m_pos;
+            m_out += dotAtom();
+            break;
+        case '*':
+        case '+':
+        case '?':
+            fail(QStringLiteral("Nothing to repeat"), m_pos);
+        case '{': {
+            qint64 lo = 0, hi = 0;
+            qsizetype end = 0;
+            if (bracedQuantifierAt(m_pos, &lo, &hi, &end))
+                fail(QStringLiteral("Nothing to repeat"), m_pos);
+            ++m_pos;
+            emitLiteral(u'{');
+            break;
+        }
+        default:
+            ++m_pos;
+            emitLiteral(char16_t(c));
+            break;
+        }
+        parseQuantifier(atomStart, false);
+    }
+
+    // Returns true when the term is complete (a look-behind, which takes no
+    // quantifier); false when a quantifier may follow.
+    bool parseGroup(int depth, qsizetype atomStart)
+    {
+        const qsizetype start = m_pos;
+        if (at(m_pos + 1) != '?') {
+            ++m_groupsOpened;
+            m_pos += 1;
+            m_out += u'(';
+        } else {
+            const int kind = at(m_pos + 2);
+            if (kind == '=' || kind == '!') {
+                m_pos += 3;
+                m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
+                closeGroup(depth, start);
+                parseQuantifier(atomStart, true);
+                return true;
+            }
+            if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
+                m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
+                m_pos += 4;
+                closeGroup(depth, start);
+                if (quantifierAt(m_pos))
+                    fail(QStringLiteral("Invalid quantifier"), m_pos);
+                return true;
+            }
+            if (kind == ':') {
+                m_pos += 3;
+                m_out += QStringLiteral("(?:");
+            } else if (kind == '<') {
+                qsizetype end = 0;
+                parseGroupName(m_pos + 3, &end);
+                ++m_groupsOpened;
+                m_pos = end;
+                m_out += u'(';
+            } else {
+                fail(QStringLiteral("Invalid group"), m_pos);
+            }
+        }
+        closeGroup(depth, start);
+        return false;
+    }
+
+    void closeGroup(int depth, qsizetype start)
+    {
+        parseDisjunction(depth + 1);
+        if (at(m_pos) != ')')
+            fail(QStringLiteral("Unterminated group"), start);
+        ++m_pos;
+        m_out += u')';
+    }
+
+    void rejectQuantifier()
+    {
+        if (quantifierAt(m_pos))
+            fail(QStringLiteral("Nothing to repeat"), m_pos);
+    }
+
+    bool quantifierAt(qsizetype i) const
+    {
+        const int c = at(i);
+        if (c == '*' || c == '+' || c == '?')
+            return true;
+        qint64 lo = 0, hi = 0;
+        qsizetype end = 0;
+        return c == '{' && bracedQuantifierAt(i, &lo, &hi, &end);
+    }
+
+    // {n}, {n,} or {n,m}; anything else is literal text.
+    bool bracedQuantifierAt(qsizetype i, qint64* lo, qint64* hi, qsizetype* end) const
+    {
+        if (at(i) != '{' || !isDecimal(at(i + 1)))
+            return false;
+        ++i;
+        *lo = decimalAt(i);
+        *hi = *lo;
+        if (at(i) == ',') {
+            ++i;
+            *hi = isDecimal(at(i)) ? decimalAt(i) : kUnbounded;
+        }
+        if (at(i) != '}')
+            return false;
+        *end = i + 1;
+        return true;
+    }
+
+    void parseQuantifier(qsizetype atomStart, bool lookahead)
+    {
+        const qsizetype quantStart = m_pos;
+        qint64 lo = 0, hi = 0;
+        switch (at(m_pos)) {
+        case '*':
+            lo = 0, hi = kUnbounded, ++m_pos;
+            break;
+        case '+':
+            lo = 1, hi = kUnbounded, ++m_pos;
+            break;
+        case '?':
+            lo = 0, hi = 1, ++m_pos;
+            break;
+        case '{': {
+            qsizetype end = 0;
+            if (!bracedQuantifierAt(m_pos, &lo, &hi, &end))
+                return;
+            m_pos = end;
+            break;
+        }
+        default:
+            return;
+        }
+        const bool lazy = at(m_pos) == '?';
+        if (lazy)
+            ++m_pos;
+        if (hi != kUnbounded && lo > hi)
+            fail(QStringLiteral("numbers out of order in {} quantifier"), quantStart);
+        if (lookahead) {
+            // A repeated look-ahead either runs once or, when it may run
+            // zero times, never holds on to anything (its empty iteration
+            // is rejected), so it is kept only for its group numbering.
+            if (lo == 0) {
+                const QString open = QStringLiteral("(?:");
+                m_out.insert(atomStart, open);
+                m_out += QStringLiteral("){0}");
+                for (auto& c : m_result.checkpoints)
+                    if (c.translated >= atomStart)
+                        c.translated += open.size();
+            }
+            return;
+        }
+        if (lo > kMaxRepeat)
+            fail(QStringLiteral("Repeat count above 65535"), quantStart);
+        if (hi > kMaxRepeat)
+            hi = kUnbounded;
+        if (lo == 0 && hi == kUnbounded)
+            m_out += u'*';
+        else if (lo == 1 && hi == kUnbounded)
+            m_out += u'+';
+        else if (lo == 0 && hi == 1)
+            m_out += u'?';
+        else if (lo == hi)
+            m_out += QStringLiteral("{%1}").arg(lo);
+        else if (hi == kUnbounded)
+            m_out += QStringLiteral("{%1,}").arg(lo);
+        else
+            m_out += QStringLiteral("{%1,%2}").arg(lo).arg(hi);
+        if (lazy)
+            m_out += u'?';
+    }
+
+    // --- Atoms. ----------------------------------------------------------
+
+    void emitLiteral(char16_t unit)
+    {
+        if (m_ignoreCase) {
+            const auto variants = caseVariants(unit);
+            if (variants.size() > 1) {
+                if (unit < 128 && !m_explicitCase) {
+                    m_out += QChar(unit); // an ASCII letter; PCRE2 folds those
+                } else {
+                    CharSet set;
+                    for (char16_t v : variants)
+                        set.add(v);
+                    m_out += set.toPcre();
+                }
+                return;
+            }
+        }
+        if (unit < 128) {
+            if (isAsciiLetter(unit) || isDecimal(unit))
+                m_out += QChar(unit);
+            else
+                m_out += QStringLiteral("\\x{%1}").arg(uint(unit), 0, 16);
+        } else {
+            m_out += QChar(unit);
+        }
+    }
+
+    void emitBackreference(int group)
+    {
+        if (m_explicitCase)
+            m_out += QStringLiteral("(?i:\\g{%1})").arg(group);
+        else
+            m_out += QStringLiteral("\\g{%1}").arg(group);
+    }
+
+    static std::optional<CharSet> classEscape(int c)
+    {
+        switch (c) {
+        case 'd': return CharSet::digits();
+        case 'D': return CharSet::digits().inverted();
+        case 'w': return CharSet::wordChars();
+        case 'W': return CharSet::wordChars().inverted();
+        case 's': return CharSet::whiteSpace();
+        case 'S': return CharSet::whiteSpace().inverted();
+        default: return std::nullopt;
+        }
+    }
+
+    // m_pos is on a backslash outside a class.
+    void parseAtomEscape()
+    {
+        const qsizetype start = m_pos;
+        const int e = at(m_pos + 1);
+        if (e < 0)
+            fail(QStringLiteral("\\ at end of pattern"), start);
+        if (auto set = classEscape(e)) {
+            m_pos += 2;
+            m_out += set->toPcre();
+            return;
+        }
+        if (e >= '1' && e <= '9') {
+            qsizetype i = m_pos + 1;
+            const qint64 n = decimalAt(i);
+            if (n <= m_result.groupCount) {
+                m_pos = i;
+                emitBackreference(int(n));
+                return;
+            }
+        }
+        if (e == 'k' && m_hasNamedGroups) {
+            if (at(m_pos + 2) != '<')
+                fail(QStringLiteral("Invalid named reference"), start);
+            qsizetype end = 0;
+            const QString name = parseGroupName(m_pos + 3, &end);
+            const auto it = m_result.groupNames.constFind(name);
+            if (it == m_result.groupNames.cend())
+                fail(QStringLiteral("Invalid named capture referenced"), start);
+            m_pos = end;
+            emitBackreference(it.value());
+            return;
+        }
+        if (e == 'c' && !isAsciiLetter(at(m_pos + 2))) {
+            // A \c without a control letter is a plain backslash; the c
+            // that follows is read as itself.
+            ++m_pos;
+            emitLiteral(u'\\');
+            return;
+        }
+        emitLiteral(parseCharacterEscape());
+    }
+
+    // m_pos is on a backslash; reads an escape that stands for one unit.
+    char16_t parseCharacterEscape()
+    {
+        const int e = at(m_pos + 1);
+        m_pos += 2;
+        switch (e) {
+        case 'f': return 0x0C;
+        case 'n': return 0x0A;
+        case 'r': return 0x0D;
+        case 't': return 0x09;
+        case 'v': return 0x0B;
+        case 'c': {
+            const int letter = at(m_pos++);
+            return char16_t(letter % 32);
+        }
+        case 'x':
+            if (hexValue(at(m_pos)) >= 0 && hexValue(at(m_pos + 1)) >= 0) {
+                const int v = hexValue(at(m_pos)) * 16 + hexValue(at(m_pos + 1));
+                m_pos += 2;
+                return char16_t(v);
+            }
+            return u'x';
+        case 'u':
+            if (hexValue(at(m_pos)) >= 0 && hexValue(at(m_pos + 1)) >= 0 && hexValue(at(m_pos + 2)) >= 0
+                && hexValue(at(m_pos + 3)) >= 0) {
+                int v = 0;
+                for (int k = 0; k < 4; ++k)
+                    v = v * 16 + hexValue(at(m_pos++));
+                return char16_t(v);
+            }
+            return u'u';
+        case 'o':
+            // \oNNN: octal, up to three digits and below 256.
+            if (isOctal(at(m_pos))) {
+                int v = 0;
+                for (int k = 0; k < 3 && isOctal(at(m_pos)) && v * 8 + (at(m_pos) - '0') <= 0xFF; ++k)
+                    v = v * 8 + (at(m_pos++) - '0');
+                return char16_t(v);
+            }
+            return u'o';
+        case '0':
+            if (!isDecimal(at(m_pos)))
+                return 0;
+            --m_pos;
+            return legacyOctal();
+        case '8':
+        case '9':
+            return char16_t(e);
+        default:
+            if (e >= '1' && e <= '7') {
+                --m_pos;
+                return legacyOctal();
+            }
+            return char16_t(e);
+        }
+    }
+
+    // Up to three octal digits at m_pos, never above 0377.
+    char16_t legacyOctal()
+    {
+        const int first = at(m_pos++) - '0';
+        int v = first;
+        const int more = first <= 3 ? 2 : 1;
+        for (int k = 0; k < more && isOctal(at(m_pos)); ++k)
+            v = v * 8 + (at(m_pos++) - '0');
+        return char16_t(v);
+    }
+
+    // --- Character classes. ----------------------------------------------
+
+    void parseClass()
+    {
+        const qsizetype start = m_pos;
+        ++m_pos;
+        const bool negated = at(m_pos) == '^';
+        if (negated)
+            ++m_pos;
+        CharSet set;
+        for (;;) {
+            if (m_pos >= m_src.size())
+                fail(QStringLiteral("Unterminated character class"), start);
+            if (at(m_pos) == ']') {
+                ++m_pos;
+                break;
+            }
+            const qsizetype atomPos = m_pos;
+            ClassAtom first = parseClassAtom();
+            if (at(m_pos) == '-' && at(m_pos + 1) >= 0 && at(m_pos + 1) != ']') {
+                ++m_pos;
+                ClassAtom last = parseClassAtom();
+                if (first.set || last.set) {
+                    // A range with a class escape at either end is a union.
+                    addAtom(set, first);
+                    set.add(u'-');
+                    addAtom(set, last);
+                } else if (first.unit > last.unit) {
+                    fail(QStringLiteral("Range out of order in character class"), atomPos);
+                } else {
+                    set.addRange(first.unit, last.unit);
+                }
+            } else {
+                addAtom(set, first);
+            }
+        }
+        if (m_ignoreCase)
+            set = set.caseClosed();
+        m_out += (negated ? set.inverted() : set).toPcre();
+    }
+
+    static void addAtom(CharSet& set, const ClassAtom& atom)
+    {
+        if (atom.set)
+            set.add(*atom.set);
+        else
+            set.add(atom.unit);
+    }
+
+    ClassAtom parseClassAtom()
+    {
+        ClassAtom atom;
+        const int c = at(m_pos);
+        if (c != '\\') {
+            ++m_pos;
+            atom.unit = char16_t(c);
+            return atom;
+        }
+        const int e = at(m_pos + 1);
+        if (e < 0)
+            fail(QStringLiteral("\\ at end of pattern"), m_pos);
+        if ((atom.set = classEscape(e))) {
+            m_pos += 2;
+            return atom;
+        }
+        switch (e) {
+        case 'b':
+            m_pos += 2;
+            atom.unit = 0x08;
+            return atom;
+        case 'c': {
+            const int next = at(m_pos + 2);
+            if (isAsciiLetter(next) || isDecimal(next) || next == '_') {
+                m_pos += 3;
+                atom.unit = char16_t(next % 32);
+            } else {
+                ++m_pos;
+                atom.unit = u'\\';
+            }
+            return atom;
+        }
+        case 'k':
+            if (m_hasNamedGroups)
+                fail(QStringLiteral("Invalid escape"), m_pos);
+            break;
+        default:
+            break;
+        }
+        atom.unit = parseCharacterEscape();
+        return atom;
+    }
+};
+
+} // namespace
+
+qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
+{
+    qsizetype source = 0;
+    for (const Checkpoint& c : checkpoints) {
+        if (c.translated > translatedOffset)
+            break;
+        source = c.source;
+    }
+    return source;
+}
+
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline)
+{
+    return Translator(source, ignoreCase, multiline).run();
+}
+
+} // namespace pattaro

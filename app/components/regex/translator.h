@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace pattaro {
+
+// A pattern in the window's dialect (JavaScript without the u flag, plus the
+// escapes the help text promises) rewritten for PCRE2's 16-bit library.
+struct Translation {
+    QString pattern;
+    uint32_t compileOptions = 0;
+    // PCRE2 10.42's JIT compares case-insensitive back-references to
+    // non-ASCII text wrongly in this mode, so such patterns use the interpreter.
+    bool jitSafe = true;
+    int groupCount = 0;
+    // Group numbers by name; empty when the pattern names no group.
+    QHash<QString, int> groupNames;
+
+    // Maps an offset into `pattern` (as PCRE2 reports it) back to the source.
+    qsizetype sourceOffset(qsizetype translatedOffset) const;
+
+    struct Checkpoint {
+        qsizetype translated;
+        qsizetype source;
+    };
+    std::vector<Checkpoint> checkpoints;
+};
+
+// Throws RegexError(InvalidPattern) where JavaScript would reject the pattern.
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline);
+
+} // namespace pattaro
