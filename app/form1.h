@@ -74,7 +74,8 @@ public:
     MatchCollection matchList;
     Match curMatch;
     qint16 lineChoice = 0;
-    qint16 matchIndex = 0;
+    // Wide enough for any match count.
+    qsizetype matchIndex = 0;
 
 public slots:
     void Command1_Click();

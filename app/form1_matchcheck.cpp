@@ -1,9 +1,65 @@
+#include "app/clickablelabel.h"
+#include "app/commands/highlightplan.h"
+#include "app/components/richtext/richtextbox.h"
 #include "app/form1.h"
 
+#include <QLineEdit>
+
 namespace pattaro {
+namespace {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+const QString kTitle = QStringLiteral("友情提示");
+const QString kNoMatch = QStringLiteral("没有找到任何匹配的项目！");
+
+QString matchesFoundQuestion(qsizetype count)
+{
+    return QStringLiteral("一共找到 ") + QString::number(count) + QStringLiteral(" 个匹配项目！")
+           + QStringLiteral("\r\n") + QStringLiteral("是否要高亮显示匹配的项目？");
+}
+
+} // namespace
 
 void Form1::Command1_Click()
 {
+    const QString pattern = m_Text3->text();
+    if (pattern.isEmpty())
+        return;
+    // Any engine failure ends the command silently; colour already applied stays.
+    try {
+        RegExp& engine = regEngine();
+        engine.Pattern(pattern);
+        sourceText = m_TXT1->Text();
+        matchList = engine.Execute(sourceText);
+        if (!engine.Test(sourceText)) {
+            m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
+            return;
+        }
+
+        m_TXT1->SelStart(0);
+        m_TXT1->SelLength(sourceText.size());
+        m_TXT1->SelColor(platform::rgb(0, 0, 0));
+        m_TXT1->SelBold(false);
+
+        const int answer = m_services.messageBox->show(matchesFoundQuestion(matchList.Count()), kTitle,
+                                                       MsgIcon::Information, MsgButtons::YesNo);
+        if (answer != platform::kIdYes)
+            return;
+
+        const std::vector<HighlightRange> plan = HighlightPlan(
+            matchList, [this] { return m_Color1->BackColor(); }, [this] { return m_Color2->BackColor(); });
+        for (matchIndex = 0; matchIndex < matchList.Count(); ++matchIndex) {
+            const HighlightRange& range = plan[size_t(matchIndex)];
+            curMatch = matchList.Item(matchIndex);
+            m_TXT1->SelStart(range.start);
+            m_TXT1->SelLength(range.length);
+            m_TXT1->SelBold(true);
+            m_TXT1->SelColor(range.color);
+        }
+    } catch (const RegexError&) {
+    }
 }
 
 } // namespace pattaro

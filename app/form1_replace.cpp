@@ -1,13 +1,59 @@
+#include "app/commands/replaceeach.h"
+#include "app/components/richtext/richtextbox.h"
 #include "app/form1.h"
 
+#include <QLineEdit>
+
 namespace pattaro {
+namespace {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+const QString kTitle = QStringLiteral("友情提示");
+const QString kOnePerLineQuestion = QStringLiteral("是否将每个替换后的项目放在独立的一行中？");
+
+} // namespace
 
 void Form1::Command2_Click()
 {
+    // Each step that fails is skipped: an invalid expression leaves TXT2 as it was.
+    RegExp& engine = regEngine();
+    engine.Pattern(m_Text3->text());
+    sourceText = m_TXT1->Text();
+    try {
+        m_TXT2->Text(engine.Replace(sourceText, m_Text4->text()));
+    } catch (const RegexError&) {
+    }
 }
 
 void Form1::Command3_Click()
 {
+    RegExp& engine = regEngine();
+    engine.Pattern(m_Text3->text());
+    if (m_Text4->text().isEmpty())
+        return;
+    lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kTitle, MsgIcon::Information,
+                                                    MsgButtons::YesNo));
+    sourceText = m_TXT1->Text();
+    // The first failure ends the command silently; TXT2 keeps what was built.
+    try {
+        matchList = engine.Execute(sourceText);
+        m_TXT2->Text(QString());
+        if (!engine.Test(sourceText))
+            return;
+    } catch (const RegexError&) {
+        return;
+    }
+
+    // Built whole and set once, so the cost stays linear in the result.
+    QString result;
+    try {
+        AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
+                           matchIndex);
+    } catch (const RegexError&) {
+    }
+    m_TXT2->Text(result);
 }
 
 } // namespace pattaro

@@ -1,0 +1,161 @@
+// Timings of the match check's highlight and the two replacement commands,
+// through the real text view and window.
+#include "app/clickablelabel.h"
+#include "app/commands/highlightplan.h"
+#include "app/commands/replaceeach.h"
+#include "app/components/richtext/richtextbox.h"
+#include "app/form1.h"
+#include "tests/support/scripted_messagebox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+
+using namespace pattaro;
+
+namespace {
+
+const QString kPattern = QStringLiteral("\\d+");
+const QString kReplacement = QStringLiteral("<$&>");
+
+// A source of CR LF lines of lineLength units, each holding one number: one
+// match of kPattern per line.
+QString sourceWith(qsizetype matches, qsizetype lineLength)
+{
+    const QString filler(lineLength - 8, u'x');
+    QString text;
+    text.reserve(matches * lineLength);
+    for (qsizetype i = 0; i < matches; ++i)
+        text += filler + u' ' + QString::number(10000 + i % 90000) + QStringLiteral("\r\n");
+    return text;
+}
+
+RegExp& windowEngine()
+{
+    static RegExp engine;
+    engine.Global(true);
+    engine.Multiline(true);
+    engine.Pattern(kPattern);
+    return engine;
+}
+
+// 100,000 matches in a 5 MB source, coloured as the match check does it,
+// until the view has shown the result.
+void BM_HighlightInTextView(benchmark::State& state)
+{
+    const qsizetype matches = state.range(0);
+    const QString source = sourceWith(matches, 5'000'000 / matches);
+    const MatchCollection list = windowEngine().Execute(source);
+    RichTextBox view;
+    view.resize(800, 600);
+    view.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.Text(source);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+
+        view.SelStart(0);
+        view.SelLength(source.size());
+        view.SelColor(platform::rgb(0, 0, 0));
+        view.SelBold(false);
+        const auto plan = HighlightPlan(list, [] { return RangeColor(0x0000C000); },
+                                        [] { return RangeColor(0x000080FF); });
+        for (const HighlightRange& range : plan) {
+            view.SelStart(range.start);
+            view.SelLength(range.length);
+            view.SelBold(true);
+            view.SelColor(range.color);
+        }
+        view.Flush();
+        QCoreApplication::processEvents();
+    }
+    state.counters["matches"] = double(list.Count());
+}
+BENCHMARK(BM_HighlightInTextView)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The replace-each-match output alone; 100k and 200k show whether it is linear.
+void BM_Command3Output(benchmark::State& state)
+{
+    const QString source = sourceWith(state.range(0), 50);
+    RegExp& engine = windowEngine();
+    const MatchCollection list = engine.Execute(source);
+    for (auto _ : state) {
+        QString out;
+        qsizetype index = 0;
+        AppendEachReplaced(engine, list, kReplacement, true, out, index);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_Command3Output)->Arg(100'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+// Whole commands through the window on a 10 MB source (200,000 matches),
+// every question answered Yes, until the panes have shown the result.
+enum class WholeCommand { MatchCheck, ReplaceKeep, ReplaceEach };
+
+void BM_WholeCommand10MB(benchmark::State& state, WholeCommand which)
+{
+    testing::ScriptedMessageBox boxes;
+    Form1 window(Form1Services{&boxes, [] {}});
+    window.show();
+    window.TXT1()->Text(sourceWith(200'000, 50));
+    window.Text3()->setText(kPattern);
+    window.Text4()->setText(kReplacement);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        boxes.answers = {platform::kIdYes};
+        switch (which) {
+        case WholeCommand::MatchCheck:
+            window.Command1_Click();
+            break;
+        case WholeCommand::ReplaceKeep:
+            window.Command2_Click();
+            break;
+        case WholeCommand::ReplaceEach:
+            window.Command3_Click();
+            break;
+        }
+        window.TXT1()->Flush();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command1, WholeCommand::MatchCheck)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command2, WholeCommand::ReplaceKeep)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command3, WholeCommand::ReplaceEach)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Prints as usual and keeps each result's time for the ratio at the end.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> realTime;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            realTime[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto small = reporter.realTime.find("BM_Command3Output/100000");
+    const auto large = reporter.realTime.find("BM_Command3Output/200000");
+    if (small != reporter.realTime.end() && large != reporter.realTime.end() && small->second > 0)
+        std::printf("Command3 output, 200k / 100k matches: %.2f (linear is about 2)\n",
+                    large->second / small->second);
+    benchmark::Shutdown();
+    return 0;
+}
