@@ -24,12 +24,13 @@ const QImage& metricsDevice()
     return device;
 }
 
-// Offset along the minor axis of the i-th pixel of a line `major` long and
-// `minor` high (both >= 0, major > 0): nearest to the ideal line, an exact
-// half going to the row or column nearer the start.
-long long minorOffset(long long i, long long major, long long minor)
+// Distance along the minor axis of the i-th pixel of a line `major` long
+// and `minor` high (both >= 0, major > 0): the pixel nearest the ideal line.
+// An exact half goes to the smaller coordinate (the upper row, the left
+// column), GDI's diamond rule, so it depends on the direction of travel.
+long long minorOffset(long long i, long long major, long long minor, bool towardSmaller)
 {
-    const __int128 num = __int128(2) * i * minor + major - 1;
+    const __int128 num = __int128(2) * i * minor + major - (towardSmaller ? 0 : 1);
     return static_cast<long long>(num / (__int128(2) * major));
 }
 
@@ -187,7 +188,7 @@ bool DrawingSurface::LineTo(int x, int y)
     last = std::min(steps - 1, last + margin);
 
     for (long long i = first; i <= last; ++i) {
-        const long long off = minorOffset(i, steps, xMajor ? ady : adx);
+        const long long off = minorOffset(i, steps, xMajor ? ady : adx, (xMajor ? sy : sx) < 0);
         const long long px = xMajor ? x0 + sx * i : x0 + sx * off;
         const long long py = xMajor ? y0 + sy * off : y0 + sy * i;
         if (px < -margin || py < -margin || px > m_image.width() + margin || py > m_image.height() + margin)
