@@ -1,0 +1,219 @@
+// Regenerates dialect_cases.json from JavaScript itself:
+//   node make_dialect_cases.js > dialect_cases.json
+// Each case: pattern, flags (g, i, m), subject and optional replacement; the
+// output adds what JavaScript finds: the matches as [index, length] pairs and
+// the replaced text, or error: true when JavaScript rejects the pattern.
+'use strict';
+
+const R = String.raw;
+const cases = [];
+const add = (pattern, flags, subject, replacement) => cases.push({ pattern, flags, subject, replacement });
+
+// Dot and line terminators.
+add(R`.`, 'g', 'a\nb\rc\u2028d\u2029e\u0085f\u000bg');
+add(R`.+`, 'g', 'ab\r\ncd');
+add(R`[^]+`, 'g', 'a\r\nb');
+// Line starts and ends, with and without m.
+add(R`^`, 'gm', 'a\r\nb\nc\rd\u2028e\u2029f');
+add(R`$`, 'gm', 'a\r\nb\nc\rd\u2028e\u2029f');
+add(R`^\w+$`, 'gm', 'one\r\ntwo\n\nthree');
+add(R`^`, 'g', 'a\nb');
+add(R`$`, 'g', 'a\nb\n');
+add(R`^$`, 'gm', '\r\n\r\n');
+add(R`^`, 'gm', '');
+add(R`a$`, 'g', 'a\n');
+// \s, \S, \v and friends.
+add(R`\s`, 'g', ' \t\n\v\f\r\u00a0\u1680\u2000\u200a\u2028\u2029\u202f\u205f\u3000\ufeff\u180e\u200bx');
+add(R`\S+`, 'g', 'ab\u00a0cd\u3000ef\u200bgh');
+add(R`\v`, 'g', 'a\u000bb\nc');
+add(R`[\s]`, 'g', 'a\u00a0b');
+add(R`[^\s]+`, 'g', 'a b\u3000c');
+// ASCII-only \w, \d and \b.
+add(R`\w+`, 'g', 'abc_09 éa 中文 \u0663x');
+add(R`\d+`, 'g', '12\u0663\uff1134');
+add(R`\bve\b|ve\B`, 'g', 'love very even ve');
+add(R`\b`, 'g', 'ab cé');
+add(R`\B`, 'g', 'ab c');
+add(R`\W+`, 'g', 'a-é_中 b');
+add(R`\D`, 'g', '1a2');
+// Control, hex, unicode and octal escapes.
+add(R`\cJ\cj`, 'g', '\n\n');
+add(R`\c`, 'g', 'a\\cb');
+add(R`\c1`, 'g', '\\c1');
+add(R`[\c1]`, 'g', '\u0011\\c1');
+add(R`[\c_]`, 'g', '\u001f_');
+add(R`[\c]`, 'g', '\\c');
+add(R`[\c*]+`, 'g', '\\c*');
+add(R`\0`, 'g', 'a\u0000b');
+add(R`\01`, 'g', '\u0001');
+add(R`\08`, 'g', '\u00008');
+add(R`\377`, 'g', '\u00ff');
+add(R`\400`, 'g', '\u00200');
+add(R`\8\9`, 'g', '89');
+add(R`\x41\x4`, 'g', 'Ax4');
+add(R`\u0041\u004`, 'g', 'Au004');
+add(R`\u{2}`, 'g', 'uuu{2}');
+add(R`\/\q\-\%`, 'g', '/q-%');
+add(R`a\.b`, 'g', 'a.b axb');
+add(R`[\b]`, 'g', 'a\bb');
+add(R`\t\n\r\f`, 'g', '\t\n\r\f');
+// Back-references and their legacy octal fallback.
+add(R`(a)\1`, 'g', 'aa ab');
+add(R`\1(a)`, 'g', 'a');
+add(R`(a\1)`, 'g', 'a');
+add(R`(a)\2`, 'g', 'a\u0002');
+add(R`(a)\10`, 'g', 'a\u0008 aa0');
+add(R`(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\10`, 'g', 'abcdefghijj');
+add(R`(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\11`, 'g', 'abcdefghija1 abcdefghij\t');
+add(R`(a)|b\1`, 'g', 'b');
+add(R`(.)\1`, 'g', 'aabbcd\n\n');
+add(R`(?<q>['"]).*?\k<q>`, 'g', `'a' "b" 'c"`);
+add(R`\k<a>`, 'g', 'k<a>');
+add(R`(?<$x>a)(?<_y>b)\k<$x>`, 'g', 'aba');
+add(R`(?<\u0061b>x)\k<ab>`, 'g', 'xx');
+add(R`(?<é>x)\k<é>`, 'g', 'xx');
+// Character classes.
+add(R`[]`, 'g', 'abc');
+add(R`[]a]`, 'g', 'a]');
+add(R`[^]`, 'g', '\n\r');
+add(R`[a-]`, 'g', 'a-b');
+add(R`[-a]`, 'g', 'a-b');
+add(R`[\d-z]+`, 'g', '1-z a');
+add(R`[a-\d]+`, 'g', 'a-5 b');
+add(R`[\w-]+`, 'g', 'a-b c');
+add(R`[[]`, 'g', '[a]');
+add(R`[a\]b]+`, 'g', 'a]b');
+add(R`[^abc]+`, 'g', 'abxyc');
+add(R`[\u4e00-\u9fa5]+`, 'g', 'ab中文c龥');
+add(R`[^\x00-\xff]+`, 'g', 'abc中文ÿ\u0100');
+add(R`[\0-\x1f]`, 'g', '\u0000\u001f ');
+add(R`[\s\S]`, 'g', 'a\n');
+add(R`[^\d\s]+`, 'g', 'ab1 cd');
+add('[.*+?^$\\{}()|/]+', 'g', 'a.*+?^${}()|/b');
+// Braces that are not quantifiers.
+add(R`a{`, 'g', 'a{');
+add(R`{`, 'g', '{');
+add(R`}`, 'g', '}');
+add(R`]`, 'g', ']');
+add(R`x{1,2`, 'g', 'x{1,2');
+add(R`a{,5}`, 'g', 'a{,5}');
+add(R`a{2}{`, 'g', 'aa{');
+// Quantifiers.
+add(R`a{2}`, 'g', 'aaaaa');
+add(R`a{2,}`, 'g', 'a aa aaa');
+add(R`a{1,3}`, 'g', 'aaaaa');
+add(R`a{0}`, 'g', 'aa');
+add(R`a+?`, 'g', 'aaa');
+add(R`a*?b`, 'g', 'aab');
+add(R`<.*?>`, 'g', '<a><b>');
+add(R`<.*>`, 'g', '<a><b>');
+add(R`a{1,3}?`, 'g', 'aaaa');
+add(R`(?:ab)+`, 'g', 'ababa');
+// Assertions.
+add(R`(?=(a))*a`, 'g', 'a');
+add(R`(?=a)+a`, 'g', 'ba');
+add(R`(?!a)?b`, 'g', 'ab');
+add(R`a(?=b)`, 'g', 'ab ac');
+add(R`a(?!b)`, 'g', 'ab ac');
+add(R`(?<=\$)\d+`, 'g', '$10 20 $30');
+add(R`(?<!a)b`, 'g', 'ab cb');
+add(R`(?<=^|,)x`, 'gm', 'x,x y\nx');
+add(R`(?<=ab|c)d`, 'g', 'abd cd bd');
+// Empty matches move on one code unit.
+add(R`x*`, 'g', 'axxb');
+add(R`a*?`, 'g', 'aa');
+add(R``, 'g', 'ab');
+add(R`(?:)`, 'g', '');
+add(R`\b`, 'g', 'a b');
+add(R`a|`, 'g', 'baa');
+// Not global: the first match only.
+add(R`\d`, '', 'a1b2');
+add(R`x*`, '', 'axx');
+// Ignore case.
+add(R`abc`, 'gi', 'ABC aBc abc');
+add(R`[a-z]+`, 'gi', 'HeLLo');
+add(R`k`, 'gi', 'kK\u212a');
+add(R`s`, 'gi', 'sS\u017f');
+add(R`[a-z]`, 'gi', '\u017f\u212a');
+add(R`[^a]`, 'gi', 'aAb');
+add(R`\W`, 'gi', 'a\u017f');
+add(R`é`, 'gi', 'éÉe');
+add(R`σ`, 'gi', 'σςΣ');
+add(R`[а-я]+`, 'gi', 'ПРИВЕТ мир');
+add(R`i`, 'gi', 'iI\u0130\u0131');
+add(R`\u0131`, 'gi', 'iI\u0131');
+add(R`ß`, 'gi', 'ß\u1e9eSS');
+add(R`µ`, 'gi', 'µ\u039c\u03bc');
+add(R`[\u00e0-\u00ff]+`, 'gi', 'ÀÉÿŸ');
+add(R`\bx\b`, 'gi', 'X é');
+add(R`(a)\1`, 'gi', 'aA Aa ab');
+add(R`(é)\1`, 'gi', 'éÉ');
+add(R`(σ)\1`, 'gi', 'σΣ σς');
+add(R`(?<n>b)\k<n>`, 'gi', 'bB');
+add(R`(k)\1`, 'gi', 'kK');
+add(R`(\w)\1\b`, 'gi', 'aA é');
+// Surrogates and NUL stay single code units.
+add('\ud83d', 'g', 'a\ud83d\ude00b\ud83d');
+add('\ude00', 'g', '\ud83d\ude00\ude00');
+add(R`.`, 'g', '\ud83d\ude00');
+add(R`[\ud83d\ude00]`, 'g', '\ud83d\ude00');
+add('\ud83d\ude00+', 'g', '\ud83d\ude00\ude00');
+add(R`\u0000+`, 'g', 'a\u0000\u0000b');
+add(R`a.b`, 'g', 'a\u0000b');
+add('\u0000', 'g', '\u0000');
+// Help-text expressions on small texts.
+add(R`\n[\s| ]*\r`, 'g', 'a\n \t\rb\n|\r');
+add(R`<(.*)>.*<\/\1>|<(.*) \/>`, 'g', '<b>x</b> <br /> <i>y</b>');
+add(R`(^\s*)|(\s*$)`, 'g', '  ab  ');
+add(R`[a-zA-z]+:\/\/(\w+(-\w+)*)(\.(\w+(-\w+)*))*(\?\S*)?`, 'g', 'see http://www.my-site.com/path?a=1 or ftp://x_y');
+add(R`[\w-]+(\.[\w-]+)*@[\w-]+(\.[\w-]+)+`, 'g', 'mail a.b-c@d-e.org, x@y, p@q.r.s');
+// Replacement texts.
+add(R`(\w)(\d)?`, 'g', 'a1 b', R`[$1|$2|$&|$$|$0|$00|$3|$]`);
+add(R`b`, 'g', 'abc', "($`|$')");
+add(R`(a)`, 'g', 'a', R`$01$10$11$011`);
+add(R`(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)`, 'g', 'abcdefghijk', R`$11$10$1$010$012`);
+add(R`(?<x>a)(?<y>b)?`, 'g', 'a ab', R`<$<y>$<x>$<z>$<x$<>`);
+add(R`(a)`, 'g', 'a', R`$<x>`);
+add(R`o`, '', 'foo', R`0`);
+add(R`o`, 'g', 'foo', R`$`);
+add(R`x*`, 'g', 'abc', R`-`);
+add(R`\b`, 'g', 'ab cd', R`|`);
+add(R`$`, 'gm', 'a\r\nb', R`;`);
+add(R`.`, 'g', '中文', R`$&$&`);
+// Patterns JavaScript rejects.
+for (const bad of [R`(`, R`)`, R`a)`, R`[`, R`[a`, R`a{2,1}`, R`a{1}{2}`, R`*`, R`+a`, R`?`, R`a**`, R`a*??`,
+    R`{1}`, R`{1,}`, R`(?<a>x)(?<a>y)`, R`(?<a>x)|(?<a>y)`, R`(?<1a>x)`, R`(?<>x)`, R`(?<a-b>x)`,
+    R`(?<a>x)\k<b>`, R`(?<a>x)\k`, R`(?<a>x)\k<a`, R`(?<a>x)[\k]`, R`[z-a]`, R`(?<=a)*`, R`(?<!a)+`,
+    R`^*`, R`$+`, R`\b*`, R`\B{2}`, R`(?x)`, R`(?i)a`, R`(?|a)`, R`(?#x)`, R`(?P<a>x)`, R`a++`, R`a?+`,
+    R`a{1}??`, "\\", "a\\", R`(?<a`, R`(?=a`, R`(a|b`, R`[\d-\w`]) {
+    add(bad, 'g', 'a');
+}
+
+const out = cases.map(({ pattern, flags, subject, replacement }) => {
+    const result = { pattern, flags, subject };
+    let re;
+    try {
+        re = new RegExp(pattern, flags);
+    } catch (e) {
+        result.error = true;
+        return result;
+    }
+    const matches = [];
+    if (flags.includes('g')) {
+        let m;
+        while ((m = re.exec(subject))) {
+            matches.push([m.index, m[0].length]);
+            if (m[0].length === 0) re.lastIndex++;
+        }
+    } else {
+        const m = re.exec(subject);
+        if (m) matches.push([m.index, m[0].length]);
+    }
+    result.matches = matches;
+    if (replacement !== undefined) {
+        result.replacement = replacement;
+        result.replaced = subject.replace(new RegExp(pattern, flags), replacement);
+    }
+    return result;
+});
+process.stdout.write(JSON.stringify(out, null, 1) + '\n');
