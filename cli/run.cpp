@@ -4,6 +4,8 @@
 #include "app/components/regex/regexp.h"
 #include "cli/escape.h"
 
+#include <algorithm>
+
 namespace pattaro::cli {
 namespace {
 
@@ -37,6 +39,13 @@ void listMatches(const MatchCollection& matches, bool json, Utf8Output& out)
 
 } // namespace
 
+std::chrono::milliseconds SearchTimeLimit(qsizetype textLength)
+{
+    // The window's limit suits what a person pastes; a script's large file
+    // gets time in proportion, about a second per million characters.
+    return std::max(RegExp::kDefaultTimeLimit, std::chrono::milliseconds(textLength / 1000));
+}
+
 void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
 {
     if (args.command == Command::Upper) {
@@ -53,6 +62,7 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
     engine.Multiline(true);
     engine.IgnoreCase(args.ignoreCase);
     engine.Pattern(args.pattern);
+    engine.TimeLimit(SearchTimeLimit(text.size()));
 
     switch (args.command) {
     case Command::Count:

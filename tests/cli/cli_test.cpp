@@ -172,6 +172,26 @@ TEST(Cli, LoneSurrogatesInOutput)
     EXPECT_EQ(run({"extract", R"([\uD800-\uDFFF])", "$&"}, emoji).out, emoji);
 }
 
+TEST(Cli, FiftyMegabyteInput)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("big.txt");
+    QByteArray text;
+    for (int i = 0; i < 5'000'000; ++i)
+        text += "\xE4\xB8\xAD" "ab1\r\nxy";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    ASSERT_EQ(text.size(), 50'000'000);
+
+    EXPECT_EQ(run({"-f", path, "count", "1"}).out, "5000000\n");
+    const Result replaced = run({"-f", path, "replace", "1", "#"});
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err.constData();
+    EXPECT_TRUE(replaced.out == QByteArray(text).replace('1', '#'));
+}
+
 TEST(Cli, HelpDescribesEveryCommand)
 {
     const Result r = run({"--help"});
