@@ -64,6 +64,9 @@ ClickableLabel* label(QWidget* parent, const char* name, const QString& caption,
     auto* lbl = place(new ClickableLabel(parent), name, l, t, w, h);
     lbl->setText(caption);
     lbl->BackColor(kFaceColor);
+    // A caption grown taller than designed may reach into the next row;
+    // drawing no background of its own keeps it from covering that row's text.
+    lbl->setAutoFillBackground(caption.isEmpty());
     return lbl;
 }
 

@@ -39,6 +39,8 @@ void RichTextBox::Text(const QString& text)
     m_text = text;
     m_map = LineBreakMap::fromText(text);
     m_internal = true;
+    // Cleared first, or the new text takes on the format of the old first character.
+    document()->clear();
     setPlainText(documentTextOf(text));
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
@@ -112,6 +114,7 @@ void RichTextBox::Flush()
 {
     m_internal = true;
     if (m_batchOpen) {
+        commitFormat();
         m_batchOpen = false;
         m_batchCursor.endEditBlock();
         m_batchCursor = QTextCursor();
@@ -148,13 +151,33 @@ void RichTextBox::applyFormat(const QTextCharFormat& format)
     if (from == to)
         return;
     beginBatch();
-    m_batchCursor.setPosition(int(from));
-    m_batchCursor.setPosition(int(to), QTextCursor::KeepAnchor);
-    m_batchCursor.mergeCharFormat(format);
+    if (from != m_pendingFrom || to != m_pendingTo) {
+        commitFormat();
+        m_pendingFrom = from;
+        m_pendingTo = to;
+    }
+    m_pendingFormat.merge(format);
+}
+
+void RichTextBox::commitFormat() const
+{
+    if (m_pendingFrom == m_pendingTo)
+        return;
+    m_batchCursor.setPosition(int(m_pendingFrom));
+    m_batchCursor.setPosition(int(m_pendingTo), QTextCursor::KeepAnchor);
+    // Colour and weight are all the formatting this pane ever sets, so a
+    // format with both can replace outright, which is cheaper than merging.
+    if (m_pendingFormat.hasProperty(QTextFormat::ForegroundBrush) && m_pendingFormat.hasProperty(QTextFormat::FontWeight))
+        m_batchCursor.setCharFormat(m_pendingFormat);
+    else
+        m_batchCursor.mergeCharFormat(m_pendingFormat);
+    m_pendingFormat = QTextCharFormat();
+    m_pendingFrom = m_pendingTo = 0;
 }
 
 QTextCharFormat RichTextBox::formatAtSelection() const
 {
+    commitFormat();
     // A cursor reports the format of the character before it.
     const qsizetype from = m_map.toDocument(m_selStart);
     const qsizetype to = m_map.toDocument(m_selStart + m_selLength);

@@ -50,6 +50,7 @@ public:
 private:
     void beginBatch();
     void applyFormat(const QTextCharFormat& format);
+    void commitFormat() const;
     QTextCharFormat formatAtSelection() const;
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
@@ -60,8 +61,14 @@ private:
     qsizetype m_documentLength = 0;
     qsizetype m_selStart = 0;
     qsizetype m_selLength = 0;
-    QTextCursor m_batchCursor;
+    mutable QTextCursor m_batchCursor;
     bool m_batchOpen = false;
+    // Colour and bold for one range arrive as two calls; they are merged and
+    // put into the document together, which halves the work per range. A
+    // read of the format puts them in first.
+    mutable QTextCharFormat m_pendingFormat;
+    mutable qsizetype m_pendingFrom = 0;
+    mutable qsizetype m_pendingTo = 0;
     // Set while the document changes at our own hand, so the change is not
     // mistaken for typing.
     bool m_internal = false;

@@ -1,0 +1,85 @@
+// Cost of the source pane's work: loading a large text and colouring many
+// match ranges the way the match check does (start, length, bold, colour).
+#include "app/components/richtext/richtextbox.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype kTextSize = 5 * 1000 * 1000;
+constexpr int kRanges = 100000;
+
+// Lines of mixed words and numbers, CR LF after each, about 5 MB.
+QString bigText()
+{
+    QString text;
+    text.reserve(kTextSize + 100);
+    int n = 0;
+    while (text.size() < kTextSize) {
+        text += QStringLiteral("word%1 中文 %2 other-text, more words here %3\r\n").arg(n).arg(n * 7).arg(n % 97);
+        ++n;
+    }
+    return text;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+void BM_SetText(benchmark::State& state)
+{
+    const QString text = bigText();
+    pattaro::RichTextBox box;
+    box.resize(585, 129);
+    box.show();
+    for (auto _ : state) {
+        box.Text(text);
+        settle();
+    }
+    state.counters["MB"] = double(text.size()) / 1e6;
+}
+BENCHMARK(BM_SetText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ColourRanges(benchmark::State& state)
+{
+    const QString text = bigText();
+    const qsizetype step = text.size() / kRanges;
+    pattaro::RichTextBox box;
+    box.resize(585, 129);
+    box.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        box.Text(text);
+        settle();
+        state.ResumeTiming();
+        box.SelStart(0);
+        box.SelLength(text.size());
+        box.SelColor(0);
+        box.SelBold(false);
+        for (int i = 0; i < kRanges; ++i) {
+            box.SelStart(i * step);
+            box.SelLength(step / 2);
+            box.SelBold(true);
+            box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
+        }
+        box.Flush();
+        settle();
+    }
+    state.counters["ranges"] = kRanges;
+}
+BENCHMARK(BM_ColourRanges)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
