@@ -5,6 +5,8 @@
 #include "app/helptext.h"
 #include "app/selfcheck.h"
 #include "app/versioncaption.h"
+#include "dialogs/gcommondialog.h"
+#include "platform/linkopener.h"
 #include "version.h"
 
 #include <QCheckBox>
@@ -22,6 +24,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     }
     if (!m_services.selfCheck)
         m_services.selfCheck = runSelfCheck;
+    if (!m_services.linkOpener) {
+        m_ownLinkOpener = std::make_unique<platform::DesktopLinkOpener>();
+        m_services.linkOpener = m_ownLinkOpener.get();
+    }
 
     createControls();
     connectEvents();

@@ -12,9 +12,15 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
+namespace pattaro::platform {
+class CommonDialogApi;
+class LinkOpener;
+} // namespace pattaro::platform
+
 namespace pattaro {
 
 class ClickableLabel;
+class GCommonDialog;
 class RichTextBox;
 
 // What the window calls outside itself. A field left empty is filled with the
@@ -23,6 +29,10 @@ struct Form1Services {
     platform::MessageBoxService* messageBox = nullptr;
     // The integrity check that start-up runs first.
     std::function<void()> selfCheck;
+    // The dialogs behind colorDialog; empty: Qt's.
+    std::shared_ptr<platform::CommonDialogApi> commonDialogs = nullptr;
+    // Where the link labels open their pages; empty: the default browser.
+    platform::LinkOpener* linkOpener = nullptr;
 };
 
 // The program's one window: the source, result and help panes, the
@@ -68,6 +78,9 @@ public:
     // The window's engine, made on first use and kept for the window's life.
     RegExp& regEngine();
     bool hasRegEngine() const { return m_regEngine != nullptr; }
+    // The colour dialog of the swatches: none until the first swatch click,
+    // then the same one for the rest of the window's life.
+    GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
 
     // State the commands share.
     QString sourceText;
@@ -99,10 +112,13 @@ private:
     void connectEvents();
     void fitCaptions();
     void Form_Load();
+    void chooseSwatchColor(ClickableLabel* swatch);
 
     Form1Services m_services;
     std::unique_ptr<platform::MessageBoxService> m_ownMessageBox;
     std::unique_ptr<RegExp> m_regEngine;
+    std::unique_ptr<GCommonDialog> m_colorDialog;
+    std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
 
     QWidget* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;
