@@ -30,9 +30,39 @@ const QImage& metricsDevice()
 // column), GDI's diamond rule, so it depends on the direction of travel.
 long long minorOffset(long long i, long long major, long long minor, bool towardSmaller)
 {
-    const __int128 num = __int128(2) * i * minor + major - (towardSmaller ? 0 : 1);
+    if (minor == 0)
+        return 0;
+    const long long bias = major - (towardSmaller ? 0 : 1);
+    // 64 bits suffice unless both factors come near the 32-bit limits.
+    if (i <= 0x7FFFFFFF && minor <= 0x7FFFFFFF && major <= 0x7FFFFFFF)
+        return (2 * i * minor + bias) / (2 * major);
+    const __int128 num = __int128(2) * i * minor + bias;
     return static_cast<long long>(num / (__int128(2) * major));
 }
+
+// Where one line's pixels go, looked up once per line.
+struct Raster {
+    QRgb* bits;
+    qsizetype stride;
+    int width;
+    int height;
+    QRgb colour;
+    int penWidth;
+
+    void plot(long long x, long long y) const
+    {
+        if (penWidth == 1) {
+            if (x >= 0 && y >= 0 && x < width && y < height)
+                bits[y * stride + x] = colour;
+            return;
+        }
+        const int from = -(penWidth - 1) / 2;
+        for (long long py = y + from; py < y + from + penWidth; ++py)
+            for (long long px = x + from; px < x + from + penWidth; ++px)
+                if (px >= 0 && py >= 0 && px < width && py < height)
+                    bits[py * stride + px] = colour;
+    }
+};
 
 } // namespace
 
@@ -137,20 +167,6 @@ bool DrawingSurface::MoveToEx(int x, int y, QPoint* previous)
     return true;
 }
 
-void DrawingSurface::plot(int x, int y, const Pen& pen)
-{
-    if (pen.width == 1) {
-        if (m_image.valid(x, y))
-            m_image.setPixel(x, y, toRgb(pen.color));
-        return;
-    }
-    const int from = -(pen.width - 1) / 2;
-    for (int dy = from; dy < from + pen.width; ++dy)
-        for (int dx = from; dx < from + pen.width; ++dx)
-            if (m_image.valid(x + dx, y + dy))
-                m_image.setPixel(x + dx, y + dy, toRgb(pen.color));
-}
-
 bool DrawingSurface::LineTo(int x, int y)
 {
     const QPoint start = m_position;
@@ -186,14 +202,17 @@ bool DrawingSurface::LineTo(int x, int y)
     const int margin = pen.width; // wide pens reach past the edge
     first = std::max(0LL, first - margin);
     last = std::min(steps - 1, last + margin);
+    if (m_image.isNull() || first > last)
+        return true;
+    // One detach for the whole line rather than one per pixel.
+    const Raster raster{reinterpret_cast<QRgb*>(m_image.bits()), m_image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+                        m_image.width(), m_image.height(), toRgb(pen.color), pen.width};
 
     for (long long i = first; i <= last; ++i) {
         const long long off = minorOffset(i, steps, xMajor ? ady : adx, (xMajor ? sy : sx) < 0);
         const long long px = xMajor ? x0 + sx * i : x0 + sx * off;
         const long long py = xMajor ? y0 + sy * off : y0 + sy * i;
-        if (px < -margin || py < -margin || px > m_image.width() + margin || py > m_image.height() + margin)
-            continue;
-        plot(int(px), int(py), pen);
+        raster.plot(px, py);
     }
     return true;
 }

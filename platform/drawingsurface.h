@@ -110,7 +110,6 @@ private:
         OleColor color;
     };
 
-    void plot(int x, int y, const Pen& pen);
     QFont drawingFont() const;
 
     QImage m_image;
