@@ -1,0 +1,121 @@
+#pragma once
+
+#include "platform/drawingsurface.h"
+#include "platform/olecolor.h"
+#include "platform/propertybag.h"
+#include "platform/rect.h"
+#include "platform/visualstyle.h"
+#include "skin/skinstate.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+namespace pattaro {
+
+class ErrorLog;
+
+// The window skin control: draws the frame of the form it covers (title
+// bar, caption buttons, border) on its own persistent surface and keeps its
+// settings as design properties saved with the form.
+class orukForms : public QWidget, private SkinState {
+    Q_OBJECT
+
+public:
+    // TranslateOleColor's answer for a value that is no colour.
+    static constexpr platform::OleColor kNoColor = 0xFFFFFFFFu;
+    // The system colour index of the button face.
+    static constexpr platform::OleColor kButtonFace = 0x8000000Fu;
+
+    // The log and the visual-style queries must outlive the control.
+    orukForms(ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent = nullptr);
+
+    const SkinState& State() const { return *this; }
+    platform::DrawingSurface& Surface() { return m_surface; }
+    // Identifies the control's window to the system queries.
+    platform::VisualStyle::WindowId hWnd() const;
+
+    // Design properties: X() reads, X(value) sets. Setters announce the
+    // property through PropertyChanged.
+    std::int32_t ThemeColor() const { return m_ThemeColor; }
+    void ThemeColor(std::int32_t vData);
+    std::int32_t Style() const { return m_Style; }
+    void Style(std::int32_t vData);
+    std::int32_t BackColorStyle() const { return m_BackColorStyle; }
+    void BackColorStyle(std::int32_t vData);
+    bool MaxButton() const { return m_MaxButton; }
+    void MaxButton(bool vData);
+    bool MinButton() const { return m_MinButton; }
+    void MinButton(bool vData);
+    bool CloseButton() const { return m_CloseButton; }
+    void CloseButton(bool vData);
+    bool ChangeAllBackgrounds() const { return m_ChangeAllBackgrounds; }
+    void ChangeAllBackgrounds(bool vNewValue);
+    std::int32_t BorderStyle() const { return m_BorderStyle; }
+    void BorderStyle(std::int32_t vData);
+    platform::OleColor CustomBackColor() const { return m_CustomBackColor; }
+    void CustomBackColor(platform::OleColor vData);
+    platform::OleColor ColorFrom() const { return m_ColorFrom; }
+    void ColorFrom(platform::OleColor new_ColorFrom);
+    platform::OleColor ColorTo() const { return m_ColorTo; }
+    void ColorTo(platform::OleColor new_ColorTo);
+    std::int16_t IconSize() const { return m_IconSize; }
+    void IconSize(std::int16_t new_IconSize);
+
+    // The host's notifications: a new control placed on a form, a saved
+    // form loaded, the form saved.
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const platform::PropertyBag& PropBag);
+    void UserControl_WriteProperties(platform::PropertyBag& PropBag);
+
+    void Refresh();
+
+    // Theme colours.
+    void SetThemeColor();
+    void SetDefaultThemeColor(std::int32_t n);
+    void GetGradientColor(platform::VisualStyle::WindowId hwnd);
+    bool AppThemed();
+    void ReadColorScheme(platform::VisualStyle::WindowId hwnd);
+    static platform::OleColor TranslateOleColor(platform::OleColor c);
+    static float BlendColor(platform::OleColor a, platform::OleColor b);
+
+    // Drawing primitives. Boxes are left, top, width, height.
+    void APILineEx(platform::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                   std::int32_t y2, platform::OleColor color);
+    void ApiRectangle(platform::DrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t w,
+                      std::int32_t h, platform::OleColor color);
+    void DrawGradientEx(platform::DrawingSurface& surface, platform::OleColor c0, platform::OleColor c1,
+                        std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool vertical);
+    void DrawGradientInRectangle(platform::DrawingSurface& surface, platform::OleColor colorA,
+                                 platform::OleColor colorB, const platform::RECT& box, std::int32_t style,
+                                 bool border, platform::OleColor borderColor, double factor);
+    void DrawGradCilinder(platform::DrawingSurface& surface, platform::OleColor c1, platform::OleColor c2,
+                          const platform::RECT& box, bool vertical, double factor);
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& x, float& y);
+    void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& x, float& y);
+    void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& x, float& y);
+    void BtnCloseClick();
+    void ReSize();
+    void MenuItemSelected(std::int16_t& MenuItem, QString& MenuCaption);
+    // A design property changed, so that a designer marks the form modified.
+    void PropertyChanged(const QString& PropertyName);
+
+private:
+    void BorderStyleSetup();
+    void TitleBarHeightSetup();
+    void AdjustStyleHeight(bool styleChanged);
+
+    void storeThemePair(std::int32_t themeColor);
+    void applyBackColorStyle();
+    void takeAmbientFont();
+
+    ErrorLog& m_errorLog;
+    platform::VisualStyle& m_visualStyle;
+    platform::DrawingSurface m_surface;
+};
+
+} // namespace pattaro

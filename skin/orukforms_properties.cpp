@@ -1,0 +1,111 @@
+#include "skin/orukforms.h"
+
+#include "skin/errortrap.h"
+#include "skin/skinvalues.h"
+
+namespace pattaro {
+
+namespace {
+
+using platform::PropertyValue;
+
+constexpr std::int32_t kColorFromDefault = 0x00404080;
+constexpr std::int32_t kColorToDefault = 0x00C0E0FF;
+constexpr std::int16_t kIconSizeDefault = 16;
+
+} // namespace
+
+void orukForms::UserControl_InitProperties()
+{
+    TrapErrors(m_errorLog, "UserControl_InitProperties", [&] {
+        m_TitleHeight = 30;
+        m_ThemeColor = ThemeBlue;
+        m_Style = TitleCylinder;
+        m_BackColorStyle = BackColorButtonFace;
+        m_BorderStyle = 1;
+        m_MaxButton = true;
+        m_MinButton = true;
+        m_IconSize = kIconSizeDefault;
+        m_CustomBackColor = TranslateOleColor(kButtonFace);
+        m_ColorFrom = kColorFromDefault;
+        m_ColorTo = kColorToDefault;
+        m_CloseButton = true;
+        m_ChangeAllBackgrounds = false;
+        SetThemeColor();
+        m_surface.BackColor(TranslateOleColor(kButtonFace));
+        takeAmbientFont();
+        BorderStyleSetup();
+    });
+}
+
+void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
+{
+    TrapErrors(m_errorLog, "UserControl_ReadProperties", [&] {
+        m_ThemeColor = PropBag.ReadProperty(QStringLiteral("ThemeColor"), ThemeAutomatic).toLong();
+        m_ColorFrom = PropBag.ReadProperty(QStringLiteral("ColorFrom"), kColorFromDefault).toLong();
+        m_ColorTo = PropBag.ReadProperty(QStringLiteral("ColorTo"), kColorToDefault).toLong();
+        m_BackColorStyle = PropBag.ReadProperty(QStringLiteral("BackColorStyle"), BackColorButtonFace).toLong();
+        m_BorderStyle = PropBag.ReadProperty(QStringLiteral("BorderStyle"), 1).toLong();
+        m_CloseButton = PropBag.ReadProperty(QStringLiteral("CloseButton"), true).toBoolean();
+        m_MaxButton = PropBag.ReadProperty(QStringLiteral("MaxButton"), true).toBoolean();
+        m_MinButton = PropBag.ReadProperty(QStringLiteral("MinButton"), true).toBoolean();
+        // Loaded against the translated button face, though saved against
+        // the index: an index saved here comes back as the plain colour.
+        m_CustomBackColor =
+            PropBag.ReadProperty(QStringLiteral("CustomBackColor"), TranslateOleColor(kButtonFace)).toLong();
+        m_Style = PropBag.ReadProperty(QStringLiteral("Style"), TitleCylinder).toLong();
+        m_IconSize = PropBag.ReadProperty(QStringLiteral("IconSize"), kIconSizeDefault).toInteger();
+        m_ChangeAllBackgrounds = PropBag.ReadProperty(QStringLiteral("ChangeAllBackgrounds"), false).toBoolean();
+
+        m_StyleExtraApplied = m_Style == TitleTwoBands;
+        SetThemeColor();
+        applyBackColorStyle();
+        takeAmbientFont();
+        TitleBarHeightSetup();
+        BorderStyleSetup();
+    });
+}
+
+void orukForms::UserControl_WriteProperties(platform::PropertyBag& PropBag)
+{
+    TrapErrors(m_errorLog, "UserControl_WriteProperties", [&] {
+        PropBag.WriteProperty(QStringLiteral("ThemeColor"), m_ThemeColor, ThemeAutomatic);
+        PropBag.WriteProperty(QStringLiteral("ColorFrom"), m_ColorFrom, kColorFromDefault);
+        PropBag.WriteProperty(QStringLiteral("ColorTo"), m_ColorTo, kColorToDefault);
+        PropBag.WriteProperty(QStringLiteral("BackColorStyle"), m_BackColorStyle, BackColorButtonFace);
+        PropBag.WriteProperty(QStringLiteral("BorderStyle"), m_BorderStyle, 1);
+        PropBag.WriteProperty(QStringLiteral("CloseButton"), m_CloseButton, true);
+        PropBag.WriteProperty(QStringLiteral("MaxButton"), m_MaxButton, true);
+        PropBag.WriteProperty(QStringLiteral("MinButton"), m_MinButton, true);
+        PropBag.WriteProperty(QStringLiteral("CustomBackColor"), m_CustomBackColor, kButtonFace);
+        PropBag.WriteProperty(QStringLiteral("Style"), m_Style, TitleCylinder);
+        PropBag.WriteProperty(QStringLiteral("IconSize"), m_IconSize, kIconSizeDefault);
+        PropBag.WriteProperty(QStringLiteral("ChangeAllBackgrounds"), m_ChangeAllBackgrounds, false);
+    });
+}
+
+void orukForms::applyBackColorStyle()
+{
+    switch (m_BackColorStyle) {
+    case BackColorButtonFace:
+        m_surface.BackColor(TranslateOleColor(kButtonFace));
+        break;
+    case BackColorTheme:
+        m_surface.BackColor(TranslateOleColor(m_CurColorTo));
+        break;
+    case BackColorCustom:
+        m_surface.BackColor(TranslateOleColor(m_CustomBackColor));
+        break;
+    default:
+        break;
+    }
+}
+
+void orukForms::takeAmbientFont()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    m_surface.Font(bold);
+}
+
+} // namespace pattaro

@@ -1,0 +1,106 @@
+#include "skin/orukforms.h"
+
+#include "platform/oletranslate.h"
+#include "skin/colormath.h"
+#include "skin/errortrap.h"
+#include "skin/skinvalues.h"
+
+namespace pattaro {
+
+void orukForms::SetThemeColor()
+{
+    TrapErrors(m_errorLog, "SetThemeColor", [&] {
+        if (m_ThemeColor == ThemeAutomatic)
+            GetGradientColor(hWnd());
+        else
+            SetDefaultThemeColor(m_ThemeColor);
+    });
+}
+
+void orukForms::SetDefaultThemeColor(std::int32_t n)
+{
+    TrapErrors(m_errorLog, "SetDefaultThemeColor", [&] {
+        if (n == ThemeCustom) {
+            m_CurColorFrom = m_ColorFrom;
+            m_CurColorTo = m_ColorTo;
+        } else {
+            storeThemePair(n);
+        }
+    });
+}
+
+void orukForms::GetGradientColor(platform::VisualStyle::WindowId hwnd)
+{
+    TrapErrors(m_errorLog, "GetGradientColor", [&] {
+        ReadColorScheme(hwnd);
+        if (!AppThemed()) {
+            storeThemePair(ThemeBlue);
+            return;
+        }
+        if (m_ColorScheme == QLatin1String("NormalColor"))
+            storeThemePair(ThemeBlue);
+        else if (m_ColorScheme == QLatin1String("Metallic"))
+            storeThemePair(ThemeSilver);
+        else if (m_ColorScheme == QLatin1String("HomeStead"))
+            storeThemePair(ThemeOliveGreen);
+    });
+}
+
+void orukForms::storeThemePair(std::int32_t themeColor)
+{
+    if (const auto pair = FixedThemePair(themeColor)) {
+        m_CurColorFrom = pair->From;
+        m_CurColorTo = pair->To;
+    }
+}
+
+bool orukForms::AppThemed()
+{
+    try {
+        return m_visualStyle.IsAppThemed() != 0;
+    } catch (...) {
+        return false; // no visual-style library: the classic look
+    }
+}
+
+void orukForms::ReadColorScheme(platform::VisualStyle::WindowId hwnd)
+{
+    // Each step's failure is skipped and the next step runs.
+    auto attempt = [](auto&& step) {
+        try {
+            step();
+        } catch (...) {
+        }
+    };
+    platform::VisualStyle::Handle theme = 0;
+    attempt([&] { theme = m_visualStyle.OpenThemeData(hwnd, QStringLiteral("ExplorerBar")); });
+    if (theme == 0) {
+        m_ColorScheme = QStringLiteral("Classic");
+        return;
+    }
+    constexpr int kBufferChars = 260;
+    QString themeFile(kBufferChars, QChar(0));
+    QString colorName(kBufferChars, QChar(0));
+    attempt([&] { m_visualStyle.GetCurrentThemeName(themeFile, kBufferChars, colorName, kBufferChars); });
+    // Cut at the first NUL, unless the very first character is one: then the
+    // buffer stays as it is and matches no scheme name. The theme file's
+    // name is not needed.
+    const qsizetype nul = colorName.indexOf(QChar(0));
+    if (nul > 0)
+        colorName.truncate(nul);
+    m_ColorScheme = colorName;
+    attempt([&] { m_visualStyle.CloseThemeData(theme); });
+}
+
+platform::OleColor orukForms::TranslateOleColor(platform::OleColor c)
+{
+    platform::OleColor plain = 0;
+    return platform::OleTranslateColor(c, &plain) == platform::kS_OK ? plain : kNoColor;
+}
+
+float orukForms::BlendColor(platform::OleColor a, platform::OleColor b)
+{
+    return BlendColors(std::int32_t(a), std::int32_t(b));
+}
+
+} // namespace pattaro

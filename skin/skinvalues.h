@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pattaro {
+
+// Values of the ThemeColor property. 0..4 are fixed colour pairs.
+enum ThemeColorValue : std::int32_t {
+    ThemeBlue = 0,
+    ThemeSilver = 1,
+    ThemeOliveGreen = 2,
+    ThemeGreyGreen = 3,
+    ThemeGold = 4,
+    ThemeCustom = 5,    // ColorFrom / ColorTo
+    ThemeAutomatic = 6, // follows the desktop's visual style
+};
+
+// Values of the Style property: the four title-bar looks.
+enum TitleStyleValue : std::int32_t {
+    TitleCylinder = 0,
+    TitleTwoBands = 1, // 10 pixels taller, with grip dots
+    TitleDarkBand = 2,
+    TitleLinear = 3,
+};
+
+// Values of the BackColorStyle property.
+enum BackColorStyleValue : std::int32_t {
+    BackColorButtonFace = 0,
+    BackColorTheme = 1, // the theme's light working colour
+    BackColorCustom = 2,
+};
+
+} // namespace pattaro

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/drawingsurface.h"
+#include "platform/syscolors.h"
+#include "skin/errorlog.h"
+#include "skin/orukforms.h"
+#include "tests/support/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace pattaro::testing {
+
+// The button face every skin test sees, whatever the desktop's palette.
+inline constexpr platform::OleColor kTestButtonFace = 0x00C8D0D4;
+
+// A skin control on scripted services; its error log writes into a
+// temporary folder and its reports are answered by the scripted box.
+class SkinTest : public ::testing::Test {
+protected:
+    SkinTest()
+    {
+        scripted.appInfo.path = folder.path();
+        scripted.appInfo.stateFolder = folder.path();
+        platform::SysColorTable table = platform::SysColorTable::current();
+        table.setColor(platform::SysColorTable::BtnFace, kTestButtonFace);
+        platform::SysColorTable::setCurrent(table);
+    }
+
+    struct Report {
+        QString number;
+        QString operation;
+        friend bool operator==(const Report&, const Report&) = default;
+    };
+
+    // The failures reported so far, read back from the message boxes.
+    std::vector<Report> reports() const
+    {
+        std::vector<Report> out;
+        for (const auto& box : scripted.messageBox.shown) {
+            const QString first = box.text.section(QStringLiteral("\r\n"), 0, 0);
+            const QString op = box.text.section(QStringLiteral("函数: "), -1);
+            out.push_back({first.mid(QStringLiteral("Error occured: ").size()), op});
+        }
+        return out;
+    }
+
+    QTemporaryDir folder;
+    ScriptedServices scripted;
+    ErrorLog log{scripted.services()};
+    orukForms skin{log, scripted.visualStyle};
+};
+
+using Pixels = std::set<std::pair<int, int>>;
+
+// Every pixel that differs from the background colour.
+inline Pixels painted(const platform::DrawingSurface& s, platform::OleColor background)
+{
+    Pixels out;
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x)
+            if (s.GetPixel(x, y) != background)
+                out.insert({x, y});
+    return out;
+}
+
+} // namespace pattaro::testing
