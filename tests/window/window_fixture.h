@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/form1.h"
+#include "tests/support/scripted_messagebox.h"
+
+#include <memory>
+
+namespace pattaro::testing {
+
+// A window whose modal services are scripted and whose start-up self-check
+// only counts its calls.
+struct TestWindow {
+    ScriptedMessageBox messages;
+    int selfChecks = 0;
+    std::unique_ptr<Form1> form;
+
+    TestWindow()
+    {
+        Form1Services services;
+        services.messageBox = &messages;
+        services.selfCheck = [this] { ++selfChecks; };
+        form = std::make_unique<Form1>(services);
+    }
+};
+
+} // namespace pattaro::testing
