@@ -1,5 +1,4 @@
 #include "platform/environment.h"
-#include "platform/visualstyle.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +23,4 @@ TEST(SystemEnvironment, FindsVariablesWithoutRegardToCase)
     qputenv("PATTARO_TEST_EMPTY", "");
     EXPECT_EQ(env.Value("pattaro_test_empty"), QString());
     qunsetenv("PATTARO_TEST_EMPTY");
-}
-
-TEST(SystemEnvironment, KnowsTheUserAndTheMachine)
-{
-    SystemEnvironment env;
-    EXPECT_FALSE(env.LoginName().isEmpty());
-    EXPECT_FALSE(env.HostName().isEmpty());
-}
-
-TEST(SystemVisualStyle, ReportsVisualStylesSwitchedOff)
-{
-    SystemVisualStyle style;
-    EXPECT_EQ(style.IsAppThemed(), 0);
-    EXPECT_EQ(style.OpenThemeData(1, "ExplorerBar"), 0u);
-    QString file = "untouched", scheme = "untouched";
-    EXPECT_NE(style.GetCurrentThemeName(file, 260, scheme, 260), 0);
-    EXPECT_EQ(scheme, "untouched");
-    EXPECT_NE(style.CloseThemeData(0), 0);
 }
