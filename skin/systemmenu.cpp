@@ -2,6 +2,8 @@
 
 #include "platform/vberror.h"
 
+#include <utility>
+
 namespace pattaro {
 
 SystemMenu::SystemMenu()

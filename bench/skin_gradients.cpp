@@ -1,0 +1,63 @@
+// Cost of the skin's gradient primitives as the title bar uses them: a
+// cylinder or linear box 800 pixels wide, each row a line with its own pen.
+#include "platform/services.h"
+#include "platform/visualstyle.h"
+#include "skin/errorlog.h"
+#include "skin/orukforms.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <climits>
+
+using namespace pattaro;
+
+namespace {
+
+struct Skin {
+    platform::SystemVisualStyle style;
+    ErrorLog log{platform::Services::system()};
+    orukForms control{log, style};
+    platform::DrawingSurface surface{800, 600};
+};
+
+void titleBox(benchmark::State& state, std::int32_t boxStyle)
+{
+    Skin skin;
+    const platform::RECT box{-1, -1, 802, 32};
+    for (auto _ : state)
+        skin.control.DrawGradientInRectangle(skin.surface, 0x009C6113, 0x00FEECDD, box, boxStyle, true,
+                                             0x009C6113, 5.01);
+    state.counters["boxes/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_TitleBarCylinder(benchmark::State& state) { titleBox(state, 2); }
+BENCHMARK(BM_TitleBarCylinder);
+
+void BM_TitleBarLinear(benchmark::State& state) { titleBox(state, 0); }
+BENCHMARK(BM_TitleBarLinear);
+
+// Across the bar: one vertical line per column.
+void BM_TitleBarHorizontalCylinder(benchmark::State& state) { titleBox(state, 3); }
+BENCHMARK(BM_TitleBarHorizontalCylinder);
+
+// A step count far beyond the surface costs only the lines that land on it.
+void BM_HugeStepCount(benchmark::State& state)
+{
+    Skin skin;
+    for (auto _ : state)
+        skin.control.DrawGradientEx(skin.surface, 0, 0x00FFFFFF, 0, 0, 800, INT_MAX, true);
+}
+BENCHMARK(BM_HugeStepCount);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
