@@ -56,6 +56,11 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int 
 {
     auto* box = place(new QGroupBox(caption, parent), name, l, t, w, h);
     fillBackground(box, kFaceColor);
+    // A frame's outline runs through the middle of its caption, so the
+    // children placed 16 px down sit inside it.
+    box->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     return box;
 }
 
