@@ -13,14 +13,6 @@ MatchCollection spansOf(const QString& subject, std::vector<MatchCollection::Spa
     return MatchCollection(subject, std::move(spans));
 }
 
-TEST(HighlightPlan, AlternatesStartingWithTheFirstSwatch)
-{
-    const auto matches = spansOf("a1b22c3", {{1, 1}, {3, 2}, {6, 1}});
-    const auto plan = HighlightPlan(matches, [] { return kGreen; }, [] { return kOrange; });
-    const std::vector<HighlightRange> expected{{1, 1, kGreen}, {3, 2, kOrange}, {6, 1, kGreen}};
-    EXPECT_EQ(plan, expected);
-}
-
 TEST(HighlightPlan, ReadsTheColoursAfreshForEveryMatch)
 {
     // A swatch that changes between reads: every range must carry the value
@@ -38,17 +30,6 @@ TEST(HighlightPlan, ReadsTheColoursAfreshForEveryMatch)
     EXPECT_EQ(plan[4].color, 0x12u);
     EXPECT_EQ(evenReads, 3);
     EXPECT_EQ(oddReads, 2);
-}
-
-TEST(HighlightPlan, EmptyListAndZeroLengthMatches)
-{
-    EXPECT_TRUE(HighlightPlan(spansOf("abc", {}), [] { return kGreen; }, [] { return kOrange; }).empty());
-
-    // ^ with multiline on "a\r\nb": empty matches at each line start, kept as ranges.
-    const auto plan = HighlightPlan(spansOf("a\r\nb", {{0, 0}, {3, 0}}), [] { return kGreen; },
-                                    [] { return kOrange; });
-    const std::vector<HighlightRange> expected{{0, 0, kGreen}, {3, 0, kOrange}};
-    EXPECT_EQ(plan, expected);
 }
 
 TEST(HighlightPlan, NoLimitAtSixteenBits)

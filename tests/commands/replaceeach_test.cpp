@@ -29,21 +29,6 @@ struct Engine {
     }
 };
 
-TEST(ReplaceEachMatch, JoinedOrOnePerLine)
-{
-    Engine e(R"(\d+)");
-    EXPECT_EQ(e.re.Replace("a1b22c", "#"), "a#b#c");
-    EXPECT_EQ(e.each("a1b22c", "#", false), "##");
-    EXPECT_EQ(e.each("a1b22c", "#", true), "#\r\n#\r\n");
-}
-
-TEST(ReplaceEachMatch, GroupsAreExpandedPerItem)
-{
-    Engine e(R"((\w)=(\w))");
-    EXPECT_EQ(e.each("a=b c=d", "$2", false), "bd");
-    EXPECT_EQ(e.each("a=b c=d", "[$&]", true), "[a=b]\r\n[c=d]\r\n");
-}
-
 TEST(ReplaceEachMatch, EachMatchIsJudgedInIsolation)
 {
     // In "ba" the a follows a word character; alone it stands at a boundary.
@@ -59,21 +44,6 @@ TEST(ReplaceEachMatch, EachMatchIsJudgedInIsolation)
     Engine star("x*");
     // Items "xx" and "" (the empty match at the end): "xx" alone gives "yy".
     EXPECT_EQ(star.each("xx", "y", false), "yyy");
-}
-
-TEST(ReplaceEachMatch, NoMatchAndUnicode)
-{
-    Engine e("z");
-    EXPECT_EQ(e.each("abc", "#", true), "");
-    Engine han("中+");
-    EXPECT_EQ(han.each("a中中b中\r\n", "文", true), "文\r\n文\r\n");
-}
-
-TEST(ReplaceEachMatch, NoLimitAtSixteenBits)
-{
-    constexpr qsizetype n = 40000;
-    Engine e("a");
-    EXPECT_EQ(e.each(QString(n, u'a'), "b", false), QString(n, u'b'));
 }
 
 TEST(ReplaceEachMatch, SinkSeesItemsAndBreaksInOrder)
