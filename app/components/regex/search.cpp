@@ -67,6 +67,14 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
     m_code = compile(m_translation, 0);
     if (m_translation.jitSafe)
         m_jit = pcre2_jit_compile_16(m_code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0;
+    uint32_t hasRequired = 0;
+    pcre2_pattern_info_16(m_code, PCRE2_INFO_LASTCODETYPE, &hasRequired);
+    if (hasRequired) {
+        uint32_t unit = 0;
+        pcre2_pattern_info_16(m_code, PCRE2_INFO_LASTCODEUNIT, &unit);
+        m_requiredUnit = int(unit);
+        m_requiredCaseless = (m_translation.compileOptions & PCRE2_CASELESS) != 0;
+    }
     m_context = pcre2_match_context_create_16(nullptr);
     if (m_jit) {
         m_jitStack = pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr);
@@ -125,6 +133,8 @@ bool Searcher::next(qsizetype from)
     const uint32_t windowLimit = jit ? kJitWindowLimit : kInterpreterWindowLimit;
     const qsizetype n = m_subject.size();
     while (from <= n) {
+        if (!requiredUnitAhead(from))
+            return false;
         checkClock(false);
         // Cutting the subject short with hard partial matching keeps every
         // attempt inside the window: one that would look past its end stops
@@ -161,6 +171,30 @@ bool Searcher::next(qsizetype from)
         }
     }
     return false;
+}
+
+// PCRE2 skips hopeless start positions by looking for a unit every match
+// needs, but a window hides the units beyond it; so look once for the last
+// such unit in the whole subject.
+bool Searcher::requiredUnitAhead(qsizetype from)
+{
+    const int unit = m_pattern.m_requiredUnit;
+    if (unit < 0)
+        return true;
+    if (m_lastRequired == -2) {
+        const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
+            ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
+            : char16_t(unit);
+        m_lastRequired = -1;
+        for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
+            const char16_t c = m_subject[i].unicode();
+            if (c == unit || c == other) {
+                m_lastRequired = i;
+                break;
+            }
+        }
+    }
+    return from <= m_lastRequired;
 }
 
 bool Searcher::tryAt(qsizetype position)

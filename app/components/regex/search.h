@@ -34,6 +34,10 @@ private:
     pcre2_real_match_context_16* m_context = nullptr;
     pcre2_real_jit_stack_16* m_jitStack = nullptr;
     bool m_jit = false;
+    // A unit every match must contain after its start (and whether its other
+    // ASCII case will do), or -1.
+    int m_requiredUnit = -1;
+    bool m_requiredCaseless = false;
 
     pcre2_real_code_16* anchored();
 };
@@ -60,7 +64,9 @@ private:
     pcre2_real_match_data_16* m_data = nullptr;
     int64_t m_deadline;
     int m_callsSinceCheck = 0;
+    qsizetype m_lastRequired = -2; // -2: not looked for yet
 
+    bool requiredUnitAhead(qsizetype from);
     int run(pcre2_real_code_16* code, qsizetype length, qsizetype from, uint32_t options, uint32_t limit);
     bool tryAt(qsizetype position);
     void checkClock(bool now);

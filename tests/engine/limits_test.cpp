@@ -1,0 +1,156 @@
+// Runaway expressions and huge or strange texts: every call ends within a
+// bounded time with a result or RegexError(GaveUp), never a hang or crash.
+#include "app/components/regex/regexp.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace pattaro;
+
+namespace {
+
+// Loose on purpose: catches a hang, not a slow machine.
+constexpr qint64 kHangMs = 5000;
+
+std::unique_ptr<RegExp> engine(const QString& pattern)
+{
+    auto re = std::make_unique<RegExp>();
+    re->Global(true);
+    re->Multiline(true);
+    re->Pattern(pattern);
+    return re;
+}
+
+// Runs f and expects it to give up (not to fail otherwise) within the bound.
+template <class F> void expectGivesUp(const char* what, F f)
+{
+    SCOPED_TRACE(what);
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        f();
+        ADD_FAILURE() << "finished instead of giving up";
+    } catch (const RegexError& e) {
+        EXPECT_EQ(e.kind(), RegexError::Kind::GaveUp);
+        EXPECT_FALSE(e.message().isEmpty());
+    }
+    EXPECT_LT(timer.elapsed(), kHangMs);
+}
+
+} // namespace
+
+TEST(Limits, CatastrophicBacktrackingGivesUp)
+{
+    const QString as = QString(30, u'a') + u'b';
+    expectGivesUp("Execute", [&] { engine("(a+)+$")->Execute(as); });
+    expectGivesUp("Test", [&] { engine("(a+)+$")->Test(as); });
+    expectGivesUp("Replace", [&] { engine("(a+)+$")->Replace(as, "x"); });
+    expectGivesUp("long run", [&] { engine("(x+x+)+y")->Execute(QString(50000, u'x') + "zy"); });
+    // Many short runs: each start position costs much but stays below any
+    // single-position limit, so only the clock can stop it.
+    expectGivesUp("short runs", [&] { engine("(x+x+)+(?!z)[^x]")->Execute(QString("xxxxxxxxxxxxxxxxxxxz").repeated(20000)); });
+}
+
+TEST(Limits, HopelessSearchesEndAtOnce)
+{
+    // Without any y after the start nothing can match, however the
+    // expression would backtrack.
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(engine("(x+x+)+y")->Execute(QString(200000, u'x')).Count(), 0);
+    EXPECT_EQ(engine("x*y")->Execute(QString("y") + QString(1000000, u'x')).Count(), 1);
+    auto caseless = engine("x*Y");
+    caseless->IgnoreCase(true);
+    EXPECT_EQ(caseless->Execute(QString(100000, u'x') + u'y').Count(), 1);
+    EXPECT_LT(timer.elapsed(), kHangMs);
+}
+
+TEST(Limits, QuadraticScansGiveUp)
+{
+    const QString xs(1000000, u'x');
+    expectGivesUp("class overlap", [&] { engine("[xy]*[yz]")->Execute(xs); });
+    expectGivesUp("negated class", [&] { engine(uR"(\w*[^x])"_qs)->Execute(xs); });
+}
+
+TEST(Limits, TimeLimitIsAdjustable)
+{
+    auto re = engine("[xy]*[yz]");
+    re->TimeLimit(std::chrono::milliseconds(50));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_THROW(re->Execute(QString(1000000, u'x')), RegexError);
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST(Limits, DeepBacktrackingStackEndsCleanly)
+{
+    // Each repetition keeps a way back; either the match is found or the
+    // search gives up for lack of memory, but nothing crashes.
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        EXPECT_EQ(engine("(a|b)*c")->Execute(QString(3000000, u'a') + u'c').Count(), 1);
+    } catch (const RegexError& e) {
+        EXPECT_EQ(e.kind(), RegexError::Kind::GaveUp);
+    }
+    EXPECT_LT(timer.elapsed(), kHangMs);
+}
+
+TEST(Limits, LongMatchesAcrossAHugeText)
+{
+    // Single matches far longer than any internal search window.
+    const QString abab = QString("ab").repeated(1000000);
+    const MatchCollection all = engine(uR"([\s\S]*)"_qs)->Execute(abab);
+    ASSERT_EQ(all.Count(), 2);
+    EXPECT_EQ(all.Item(0).Length(), abab.size());
+    EXPECT_EQ(all.Item(1).FirstIndex(), abab.size());
+
+    const MatchCollection groups = engine("(?:ab)+$")->Execute(abab);
+    ASSERT_EQ(groups.Count(), 1);
+    EXPECT_EQ(groups.Item(0).Length(), abab.size());
+}
+
+TEST(Limits, ManyMatchesInAHugeText)
+{
+    QString text;
+    for (int i = 0; i < 500000; ++i)
+        text += QStringLiteral("w%1 ").arg(i % 1000);
+    auto re = engine(uR"(\w+)"_qs);
+    EXPECT_EQ(re->Execute(text).Count(), 500000);
+    const QString replaced = re->Replace(text, "$&$&");
+    EXPECT_EQ(replaced.size(), text.size() * 2 - 500000);
+}
+
+TEST(Limits, AbsurdNestingIsRefused)
+{
+    for (const QString& p : {QString(100000, u'('), QString("(?:").repeated(50000), QString(300, u'(') + QString(300, u')')}) {
+        try {
+            engine(p)->Test("a");
+            ADD_FAILURE() << "accepted";
+        } catch (const RegexError& e) {
+            EXPECT_EQ(e.kind(), RegexError::Kind::InvalidPattern);
+        }
+    }
+    EXPECT_TRUE(engine(QString(100, u'(') + u'a' + QString(100, u')'))->Test("a"));
+}
+
+TEST(Limits, StrangeTextIsSearchedAsCodeUnits)
+{
+    QString withNul = QStringLiteral("a");
+    withNul += QChar(0);
+    withNul += u'b';
+    withNul += QChar(0xD800);
+    withNul += u'\r';
+    withNul += QChar(0xDC00);
+    withNul += QStringLiteral("\r\n");
+    ASSERT_EQ(withNul.size(), 8);
+    EXPECT_EQ(engine(".")->Execute(withNul).Count(), 5);
+    const MatchCollection ends = engine("$")->Execute(withNul);
+    ASSERT_EQ(ends.Count(), 4);
+    EXPECT_EQ(ends.Item(0).FirstIndex(), 4); // before the lone CR
+    EXPECT_EQ(ends.Item(1).FirstIndex(), 6);
+    EXPECT_EQ(ends.Item(2).FirstIndex(), 7); // between CR and LF
+    EXPECT_EQ(ends.Item(3).FirstIndex(), 8);
+    EXPECT_EQ(engine(uR"(\ud800.)"_qs)->Execute(withNul).Count(), 0);
+    EXPECT_EQ(engine(uR"(\udc00)"_qs)->Replace(withNul, "?"), QString(withNul).replace(QChar(0xDC00), u'?'));
+}
