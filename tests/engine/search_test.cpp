@@ -1,0 +1,95 @@
+// The engine searches long texts in windows; whatever the windows, it must
+// find exactly what one plain PCRE2 pass over the whole text finds.
+#include "app/components/regex/regexp.h"
+#include "app/components/regex/translator.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using namespace pattaro;
+
+namespace {
+
+using Spans = std::vector<std::pair<qsizetype, qsizetype>>;
+
+// All matches by one unwindowed PCRE2 loop over the translated pattern.
+Spans plainSearch(const QString& pattern, bool ignoreCase, const QString& text)
+{
+    const Translation t = translatePattern(pattern, ignoreCase, true);
+    int error = 0;
+    PCRE2_SIZE offset = 0;
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(t.pattern.utf16()), t.pattern.size(),
+                                     t.compileOptions, &error, &offset, nullptr);
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    pcre2_jit_stack* stack = pcre2_jit_stack_create(32 * 1024, 256 * 1024 * 1024, nullptr);
+    pcre2_match_context* context = pcre2_match_context_create(nullptr);
+    pcre2_jit_stack_assign(context, nullptr, stack);
+    pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
+    Spans spans;
+    PCRE2_SIZE from = 0;
+    int rc = 0;
+    while (from <= PCRE2_SIZE(text.size())
+           && (rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(text.utf16()), text.size(), from, 0, data, context)) >= 0) {
+        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(data);
+        spans.emplace_back(qsizetype(ov[0]), qsizetype(ov[1] - ov[0]));
+        from = ov[1] + (ov[1] == ov[0] ? 1 : 0);
+    }
+    EXPECT_TRUE(rc >= 0 || rc == PCRE2_ERROR_NOMATCH) << "reference search failed: " << rc;
+    pcre2_match_data_free(data);
+    pcre2_match_context_free(context);
+    pcre2_jit_stack_free(stack);
+    pcre2_code_free(code);
+    return spans;
+}
+
+Spans engineSearch(const QString& pattern, bool ignoreCase, const QString& text)
+{
+    RegExp re;
+    re.Global(true);
+    re.Multiline(true);
+    re.IgnoreCase(ignoreCase);
+    re.Pattern(pattern);
+    const MatchCollection found = re.Execute(text);
+    Spans spans;
+    for (const auto& s : found.spans())
+        spans.emplace_back(s.firstIndex, s.length);
+    return spans;
+}
+
+// Lines, words and runs of many lengths, some far longer than a window.
+QString mixedText(quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const QString pieces[] = {"a", "b", "ab", "ba", " ", "\r\n", "\n", "\r", "x", "1", "A", "B", "é", "中"};
+    QString text;
+    while (text.size() < 60000) {
+        const auto& piece = pieces[rng.bounded(int(std::size(pieces)))];
+        text += rng.bounded(200) == 0 ? piece.repeated(rng.bounded(2000, 9000)) : piece;
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(Search, WindowedSearchFindsWhatOnePassFinds)
+{
+    const QStringList patterns = {
+        "a+b", "a(?=b)", uR"(\b\w+\b)"_qs, "^a.*$", "(?<=b)a+", uR"(\s+)"_qs, "[ab]{3,7}", "x*", "a|",
+        uR"((a)\1)"_qs, ".{100}", "[^\\n]{5000,}", uR"(a[\s\S]{3000,6000}?b)"_qs, "$", "^", uR"(\B)"_qs,
+        "(?:ab)+$", "b(?!a)", "[aA]{2,}", "中+", uR"((?<=\r)\n)"_qs,
+    };
+    for (quint32 seed : {1u, 2u, 3u}) {
+        const QString text = mixedText(seed);
+        for (const QString& p : patterns) {
+            SCOPED_TRACE(QStringLiteral("%1 with seed %2").arg(p).arg(seed).toStdString());
+            EXPECT_EQ(engineSearch(p, false, text), plainSearch(p, false, text));
+        }
+        for (const QString& p : {QStringLiteral("ab"), QStringLiteral("[a-b]+"), QStringLiteral("É")}) {
+            SCOPED_TRACE(QStringLiteral("%1 ignoring case with seed %2").arg(p).arg(seed).toStdString());
+            EXPECT_EQ(engineSearch(p, true, text), plainSearch(p, true, text));
+        }
+    }
+}
