@@ -16,78 +16,70 @@ struct RecordingSink : DialogEventSink {
     void FileChange(HWND h) override { heard << QString("file %1").arg(h); }
     void FolderChange(HWND h) override { heard << QString("folder %1").arg(h); }
     void TypeChange(HWND h) override { heard << QString("type %1").arg(h); }
-    bool ConfirmOK() override
-    {
-        heard << "ok?";
-        return accept;
-    }
+    bool ConfirmOK() override { return accept; }
 };
-
-LPARAM notify(NMHDR& header, int code)
-{
-    header.code = code;
-    return reinterpret_cast<LPARAM>(&header);
-}
 
 class DialogHookTest : public ::testing::Test {
 protected:
-    bool open()
+    // Opens a file dialog during which the hook receives what hook() sends.
+    void openWith(std::function<void()> hook)
     {
+        api->onOpen = [hook](OPENFILENAME&) {
+            hook();
+            return kDialogCancelled;
+        };
         QString name, title, filter;
         std::int32_t index = 0, flags = 0;
         bool readOnly = false;
-        return dialog.VBGetOpenFileName(name, title, false, false, readOnly, false, filter, index, {}, {}, {}, -1,
-                                        flags, true, &sink);
+        dialog.VBGetOpenFileName(name, title, false, false, readOnly, false, filter, index, {}, {}, {}, -1, flags,
+                                 true, &sink);
+    }
+    LRESULT notify(HWND hDlg, int code)
+    {
+        NMHDR header;
+        header.code = code;
+        return dialog.DialogHook(hDlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
     }
 
     std::shared_ptr<testing::ScriptedCommonDialogApi> api = std::make_shared<testing::ScriptedCommonDialogApi>();
     GCommonDialog dialog{api};
     RecordingSink sink;
+    std::vector<LRESULT> answers;
 };
 
 TEST_F(DialogHookTest, ForwardsToTheSinkWhileTheDialogIsOpen)
 {
-    std::vector<LRESULT> answers;
-    api->onOpen = [&](OPENFILENAME&) {
-        NMHDR header;
+    openWith([&] {
         answers.push_back(dialog.DialogHook(9, WM_INITDIALOG, 0, 0));
-        answers.push_back(dialog.DialogHook(9, WM_NOTIFY, 0, notify(header, CDN_SELCHANGE)));
-        answers.push_back(dialog.DialogHook(9, WM_NOTIFY, 0, notify(header, CDN_FOLDERCHANGE)));
-        answers.push_back(dialog.DialogHook(9, WM_NOTIFY, 0, notify(header, CDN_TYPECHANGE)));
-        answers.push_back(dialog.DialogHook(9, WM_NOTIFY, 0, notify(header, -601)));
+        answers.push_back(notify(9, CDN_SELCHANGE));
+        answers.push_back(notify(9, CDN_FOLDERCHANGE));
+        answers.push_back(notify(9, CDN_TYPECHANGE));
+        answers.push_back(notify(9, -601));
         answers.push_back(dialog.DialogHook(9, WM_NOTIFY, 0, 0)); // no header at all
         answers.push_back(dialog.DialogHook(9, WM_NCDESTROY, 0, 0));
-        return kDialogCancelled;
-    };
-    open();
+    });
     EXPECT_EQ(sink.heard, QStringList({"init 9", "file 9", "folder 9", "type 9", "close"}));
     EXPECT_EQ(answers, std::vector<LRESULT>(7, 0));
 }
 
 TEST_F(DialogHookTest, ConfirmOkCanKeepTheDialogOpen)
 {
-    std::vector<LRESULT> answers;
-    api->onOpen = [&](OPENFILENAME&) {
-        NMHDR header;
+    openWith([&] {
         sink.accept = false;
-        answers.push_back(dialog.DialogHook(5, WM_NOTIFY, 0, notify(header, CDN_FILEOK)));
+        answers.push_back(notify(5, CDN_FILEOK));
         sink.accept = true;
-        answers.push_back(dialog.DialogHook(5, WM_NOTIFY, 0, notify(header, CDN_FILEOK)));
-        return kDialogCancelled;
-    };
-    open();
+        answers.push_back(notify(5, CDN_FILEOK));
+    });
     EXPECT_EQ(answers, (std::vector<LRESULT>{1, 0}));
     using Long = std::tuple<HWND, int, LONG>;
     EXPECT_EQ(api->windowLongs, (std::vector<Long>{{5, DWL_MSGRESULT, 1}, {5, DWL_MSGRESULT, 0}}));
 }
 
-TEST_F(DialogHookTest, SinkIsForgottenAfterTheCall)
+TEST_F(DialogHookTest, SinkIsForgottenAfterTheCallAndColourNeverTakesIt)
 {
-    open();
+    openWith([] {});
     EXPECT_EQ(dialog.DialogHook(9, WM_INITDIALOG, 0, 0), 0);
-    EXPECT_TRUE(sink.heard.isEmpty());
 
-    // The colour dialog never hands its sink on.
     api->onChooseColor = [&](CHOOSECOLOR&) {
         dialog.DialogHook(9, WM_INITDIALOG, 0, 0);
         return kDialogConfirmed;

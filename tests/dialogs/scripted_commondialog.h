@@ -8,6 +8,12 @@
 
 namespace pattaro::testing {
 
+// Text with NUL characters written as "~".
+inline QString nul(const char* text)
+{
+    return QString::fromUtf8(text).replace(u'~', QChar(0));
+}
+
 // Stands in for the dialogs: keeps a copy of every record as it was handed
 // over, then lets the test play the user. Without a script every dialog is
 // cancelled.
