@@ -34,8 +34,10 @@ public:
     std::int32_t ExtendedError() const { return m_ExtendedError; }
 
     // Filter: "description|pattern|description|pattern"; a pattern may list
-    // several globs separated by ";". With several files chosen, the file
-    // name comes back as the folder and the names, NUL-separated.
+    // several globs separated by ";", and ":" ends a field just as "|" does.
+    // A confirmed call gives back the chosen pair as description NUL pattern.
+    // With several files chosen, the file name comes back as the folder and
+    // the names, NUL-separated.
     bool VBGetOpenFileName(QString& strFileName, QString& strFileTitle, bool blnFileMustExist,
                            bool blnMultiSelect, bool& blnReadOnly, bool blnHideReadOnly,
                            QString& strFilter, std::int32_t& lngFilterIndex, const QString& strInitDir,
