@@ -75,17 +75,22 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
         m_requiredUnit = int(unit);
         m_requiredCaseless = (m_translation.compileOptions & PCRE2_CASELESS) != 0;
     }
-    m_context = pcre2_match_context_create_16(nullptr);
+    m_windowContext = pcre2_match_context_create_16(nullptr);
+    m_positionContext = pcre2_match_context_create_16(nullptr);
+    pcre2_set_match_limit_16(m_windowContext, m_jit ? kJitWindowLimit : kInterpreterWindowLimit);
+    pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
     if (m_jit) {
         m_jitStack = pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr);
-        pcre2_jit_stack_assign_16(m_context, nullptr, m_jitStack);
+        pcre2_jit_stack_assign_16(m_windowContext, nullptr, m_jitStack);
+        pcre2_jit_stack_assign_16(m_positionContext, nullptr, m_jitStack);
     }
 }
 
 CompiledPattern::~CompiledPattern()
 {
     pcre2_jit_stack_free_16(m_jitStack);
-    pcre2_match_context_free_16(m_context);
+    pcre2_match_context_free_16(m_positionContext);
+    pcre2_match_context_free_16(m_windowContext);
     pcre2_code_free_16(m_anchored);
     pcre2_code_free_16(m_code);
 }
@@ -101,10 +106,12 @@ pcre2_code_16* CompiledPattern::anchored()
 }
 
 Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget)
-    : m_pattern(pattern), m_subject(subject),
+    : m_pattern(pattern), m_subject(subject), m_text(subject.isEmpty() ? u"" : subject.utf16()),
+      m_window(pattern.m_jit ? kJitWindow : kInterpreterWindow),
       m_data(pcre2_match_data_create_from_pattern_16(pattern.m_code, nullptr)),
       m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
 {
+    m_offsets = pcre2_get_ovector_pointer_16(m_data);
 }
 
 Searcher::~Searcher()
@@ -112,46 +119,40 @@ Searcher::~Searcher()
     pcre2_match_data_free_16(m_data);
 }
 
-const size_t* Searcher::offsets() const
+int Searcher::matchWindow(qsizetype end, qsizetype from)
 {
-    return pcre2_get_ovector_pointer_16(m_data);
-}
-
-int Searcher::run(pcre2_code_16* code, qsizetype length, qsizetype from, uint32_t options, uint32_t limit)
-{
-    static const char16_t empty = 0;
-    const char16_t* text = m_subject.isEmpty() ? &empty : m_subject.utf16();
-    pcre2_set_match_limit_16(m_pattern.m_context, limit);
-    return pcre2_match_16(code, reinterpret_cast<PCRE2_SPTR16>(text), PCRE2_SIZE(length), PCRE2_SIZE(from),
-                          options, m_data, m_pattern.m_context);
+    // Cutting the subject short with hard partial matching keeps every
+    // attempt inside the window: one that would look past its end stops at
+    // once and is retried on the whole subject.
+    const uint32_t options = end < m_subject.size() ? PCRE2_PARTIAL_HARD : 0;
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
+    if (m_pattern.m_jit)
+        return pcre2_jit_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
+                                  m_pattern.m_windowContext);
+    return pcre2_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
+                          m_pattern.m_windowContext);
 }
 
 bool Searcher::next(qsizetype from)
 {
-    const bool jit = m_pattern.m_jit;
-    const qsizetype window = jit ? kJitWindow : kInterpreterWindow;
-    const uint32_t windowLimit = jit ? kJitWindowLimit : kInterpreterWindowLimit;
     const qsizetype n = m_subject.size();
     while (from <= n) {
         if (!requiredUnitAhead(from))
             return false;
-        checkClock(false);
-        // Cutting the subject short with hard partial matching keeps every
-        // attempt inside the window: one that would look past its end stops
-        // at once and is retried on the whole subject.
-        const qsizetype end = n - from > window ? from + window : n;
-        const bool cut = end < n;
-        const int rc = run(m_pattern.m_code, end, from, cut ? PCRE2_PARTIAL_HARD : 0, windowLimit);
+        if (++m_callsSinceCheck >= kCallsPerClockCheck)
+            checkClock();
+        const qsizetype end = n - from > m_window ? from + m_window : n;
+        const int rc = matchWindow(end, from);
         if (rc >= 0)
             return true;
         switch (rc) {
         case PCRE2_ERROR_NOMATCH:
-            if (!cut)
+            if (end == n)
                 return false;
             from = end;
             break;
         case PCRE2_ERROR_PARTIAL: {
-            const qsizetype position = qsizetype(offsets()[0]);
+            const qsizetype position = qsizetype(m_offsets[0]);
             if (tryAt(position))
                 return true;
             from = position + 1;
@@ -176,11 +177,9 @@ bool Searcher::next(qsizetype from)
 // PCRE2 skips hopeless start positions by looking for a unit every match
 // needs, but a window hides the units beyond it; so look once for the last
 // such unit in the whole subject.
-bool Searcher::requiredUnitAhead(qsizetype from)
+qsizetype Searcher::lastRequired()
 {
     const int unit = m_pattern.m_requiredUnit;
-    if (unit < 0)
-        return true;
     if (m_lastRequired == -2) {
         const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
             ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
@@ -194,14 +193,15 @@ bool Searcher::requiredUnitAhead(qsizetype from)
             }
         }
     }
-    return from <= m_lastRequired;
+    return m_lastRequired;
 }
 
 bool Searcher::tryAt(qsizetype position)
 {
-    const uint32_t limit = m_pattern.m_jit ? kJitPositionLimit : kInterpreterPositionLimit;
-    const int rc = run(m_pattern.anchored(), m_subject.size(), position, 0, limit);
-    checkClock(true);
+    const int rc = pcre2_match_16(m_pattern.anchored(), reinterpret_cast<PCRE2_SPTR16>(m_text),
+                                  PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(position), 0, m_data,
+                                  m_pattern.m_positionContext);
+    checkClock();
     if (rc >= 0)
         return true;
     if (rc == PCRE2_ERROR_NOMATCH)
@@ -209,10 +209,8 @@ bool Searcher::tryAt(qsizetype position)
     gaveUp(rc);
 }
 
-void Searcher::checkClock(bool now)
+void Searcher::checkClock()
 {
-    if (!now && ++m_callsSinceCheck < kCallsPerClockCheck)
-        return;
     m_callsSinceCheck = 0;
     if (nowNs() > m_deadline)
         throw RegexError(RegexError::Kind::GaveUp,

@@ -31,7 +31,9 @@ private:
     Translation m_translation;
     pcre2_real_code_16* m_code = nullptr;
     pcre2_real_code_16* m_anchored = nullptr;
-    pcre2_real_match_context_16* m_context = nullptr;
+    // One context per step limit, so no call has to change a limit.
+    pcre2_real_match_context_16* m_windowContext = nullptr;
+    pcre2_real_match_context_16* m_positionContext = nullptr;
     pcre2_real_jit_stack_16* m_jitStack = nullptr;
     bool m_jit = false;
     // A unit every match must contain after its start (and whether its other
@@ -56,20 +58,27 @@ public:
     // Looks for a match starting at or after `from`. Throws RegexError(GaveUp).
     bool next(qsizetype from);
     // Start/end pairs for the match and each group; unset groups hold SIZE_MAX.
-    const size_t* offsets() const;
+    const size_t* offsets() const { return m_offsets; }
 
 private:
     CompiledPattern& m_pattern;
     QStringView m_subject;
+    const char16_t* m_text;
+    qsizetype m_window;
     pcre2_real_match_data_16* m_data = nullptr;
+    const size_t* m_offsets = nullptr;
     int64_t m_deadline;
     int m_callsSinceCheck = 0;
     qsizetype m_lastRequired = -2; // -2: not looked for yet
 
-    bool requiredUnitAhead(qsizetype from);
-    int run(pcre2_real_code_16* code, qsizetype length, qsizetype from, uint32_t options, uint32_t limit);
+    bool requiredUnitAhead(qsizetype from)
+    {
+        return m_pattern.m_requiredUnit < 0 || from <= lastRequired();
+    }
+    qsizetype lastRequired();
+    int matchWindow(qsizetype end, qsizetype from);
     bool tryAt(qsizetype position);
-    void checkClock(bool now);
+    void checkClock();
     [[noreturn]] void gaveUp(int code);
 };
 

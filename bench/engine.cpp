@@ -1,0 +1,198 @@
+// Counting and replacing on a 10M-code-unit text: the engine against a bare
+// PCRE2 JIT loop over the same translated pattern, then the ratio of each.
+#include "app/components/regex/regexp.h"
+#include "app/components/regex/translator.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+using namespace pattaro;
+
+namespace {
+
+constexpr qsizetype kTextSize = 10'000'000;
+
+const QString& text()
+{
+    static const QString t = [] {
+        QRandomGenerator rng(20240601);
+        const QStringList words = {"the", "quick", "brown", "Brown", "BROWN", "fox", "jumps", "over", "lazy",
+                                   "dog", "hello", "world", "alice@example.com", "bob.smith@mail.org", "aa",
+                                   "bookkeeper", "2024", "42", "3.14159", "正则表达式", "替换", "文本"};
+        QString s;
+        s.reserve(kTextSize + 64);
+        while (s.size() < kTextSize) {
+            s += words[rng.bounded(int(words.size()))];
+            s += rng.bounded(12) == 0 ? QStringLiteral("\r\n") : QStringLiteral(" ");
+        }
+        s.truncate(kTextSize);
+        return s;
+    }();
+    return t;
+}
+
+struct Case {
+    const char* name;
+    const char16_t* pattern;
+    bool ignoreCase;
+};
+
+const Case kCases[] = {
+    {"digits", uR"(\d+)", false},
+    {"email", uR"(\w+@\w+\.\w+)", false},
+    {"literal", u"jumps", false},
+    {"doubled", uR"((.)\1)", false},
+    {"chinese", uR"([\u4e00-\u9fa5]+)", false},
+    {"caseless", u"brown", true},
+};
+
+// The bare loop: the engine's own translation, compiled and JIT-compiled
+// once, run over the whole text with JavaScript's empty-match step.
+class Bare {
+public:
+    explicit Bare(const Case& c)
+    {
+        const Translation t = translatePattern(QString::fromUtf16(c.pattern), c.ignoreCase, true);
+        int error = 0;
+        PCRE2_SIZE offset = 0;
+        m_code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(t.pattern.utf16()), t.pattern.size(),
+                               t.compileOptions, &error, &offset, nullptr);
+        m_jit = t.jitSafe && pcre2_jit_compile(m_code, PCRE2_JIT_COMPLETE) == 0;
+        m_data = pcre2_match_data_create_from_pattern(m_code, nullptr);
+    }
+    ~Bare()
+    {
+        pcre2_match_data_free(m_data);
+        pcre2_code_free(m_code);
+    }
+    int match(PCRE2_SPTR subject, PCRE2_SIZE length, PCRE2_SIZE from)
+    {
+        return m_jit ? pcre2_jit_match(m_code, subject, length, from, 0, m_data, nullptr)
+                     : pcre2_match(m_code, subject, length, from, 0, m_data, nullptr);
+    }
+    template <class F> void each(const QString& s, F f)
+    {
+        const auto subject = reinterpret_cast<PCRE2_SPTR>(s.utf16());
+        PCRE2_SIZE from = 0;
+        while (from <= PCRE2_SIZE(s.size()) && match(subject, s.size(), from) >= 0) {
+            const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(m_data);
+            f(ov);
+            from = ov[1] + (ov[1] == ov[0] ? 1 : 0);
+        }
+    }
+
+private:
+    pcre2_code* m_code = nullptr;
+    bool m_jit = false;
+    pcre2_match_data* m_data = nullptr;
+};
+
+void engineCount(benchmark::State& state, const Case& c)
+{
+    RegExp re;
+    re.Global(true);
+    re.Multiline(true);
+    re.IgnoreCase(c.ignoreCase);
+    re.Pattern(QString::fromUtf16(c.pattern));
+    qsizetype count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(count = re.Execute(text()).Count());
+    state.counters["matches"] = double(count);
+}
+
+void bareCount(benchmark::State& state, const Case& c)
+{
+    Bare bare(c);
+    qsizetype count = 0;
+    for (auto _ : state) {
+        std::vector<MatchCollection::Span> spans;
+        bare.each(text(), [&](const PCRE2_SIZE* ov) { spans.push_back({qsizetype(ov[0]), qsizetype(ov[1] - ov[0])}); });
+        benchmark::DoNotOptimize(count = qsizetype(spans.size()));
+    }
+    state.counters["matches"] = double(count);
+}
+
+void engineReplace(benchmark::State& state, const Case& c)
+{
+    RegExp re;
+    re.Global(true);
+    re.Multiline(true);
+    re.IgnoreCase(c.ignoreCase);
+    re.Pattern(QString::fromUtf16(c.pattern));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(re.Replace(text(), "[$&]").size());
+}
+
+void bareReplace(benchmark::State& state, const Case& c)
+{
+    Bare bare(c);
+    const QString& s = text();
+    for (auto _ : state) {
+        QString out;
+        out.reserve(s.size());
+        qsizetype kept = 0;
+        bare.each(s, [&](const PCRE2_SIZE* ov) {
+            out += QStringView(s).mid(kept, qsizetype(ov[0]) - kept);
+            out += u'[';
+            out += QStringView(s).mid(qsizetype(ov[0]), qsizetype(ov[1] - ov[0]));
+            out += u']';
+            kept = qsizetype(ov[1]);
+        });
+        out += QStringView(s).mid(kept);
+        benchmark::DoNotOptimize(out.size());
+    }
+}
+
+// Prints as usual and keeps each benchmark's median CPU time (steadier than
+// wall time on a shared machine) for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> times;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            if (r.run_type != Run::RT_Aggregate || r.aggregate_name == "median")
+                times[r.run_name.function_name] = r.GetAdjustedCPUTime();
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (const Case& c : kCases) {
+        const std::string n = c.name;
+        for (auto* b : {benchmark::RegisterBenchmark(("count/bare/" + n).c_str(), bareCount, c),
+                        benchmark::RegisterBenchmark(("count/engine/" + n).c_str(), engineCount, c),
+                        benchmark::RegisterBenchmark(("replace/bare/" + n).c_str(), bareReplace, c),
+                        benchmark::RegisterBenchmark(("replace/engine/" + n).c_str(), engineReplace, c)})
+            b->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+    }
+    benchmark::Initialize(&argc, argv);
+    text();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-10s %-9s %10s %10s %7s\n", "task", "pattern", "bare ms", "engine ms", "ratio");
+    for (const char* task : {"count", "replace"}) {
+        for (const Case& c : kCases) {
+            const auto bare = reporter.times.find(std::string(task) + "/bare/" + c.name);
+            const auto engine = reporter.times.find(std::string(task) + "/engine/" + c.name);
+            if (bare == reporter.times.end() || engine == reporter.times.end())
+                continue;
+            std::printf("%-10s %-9s %10.2f %10.2f %7.3f\n", task, c.name, bare->second, engine->second,
+                        engine->second / bare->second);
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
