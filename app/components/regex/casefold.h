@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVarLengthArray>
+#include <vector>
 
 namespace pattaro {
 
@@ -12,5 +13,8 @@ char16_t canonicalCase(char16_t unit);
 
 // Every code unit whose canonical form equals that of `unit`, `unit` included.
 QVarLengthArray<char16_t, 4> caseVariants(char16_t unit);
+
+// The code units that have at least one case variant besides themselves.
+const std::vector<char16_t>& unitsWithCaseVariants();
 
 } // namespace pattaro

@@ -80,10 +80,10 @@ CharSet CharSet::inverted() const
 CharSet CharSet::caseClosed() const
 {
     CharSet s(*this);
-    for (uint32_t u = 0; u < 0x10000; ++u) {
+    for (char16_t u : unitsWithCaseVariants()) {
         if (!m_bits->test(u))
             continue;
-        for (char16_t v : caseVariants(char16_t(u)))
+        for (char16_t v : caseVariants(u))
             s.m_bits->set(v);
     }
     return s;
