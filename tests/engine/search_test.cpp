@@ -80,6 +80,8 @@ TEST(Search, WindowedSearchFindsWhatOnePassFinds)
         "a+b", "a(?=b)", uR"(\b\w+\b)"_qs, "^a.*$", "(?<=b)a+", uR"(\s+)"_qs, "[ab]{3,7}", "x*", "a|",
         uR"((a)\1)"_qs, ".{100}", "[^\\n]{5000,}", uR"(a[\s\S]{3000,6000}?b)"_qs, "$", "^", uR"(\B)"_qs,
         "(?:ab)+$", "b(?!a)", "[aA]{2,}", "中+", uR"((?<=\r)\n)"_qs,
+        // Bounded reach, near and above half a window.
+        "ab$", uR"(\bab\b)"_qs, "(?<=a)b{1,3}(?!b)", "a.{2000}b", "a[^x]{2100}", uR"((a|b)\1{1,500}$)"_qs,
     };
     for (quint32 seed : {1u, 2u, 3u}) {
         const QString text = mixedText(seed);

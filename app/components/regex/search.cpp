@@ -108,6 +108,9 @@ pcre2_code_16* CompiledPattern::anchored()
 Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget)
     : m_pattern(pattern), m_subject(subject), m_text(subject.isEmpty() ? u"" : subject.utf16()),
       m_window(pattern.m_jit ? kJitWindow : kInterpreterWindow),
+      m_reach(pattern.m_translation.maxReach >= 0 && pattern.m_translation.maxReach <= m_window / 2
+                  ? qsizetype(pattern.m_translation.maxReach)
+                  : -1),
       m_data(pcre2_match_data_create_from_pattern_16(pattern.m_code, nullptr)),
       m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
 {
@@ -119,12 +122,8 @@ Searcher::~Searcher()
     pcre2_match_data_free_16(m_data);
 }
 
-int Searcher::matchWindow(qsizetype end, qsizetype from)
+int Searcher::matchWindow(qsizetype end, qsizetype from, uint32_t options)
 {
-    // Cutting the subject short with hard partial matching keeps every
-    // attempt inside the window: one that would look past its end stops at
-    // once and is retried on the whole subject.
-    const uint32_t options = end < m_subject.size() ? PCRE2_PARTIAL_HARD : 0;
     const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
     if (m_pattern.m_jit)
         return pcre2_jit_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
@@ -142,12 +141,34 @@ bool Searcher::next(qsizetype from)
         if (++m_callsSinceCheck >= kCallsPerClockCheck)
             checkClock();
         const qsizetype end = n - from > m_window ? from + m_window : n;
-        const int rc = matchWindow(end, from);
+        const bool cut = end < n;
+        if (cut && m_reach >= 0) {
+            // Attempts starting up to `trusted` never see the cut, so what
+            // the window says of them holds for the whole subject.
+            const qsizetype trusted = end - m_reach;
+            const int rc = matchWindow(end, from, 0);
+            if (rc >= 0 && qsizetype(m_offsets[0]) <= trusted)
+                return true;
+            if (rc >= 0 || rc == PCRE2_ERROR_NOMATCH) {
+                from = trusted + 1;
+                continue;
+            }
+            if (rc != PCRE2_ERROR_MATCHLIMIT)
+                gaveUp(rc);
+            if (tryEach(from, end))
+                return true;
+            from = end + 1;
+            continue;
+        }
+        // Otherwise hard partial matching keeps every attempt inside the
+        // window: one that would look past its end stops at once and is
+        // retried on the whole subject.
+        const int rc = matchWindow(end, from, cut ? PCRE2_PARTIAL_HARD : 0);
         if (rc >= 0)
             return true;
         switch (rc) {
         case PCRE2_ERROR_NOMATCH:
-            if (end == n)
+            if (!cut)
                 return false;
             from = end;
             break;
@@ -159,12 +180,8 @@ bool Searcher::next(qsizetype from)
             break;
         }
         case PCRE2_ERROR_MATCHLIMIT:
-            // Some start position in the window needs more steps; give each
-            // its own allowance.
-            for (qsizetype p = from; p <= end; ++p) {
-                if (tryAt(p))
-                    return true;
-            }
+            if (tryEach(from, end))
+                return true;
             from = end + 1;
             break;
         default:
@@ -194,6 +211,17 @@ qsizetype Searcher::lastRequired()
         }
     }
     return m_lastRequired;
+}
+
+// Some start position in the window needs more steps than a window allows;
+// give each its own allowance.
+bool Searcher::tryEach(qsizetype first, qsizetype last)
+{
+    for (qsizetype p = first; p <= last; ++p) {
+        if (tryAt(p))
+            return true;
+    }
+    return false;
 }
 
 bool Searcher::tryAt(qsizetype position)

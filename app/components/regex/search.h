@@ -65,6 +65,9 @@ private:
     QStringView m_subject;
     const char16_t* m_text;
     qsizetype m_window;
+    // Set when every attempt examines fewer units than half a window; such
+    // patterns need no partial matching (see next()).
+    qsizetype m_reach;
     pcre2_real_match_data_16* m_data = nullptr;
     const size_t* m_offsets = nullptr;
     int64_t m_deadline;
@@ -76,7 +79,8 @@ private:
         return m_pattern.m_requiredUnit < 0 || from <= lastRequired();
     }
     qsizetype lastRequired();
-    int matchWindow(qsizetype end, qsizetype from);
+    int matchWindow(qsizetype end, qsizetype from, uint32_t options);
+    bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     void checkClock();
     [[noreturn]] void gaveUp(int code);

@@ -2,6 +2,7 @@
 
 #include "app/components/regex/casefold.h"
 #include "app/components/regex/charset.h"
+#include "app/components/regex/extent.h"
 #include "app/components/regex/regexp.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
@@ -115,7 +116,8 @@ public:
         // Case-insensitive back-references need PCRE2's Unicode case folding;
         // everything else folds case in the translation itself.
         m_explicitCase = m_ignoreCase && hasBackreference();
-        parseDisjunction(0);
+        const Extent extent = parseDisjunction(0);
+        m_result.maxReach = extent.reach;
         if (m_pos < m_src.size())
             fail(QStringLiteral("Unmatched ')'"), m_pos);
 
@@ -137,6 +139,8 @@ private:
     bool m_hasNamedGroups = false;
     qsizetype m_pos = 0;
     int m_groupsOpened = 0;
+    // The extent of each group closed so far, by number; for back-references.
+    QHash<int, Extent> m_groupExtents;
     QString m_out;
     Translation m_result;
 
@@ -265,42 +269,46 @@ private:
 
     // --- Pattern structure. ----------------------------------------------
 
-    void parseDisjunction(int depth)
+    Extent parseDisjunction(int depth)
     {
         if (depth > kMaxNesting)
             fail(QStringLiteral("Groups nested too deeply"), m_pos);
-        parseAlternative(depth);
+        Extent extent = parseAlternative(depth);
         while (at(m_pos) == '|') {
             m_out += u'|';
             ++m_pos;
-            parseAlternative(depth);
+            extent = extent.orElse(parseAlternative(depth));
         }
+        return extent;
     }
 
-    void parseAlternative(int depth)
+    Extent parseAlternative(int depth)
     {
+        Extent extent;
         while (m_pos < m_src.size() && at(m_pos) != '|' && at(m_pos) != ')')
-            parseTerm(depth);
+            extent = extent.then(parseTerm(depth));
+        return extent;
     }
 
     void checkpoint() { m_result.checkpoints.push_back({m_out.size(), m_pos}); }
 
-    void parseTerm(int depth)
+    Extent parseTerm(int depth)
     {
         checkpoint();
         const qsizetype atomStart = m_out.size();
         const int c = at(m_pos);
+        Extent atom = Extent::unit();
         switch (c) {
         case '^':
             ++m_pos;
             m_out += m_multiline ? lineStartAtom() : QStringLiteral("^");
             rejectQuantifier();
-            return;
+            return {};
         case '$':
             ++m_pos;
             m_out += m_multiline ? lineEndAtom() : QStringLiteral("\\z");
             rejectQuantifier();
-            return;
+            return Extent::peek(1);
         case '\\':
             if (at(m_pos + 1) == 'b' || at(m_pos + 1) == 'B') {
                 const bool negated = at(m_pos + 1) == 'B';
@@ -310,14 +318,17 @@ private:
                 else
                     m_out += negated ? QStringLiteral("\\B") : QStringLiteral("\\b");
                 rejectQuantifier();
-                return;
+                return Extent::peek(1);
             }
-            parseAtomEscape();
+            atom = parseAtomEscape();
             break;
-        case '(':
-            if (parseGroup(depth, atomStart))
-                return;
+        case '(': {
+            bool complete = false;
+            atom = parseGroup(depth, atomStart, &complete);
+            if (complete)
+                return atom;
             break;
+        }
         case '[':
             parseClass();
             break;
@@ -343,16 +354,17 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
-        parseQuantifier(atomStart, false);
+        return parseQuantifier(atomStart, false, atom);
     }
 
-    // Returns true when the term is complete (a look-behind, which takes no
-    // quantifier); false when a quantifier may follow.
-    bool parseGroup(int depth, qsizetype atomStart)
+    // Sets *complete when the term needs no quantifier parsed after it (an
+    // assertion, which has dealt with its own).
+    Extent parseGroup(int depth, qsizetype atomStart, bool* complete)
     {
         const qsizetype start = m_pos;
+        int number = 0;
         if (at(m_pos + 1) != '?') {
-            ++m_groupsOpened;
+            number = ++m_groupsOpened;
             m_pos += 1;
             m_out += u'(';
         } else {
@@ -360,17 +372,18 @@ private:
             if (kind == '=' || kind == '!') {
                 m_pos += 3;
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
-                closeGroup(depth, start);
-                parseQuantifier(atomStart, true);
-                return true;
+                const Extent inner = closeGroup(depth, start);
+                *complete = true;
+                return parseQuantifier(atomStart, true, Extent::peek(inner.reach));
             }
             if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
                 m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
                 m_pos += 4;
-                closeGroup(depth, start);
+                const Extent inner = closeGroup(depth, start);
                 if (quantifierAt(m_pos))
                     fail(QStringLiteral("Invalid quantifier"), m_pos);
-                return true;
+                *complete = true;
+                return Extent::peek(inner.reach);
             }
             if (kind == ':') {
                 m_pos += 3;
@@ -378,24 +391,27 @@ private:
             } else if (kind == '<') {
                 qsizetype end = 0;
                 parseGroupName(m_pos + 3, &end);
-                ++m_groupsOpened;
+                number = ++m_groupsOpened;
                 m_pos = end;
                 m_out += u'(';
             } else {
                 fail(QStringLiteral("Invalid group"), m_pos);
             }
         }
-        closeGroup(depth, start);
-        return false;
+        const Extent inner = closeGroup(depth, start);
+        if (number)
+            m_groupExtents.insert(number, inner);
+        return inner;
     }
 
-    void closeGroup(int depth, qsizetype start)
+    Extent closeGroup(int depth, qsizetype start)
     {
-        parseDisjunction(depth + 1);
+        const Extent inner = parseDisjunction(depth + 1);
         if (at(m_pos) != ')')
             fail(QStringLiteral("Unterminated group"), start);
         ++m_pos;
         m_out += u')';
+        return inner;
     }
 
     void rejectQuantifier()
@@ -432,7 +448,7 @@ private:
         return true;
     }
 
-    void parseQuantifier(qsizetype atomStart, bool lookahead)
+    Extent parseQuantifier(qsizetype atomStart, bool lookahead, const Extent& atom)
     {
         const qsizetype quantStart = m_pos;
         qint64 lo = 0, hi = 0;
@@ -449,12 +465,12 @@ private:
         case '{': {
             qsizetype end = 0;
             if (!bracedQuantifierAt(m_pos, &lo, &hi, &end))
-                return;
+                return atom;
             m_pos = end;
             break;
         }
         default:
-            return;
+            return atom;
         }
         const bool lazy = at(m_pos) == '?';
         if (lazy)
@@ -472,8 +488,9 @@ private:
                 for (auto& c : m_result.checkpoints)
                     if (c.translated >= atomStart)
                         c.translated += open.size();
+                return {};
             }
-            return;
+            return atom;
         }
         if (lo > kMaxRepeat)
             fail(QStringLiteral("Repeat count above 65535"), quantStart);
@@ -493,6 +510,7 @@ private:
             m_out += QStringLiteral("{%1,%2}").arg(lo).arg(hi);
         if (lazy)
             m_out += u'?';
+        return atom.repeated(hi);
     }
 
     // --- Atoms. ----------------------------------------------------------
@@ -523,12 +541,17 @@ private:
         }
     }
 
-    void emitBackreference(int group)
+    Extent emitBackreference(int group)
     {
         if (m_explicitCase)
             m_out += QStringLiteral("(?i:\\g{%1})").arg(group);
         else
             m_out += QStringLiteral("\\g{%1}").arg(group);
+        // A group not closed yet matches nothing here, or its last value.
+        const auto it = m_groupExtents.constFind(group);
+        if (it == m_groupExtents.cend() || !it->bounded())
+            return Extent::unbounded();
+        return {it->length, it->length};
     }
 
     static std::optional<CharSet> classEscape(int c)
@@ -545,7 +568,7 @@ private:
     }
 
     // m_pos is on a backslash outside a class.
-    void parseAtomEscape()
+    Extent parseAtomEscape()
     {
         const qsizetype start = m_pos;
         const int e = at(m_pos + 1);
@@ -554,15 +577,14 @@ private:
         if (auto set = classEscape(e)) {
             m_pos += 2;
             m_out += set->toPcre();
-            return;
+            return Extent::unit();
         }
         if (e >= '1' && e <= '9') {
             qsizetype i = m_pos + 1;
             const qint64 n = decimalAt(i);
             if (n <= m_result.groupCount) {
                 m_pos = i;
-                emitBackreference(int(n));
-                return;
+                return emitBackreference(int(n));
             }
         }
         if (e == 'k' && m_hasNamedGroups) {
@@ -574,17 +596,17 @@ private:
             if (it == m_result.groupNames.cend())
                 fail(QStringLiteral("Invalid named capture referenced"), start);
             m_pos = end;
-            emitBackreference(it.value());
-            return;
+            return emitBackreference(it.value());
         }
         if (e == 'c' && !isAsciiLetter(at(m_pos + 2))) {
             // A \c without a control letter is a plain backslash; the c
             // that follows is read as itself.
             ++m_pos;
             emitLiteral(u'\\');
-            return;
+            return Extent::unit();
         }
         emitLiteral(parseCharacterEscape());
+        return Extent::unit();
     }
 
     // m_pos is on a backslash; reads an escape that stands for one unit.

@@ -18,6 +18,9 @@ struct Translation {
     int groupCount = 0;
     // Group numbers by name; empty when the pattern names no group.
     QHash<QString, int> groupNames;
+    // How many code units from its start an attempt can examine, or -1 when
+    // that has no bound.
+    qint64 maxReach = -1;
 
     // Maps an offset into `pattern` (as PCRE2 reports it) back to the source.
     qsizetype sourceOffset(qsizetype translatedOffset) const;
