@@ -1,0 +1,41 @@
+// How far an attempt can look decides whether a window needs partial
+// matching; an underestimate would let a cut window change the result.
+#include "app/components/regex/translator.h"
+
+#include <gtest/gtest.h>
+
+using namespace pattaro;
+
+TEST(Translator, ReachCountsEveryUnitAnAttemptCanExamine)
+{
+    const struct {
+        const char16_t* pattern;
+        qint64 reach;
+    } cases[] = {
+        {u"abc", 3},
+        {u"a|bcd", 4},
+        {u"a$", 2},            // $ looks at the unit after the a
+        {u"\\bab\\b", 3},
+        {u"a(?=bcd)", 4},      // look-ahead examines without consuming
+        {u"(?=abc)a", 3},
+        {u"a(?!b)", 2},
+        {u"(?<=xyz)a", 3},
+        {u"^a", 1},
+        {u"a{2,5}", 5},
+        {u"(ab){3}c", 7},
+        {u"(a|bc)\\1", 4},     // the group's longest value, twice
+        {u"[a-z]?x", 2},
+        {u"(?=(a))*b", 1},     // a look-ahead allowed zero times never runs
+        {u"a+", -1},
+        {u"a{2,}", -1},
+        {u"\\1(a)", -1},       // refers to a group not yet closed
+        {u"(?=a*)b", -1},
+        {u"(?:)*", 0},
+    };
+    for (const auto& c : cases) {
+        const QString p = QString::fromUtf16(c.pattern);
+        SCOPED_TRACE(p.toStdString());
+        EXPECT_EQ(translatePattern(p, false, true).maxReach, c.reach);
+        EXPECT_EQ(translatePattern(p, true, false).maxReach, c.reach);
+    }
+}
