@@ -1,7 +1,11 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QFontMetrics>
+#include <QImage>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace pattaro {
@@ -25,19 +29,26 @@ void PrintTo(const Painted& p, std::ostream* os)
     *os << "U+" << std::hex << unsigned(p.ch.unicode()) << std::dec << " colour " << p.color << (p.bold ? " bold" : "");
 }
 
-// Every character the document shows, line breaks left out, with its format.
+// Every character the document shows, line breaks left out, with the format
+// its block was laid out with when the pane was last painted.
 std::vector<Painted> painted(RichTextBox& box)
 {
     box.Flush();
+    box.resize(400, 300);
+    box.grab();
     std::vector<Painted> out;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            const OleColor color = format.hasProperty(QTextFormat::ForegroundBrush)
-                ? platform::fromQColor(format.foreground().color())
-                : kBlack;
-            for (const QChar c : it.fragment().text())
-                out.push_back({c, color, format.fontWeight() >= QFont::Bold});
+        const QString shown = block.text();
+        const size_t first = out.size();
+        for (const QChar c : shown)
+            out.push_back({c, kBlack, false});
+        for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+            for (int i = range.start; i < range.start + range.length; ++i) {
+                Painted& p = out[first + size_t(i)];
+                if (range.format.hasProperty(QTextFormat::ForegroundBrush))
+                    p.color = platform::fromQColor(range.format.foreground().color());
+                p.bold = range.format.fontWeight() >= QFont::Bold;
+            }
         }
     }
     return out;
@@ -260,7 +271,7 @@ TEST(RichTextBox, ReplacingEverythingByHandIsFollowed)
     EXPECT_EQ(box.Text(), QString());
 }
 
-TEST(RichTextBox, UndoDoesNotUnpickProgramColouring)
+TEST(RichTextBox, UndoReachesTypingButNotProgramColouring)
 {
     RichTextBox box;
     box.Text(u"abc"_qs);
@@ -268,8 +279,135 @@ TEST(RichTextBox, UndoDoesNotUnpickProgramColouring)
     highlight(box, 0, 4, kGreen);
     box.Flush();
     box.undo();
-    EXPECT_EQ(box.Text(), u"zabc"_qs);
-    EXPECT_EQ(painted(box), expected(u"zabc"_qs, {{0, 4, kGreen, true}}));
+    EXPECT_EQ(box.Text(), u"abc"_qs);
+    EXPECT_EQ(painted(box), expected(u"abc"_qs, {{0, 3, kGreen, true}}));
+}
+
+TEST(RichTextBox, FormatsMoveWithTypingAndNewCharactersTakeTheOneBefore)
+{
+    RichTextBox box;
+    box.Text(u"ab\r\ncdef"_qs);
+    highlight(box, 4, 2, kGreen); // "cd"
+    QTextCursor cursor(box.document());
+    cursor.setPosition(4); // between c and d
+    cursor.insertText(u"X"_qs);
+    cursor.setPosition(0);
+    cursor.insertText(u"Y"_qs);
+    const QString text = box.Text();
+    ASSERT_EQ(text, u"Yab\r\ncXdef"_qs);
+    EXPECT_EQ(painted(box), expected(text, {{5, 3, kGreen, true}}));
+    box.SelStart(6);
+    box.SelLength(1);
+    EXPECT_EQ(box.SelColor(), kGreen);
+    EXPECT_TRUE(box.SelBold());
+    box.SelStart(8);
+    EXPECT_EQ(box.SelColor(), kGreen) << "caret after the last coloured character";
+    box.SelLength(1);
+    EXPECT_EQ(box.SelColor(), kBlack);
+}
+
+// Rows of the painted pane that hold a pixel of exactly `color`, and the
+// rightmost column of any text-coloured pixel.
+struct Ink {
+    int rowsInColor = 0;
+    int rightmost = -1;
+};
+Ink inkOf(RichTextBox& box, OleColor color)
+{
+    // The selection would be drawn in the highlight colours.
+    box.SelStart(0);
+    box.Flush();
+    const QImage image = box.viewport()->grab().toImage();
+    const QRgb base = image.pixel(image.width() - 1, image.height() - 1);
+    const QColor want = platform::toQColor(color);
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        bool found = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb px = image.pixel(x, y);
+            found = found || (qRed(px) == want.red() && qGreen(px) == want.green() && qBlue(px) == want.blue());
+            if (px != base)
+                ink.rightmost = std::max(ink.rightmost, x);
+        }
+        ink.rowsInColor += found;
+    }
+    return ink;
+}
+
+TEST(RichTextBox, PaintShowsColourAndBoldWidensTheLine)
+{
+    RichTextBox box;
+    box.resize(400, 200);
+    box.Text(u"WWWWWWWWWW"_qs);
+    const Ink plain = inkOf(box, kGreen);
+    EXPECT_EQ(plain.rowsInColor, 0);
+
+    box.SelStart(0);
+    box.SelLength(10);
+    box.SelColor(kGreen);
+    const Ink coloured = inkOf(box, kGreen);
+    EXPECT_GT(coloured.rowsInColor, 0);
+    EXPECT_EQ(coloured.rightmost, plain.rightmost) << "colour alone keeps the width";
+
+    box.SelLength(10);
+    box.SelBold(true);
+    EXPECT_GT(inkOf(box, kGreen).rightmost, plain.rightmost);
+}
+
+TEST(RichTextBox, BoldLineThatNoLongerFitsWrapsWhenPainted)
+{
+    const QString text(30, u'W');
+    RichTextBox box;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int plainWidth = QFontMetrics(box.font()).horizontalAdvance(text);
+    const int boldWidth = QFontMetrics(bold).horizontalAdvance(text);
+    ASSERT_LT(plainWidth + 4, boldWidth);
+    box.Text(text);
+    box.resize((plainWidth + boldWidth) / 2 + box.width() - box.viewport()->width()
+                   + 2 * int(box.document()->documentMargin()), 100);
+    box.grab();
+    const QTextBlock block = box.document()->firstBlock();
+    EXPECT_EQ(block.layout()->lineCount(), 1);
+
+    box.SelStart(0);
+    box.SelLength(text.size());
+    box.SelBold(true);
+    box.SelStart(0);
+    box.Flush();
+    box.grab();
+    EXPECT_EQ(block.layout()->lineCount(), 2);
+}
+
+TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
+{
+    QString text;
+    for (int i = 0; i < 500; ++i)
+        text += u"line\r\n"_qs;
+    RichTextBox box;
+    box.resize(300, 150);
+    box.show();
+    box.Text(text);
+    box.SelStart(0);
+    box.SelLength(text.size());
+    box.SelColor(kOrange);
+    box.SelStart(text.size() - 6);
+    box.SelLength(4);
+    box.SelColor(kGreen);
+    box.SelStart(0);
+    box.Flush();
+    box.grab();
+    const QTextDocument* document = box.document();
+    EXPECT_FALSE(document->firstBlock().layout()->formats().isEmpty());
+    const QTextBlock last = document->findBlockByNumber(499);
+    EXPECT_TRUE(last.layout()->formats().isEmpty());
+
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+    box.grab();
+    const auto formats = last.layout()->formats();
+    ASSERT_EQ(formats.size(), 1);
+    EXPECT_EQ(formats[0].length, 4);
+    EXPECT_EQ(platform::fromQColor(formats[0].format.foreground().color()), kGreen);
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "app/components/richtext/richtextbox.h"
 
 #include <QTextBlock>
-#include <QTextCharFormat>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+#include <limits>
 
 namespace pattaro {
 
@@ -20,14 +21,6 @@ RichTextBox::RichTextBox(QWidget* parent)
     connect(this, &QPlainTextEdit::selectionChanged, this, &RichTextBox::onCursorMoved);
 }
 
-RichTextBox::~RichTextBox()
-{
-    if (m_batchOpen) {
-        m_internal = true;
-        m_batchCursor.endEditBlock();
-    }
-}
-
 QString RichTextBox::Text() const
 {
     return m_text;
@@ -35,12 +28,11 @@ QString RichTextBox::Text() const
 
 void RichTextBox::Text(const QString& text)
 {
-    Flush();
     m_text = text;
     m_map = LineBreakMap::fromText(text);
+    m_formats.reset(text.size());
+    formatsChanged();
     m_internal = true;
-    // Cleared first, or the new text takes on the format of the old first character.
-    document()->clear();
     setPlainText(documentTextOf(text));
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
@@ -57,7 +49,7 @@ void RichTextBox::SelStart(qsizetype start)
 {
     m_selStart = std::clamp<qsizetype>(start, 0, m_text.size());
     m_selLength = 0;
-    beginBatch();
+    scheduleFlush();
 }
 
 qsizetype RichTextBox::SelLength() const
@@ -68,34 +60,41 @@ qsizetype RichTextBox::SelLength() const
 void RichTextBox::SelLength(qsizetype length)
 {
     m_selLength = std::clamp<qsizetype>(length, 0, m_text.size() - m_selStart);
-    beginBatch();
+    scheduleFlush();
+}
+
+qsizetype RichTextBox::formatProbe() const
+{
+    if (m_selLength > 0 || m_selStart == 0)
+        return m_selStart;
+    return m_selStart - 1;
 }
 
 OleColor RichTextBox::SelColor() const
 {
-    const QTextCharFormat format = formatAtSelection();
-    if (!format.hasProperty(QTextFormat::ForegroundBrush))
-        return platform::fromQColor(palette().color(QPalette::Text));
-    return platform::fromQColor(format.foreground().color());
+    return m_formats.color(formatProbe()).value_or(platform::fromQColor(palette().color(QPalette::Text)));
 }
 
 void RichTextBox::SelColor(OleColor color)
 {
-    QTextCharFormat format;
-    format.setForeground(platform::toQColor(color));
-    applyFormat(format);
+    if (m_selLength == 0)
+        return;
+    // What a system colour index would show through toQColor, kept as a plain colour.
+    m_formats.setColor(m_selStart, m_selStart + m_selLength, platform::fromQColor(platform::toQColor(color)));
+    formatsChanged();
 }
 
 bool RichTextBox::SelBold() const
 {
-    return formatAtSelection().fontWeight() >= QFont::Bold;
+    return m_formats.bold(formatProbe());
 }
 
 void RichTextBox::SelBold(bool on)
 {
-    QTextCharFormat format;
-    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    applyFormat(format);
+    if (m_selLength == 0)
+        return;
+    m_formats.setBold(m_selStart, m_selStart + m_selLength, on);
+    formatsChanged();
 }
 
 OleColor RichTextBox::BackColor() const
@@ -112,78 +111,78 @@ void RichTextBox::BackColor(OleColor color)
 
 void RichTextBox::Flush()
 {
+    m_flushQueued = false;
     m_internal = true;
-    if (m_batchOpen) {
-        commitFormat();
-        m_batchOpen = false;
-        m_batchCursor.endEditBlock();
-        m_batchCursor = QTextCursor();
-        document()->setUndoRedoEnabled(true);
-    }
     QTextCursor shown(document());
     shown.setPosition(int(m_map.toDocument(m_selStart)));
     shown.setPosition(int(m_map.toDocument(m_selStart + m_selLength)), QTextCursor::KeepAnchor);
     setTextCursor(shown);
     m_internal = false;
-    // A keystroke that slipped into the open edit was reported with our own
-    // changes and ignored; catch it by the document's length.
-    if (document()->characterCount() - 1 != m_documentLength)
-        rederiveText();
+    viewport()->update();
 }
 
-void RichTextBox::beginBatch()
+void RichTextBox::scheduleFlush()
 {
-    if (m_batchOpen)
+    if (m_flushQueued)
         return;
-    m_batchOpen = true;
-    // Switching undo off drops the history, so the user's Undo cannot
-    // unpick colouring done by the program.
-    document()->setUndoRedoEnabled(false);
-    m_batchCursor = QTextCursor(document());
-    m_batchCursor.beginEditBlock();
+    m_flushQueued = true;
     QMetaObject::invokeMethod(this, &RichTextBox::Flush, Qt::QueuedConnection);
 }
 
-void RichTextBox::applyFormat(const QTextCharFormat& format)
+void RichTextBox::formatsChanged()
 {
-    const qsizetype from = m_map.toDocument(m_selStart);
-    const qsizetype to = m_map.toDocument(m_selStart + m_selLength);
-    if (from == to)
-        return;
-    beginBatch();
-    if (from != m_pendingFrom || to != m_pendingTo) {
-        commitFormat();
-        m_pendingFrom = from;
-        m_pendingTo = to;
+    // A block's user state starts at -1, which the counter never takes.
+    m_revision = m_revision == std::numeric_limits<int>::max() ? 0 : m_revision + 1;
+    // A queued flush repaints anyway; this spares one request per range.
+    if (!m_flushQueued)
+        viewport()->update();
+}
+
+void RichTextBox::paintEvent(QPaintEvent* event)
+{
+    showFormatsOfVisibleBlocks();
+    QPlainTextEdit::paintEvent(event);
+}
+
+void RichTextBox::showFormatsOfVisibleBlocks()
+{
+    // Walks the blocks the way the paint does, from the first visible one
+    // down to the viewport's bottom edge.
+    const qreal bottom = viewport()->height();
+    qreal top = contentOffset().y();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && top <= bottom; block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        showFormats(block);
+        top += blockBoundingRect(block).height();
     }
-    m_pendingFormat.merge(format);
 }
 
-void RichTextBox::commitFormat() const
+void RichTextBox::showFormats(QTextBlock& block)
 {
-    if (m_pendingFrom == m_pendingTo)
+    if (block.userState() == m_revision)
         return;
-    m_batchCursor.setPosition(int(m_pendingFrom));
-    m_batchCursor.setPosition(int(m_pendingTo), QTextCursor::KeepAnchor);
-    // Colour and weight are all the formatting this pane ever sets, so a
-    // format with both can replace outright, which is cheaper than merging.
-    if (m_pendingFormat.hasProperty(QTextFormat::ForegroundBrush) && m_pendingFormat.hasProperty(QTextFormat::FontWeight))
-        m_batchCursor.setCharFormat(m_pendingFormat);
-    else
-        m_batchCursor.mergeCharFormat(m_pendingFormat);
-    m_pendingFormat = QTextCharFormat();
-    m_pendingFrom = m_pendingTo = 0;
-}
-
-QTextCharFormat RichTextBox::formatAtSelection() const
-{
-    commitFormat();
-    // A cursor reports the format of the character before it.
-    const qsizetype from = m_map.toDocument(m_selStart);
-    const qsizetype to = m_map.toDocument(m_selStart + m_selLength);
-    QTextCursor probe(document());
-    probe.setPosition(int(to > from ? from + 1 : from));
-    return probe.charFormat();
+    block.setUserState(m_revision);
+    const qsizetype from = m_map.toText(block.position());
+    QList<QTextLayout::FormatRange> formats;
+    for (const CharFormats::Run& run : m_formats.runs(from, from + block.length() - 1)) {
+        QTextLayout::FormatRange range;
+        range.start = int(run.start);
+        range.length = int(run.length);
+        if (run.color)
+            range.format.setForeground(platform::toQColor(*run.color));
+        if (run.bold)
+            range.format.setFontWeight(QFont::Bold);
+        formats.append(range);
+    }
+    QTextLayout* layout = block.layout();
+    if (layout->formats() == formats)
+        return;
+    layout->setFormats(formats);
+    // Bold glyphs are wider, so the block is laid out again.
+    m_internal = true;
+    document()->markContentsDirty(block.position(), block.length());
+    m_internal = false;
 }
 
 void RichTextBox::onContentsChange(int position, int removed, int added)
@@ -209,12 +208,14 @@ void RichTextBox::onContentsChange(int position, int removed, int added)
     const qsizetype textTo = m_map.toText(qsizetype(position) + removed);
     m_text.replace(textFrom, textTo - textFrom, inserted);
     m_map.replace(textFrom, textTo, inserted);
+    m_formats.replace(textFrom, textTo, inserted.size());
     m_documentLength = newLength;
+    formatsChanged();
 }
 
 void RichTextBox::onCursorMoved()
 {
-    if (m_internal || m_batchOpen)
+    if (m_internal || m_flushQueued)
         return;
     const QTextCursor cursor = textCursor();
     m_selStart = m_map.toText(cursor.selectionStart());
@@ -223,9 +224,13 @@ void RichTextBox::onCursorMoved()
 
 void RichTextBox::rederiveText()
 {
+    // Only reached when the document's change report does not add up; the
+    // text is read afresh and its formatting cannot be placed any more.
     m_text = textOfDocumentChars(document()->toRawText());
     m_map = LineBreakMap::fromText(m_text);
+    m_formats.reset(m_text.size());
     m_documentLength = document()->characterCount() - 1;
+    formatsChanged();
 }
 
 } // namespace pattaro

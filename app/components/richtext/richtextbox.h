@@ -1,24 +1,26 @@
 #pragma once
 
+#include "app/components/richtext/charformats.h"
 #include "app/components/richtext/linebreakmap.h"
 #include "platform/olecolor.h"
 
 #include <QPlainTextEdit>
-#include <QTextCursor>
+
+class QTextBlock;
 
 namespace pattaro {
 
 // A multi-line text pane with per-character colour and bold. Its offsets are
 // those of Text(), where a CR LF counts two, so match offsets apply as they are.
 //
-// Formatting through the Sel* properties is gathered into one document edit
-// and shown when control returns to the event loop (or on Flush), so that
-// colouring many ranges costs one relayout, not one per range.
+// Colour and bold live in the pane's own table, not in the document: setting
+// them is a fill, and a block of the document takes its formats only when it
+// is about to be painted. The document itself stays plain, so the user's Undo
+// never reaches the program's colouring.
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
-    ~RichTextBox() override;
 
     // The whole text, character for character as set or typed; line breaks
     // typed by the user read as CR LF.
@@ -34,8 +36,9 @@ public:
     void SelLength(qsizetype length);
 
     // Colour and bold of the selection's first character (of the character
-    // before the caret when nothing is selected). Setting applies to every
-    // selected character and to no other; an empty selection changes nothing.
+    // before the caret when nothing is selected, or of the first character
+    // with the caret at the start). Setting applies to every selected
+    // character and to no other; an empty selection changes nothing.
     platform::OleColor SelColor() const;
     void SelColor(platform::OleColor color);
     bool SelBold() const;
@@ -44,31 +47,34 @@ public:
     platform::OleColor BackColor() const;
     void BackColor(platform::OleColor color);
 
-    // Ends the pending formatting edit now and shows the selection.
+    // The selection set through SelStart and SelLength is shown when control
+    // returns to the event loop, so that many of them cost one cursor move;
+    // this shows it now.
     void Flush();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
-    void beginBatch();
-    void applyFormat(const QTextCharFormat& format);
-    void commitFormat() const;
-    QTextCharFormat formatAtSelection() const;
+    void scheduleFlush();
+    void formatsChanged();
+    qsizetype formatProbe() const;
+    void showFormatsOfVisibleBlocks();
+    void showFormats(QTextBlock& block);
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
     void rederiveText();
 
     QString m_text;
     LineBreakMap m_map;
+    CharFormats m_formats;
+    // Bumped on every change of text or formats; a block whose user state
+    // holds the current value already shows the right formats.
+    int m_revision = 0;
     qsizetype m_documentLength = 0;
     qsizetype m_selStart = 0;
     qsizetype m_selLength = 0;
-    mutable QTextCursor m_batchCursor;
-    bool m_batchOpen = false;
-    // Colour and bold for one range arrive as two calls; they are merged and
-    // put into the document together, which halves the work per range. A
-    // read of the format puts them in first.
-    mutable QTextCharFormat m_pendingFormat;
-    mutable qsizetype m_pendingFrom = 0;
-    mutable qsizetype m_pendingTo = 0;
+    bool m_flushQueued = false;
     // Set while the document changes at our own hand, so the change is not
     // mistaken for typing.
     bool m_internal = false;

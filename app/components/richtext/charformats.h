@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/olecolor.h"
+
+#include <QtGlobal>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace pattaro {
+
+// Colour and bold of every character of a text, by its offset in the text.
+// Setting either over a range is a plain fill, so colouring many ranges costs
+// little; the pane shows the result only where it paints.
+class CharFormats {
+public:
+    // One stretch of characters that share colour and bold.
+    struct Run {
+        qsizetype start;
+        qsizetype length;
+        std::optional<platform::OleColor> color; // none: the pane's own text colour
+        bool bold;
+        bool operator==(const Run&) const = default;
+    };
+
+    // A text of `size` characters, none of them formatted.
+    void reset(qsizetype size);
+    qsizetype size() const { return m_size; }
+
+    // Both clamp the range to the text; each leaves the other attribute alone.
+    void setColor(qsizetype from, qsizetype to, platform::OleColor color);
+    void setBold(qsizetype from, qsizetype to, bool on);
+
+    // Empty when the character's colour was never set.
+    std::optional<platform::OleColor> color(qsizetype at) const;
+    bool bold(qsizetype at) const;
+
+    // Follows an edit of the text: [from, to) became `added` new characters,
+    // which take the format of the character before them, as typing does.
+    void replace(qsizetype from, qsizetype to, qsizetype added);
+
+    // The runs of [from, to) that carry a colour or bold; unformatted
+    // stretches are left out. Starts are relative to `from`.
+    std::vector<Run> runs(qsizetype from, qsizetype to) const;
+
+private:
+    using Cell = std::uint32_t;
+    static constexpr Cell kRgbMask = 0x00FFFFFFu;
+    static constexpr Cell kColorSet = 0x01000000u;
+    static constexpr Cell kBold = 0x02000000u;
+
+    Cell cell(qsizetype at) const;
+    void allocate();
+
+    qsizetype m_size = 0;
+    // One cell per character, or none while nothing is formatted, so panes
+    // that are never coloured cost nothing.
+    std::vector<Cell> m_cells;
+};
+
+} // namespace pattaro
