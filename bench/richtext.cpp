@@ -73,6 +73,32 @@ void BM_ColourRanges(benchmark::State& state)
 }
 BENCHMARK(BM_ColourRanges)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The worst shape for painting: the whole text one line, so the one visible
+// block carries every range.
+void BM_ColourRangesOnOneLine(benchmark::State& state)
+{
+    const QString text = bigText().left(state.range(0)).replace(QStringLiteral("\r\n"), QStringLiteral("  "));
+    const int ranges = int(text.size() / 50);
+    pattaro::RichTextBox box;
+    box.resize(585, 129);
+    box.show();
+    box.Text(text);
+    settle();
+    for (auto _ : state) {
+        for (int i = 0; i < ranges; ++i) {
+            box.SelStart(i * 50);
+            box.SelLength(25);
+            box.SelBold(true);
+            box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
+        }
+        box.Flush();
+        box.viewport()->repaint();
+        settle();
+    }
+    state.counters["ranges"] = ranges;
+}
+BENCHMARK(BM_ColourRangesOnOneLine)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -35,19 +35,6 @@ TEST(CharFormats, ColourAndBoldAreSetIndependentlyAndReadAsRuns)
     EXPECT_EQ(formats.color(5), kOrange);
 }
 
-TEST(CharFormats, RangesAreClampedAndEmptyOnesChangeNothing)
-{
-    CharFormats formats;
-    formats.reset(4);
-    formats.setColor(-5, 2, kGreen);
-    formats.setBold(3, 99, true);
-    formats.setColor(3, 3, kOrange);
-    formats.setColor(7, 9, kOrange);
-    EXPECT_EQ(formats.runs(-1, 50), (std::vector<FormatRun>{{0, 2, kGreen, false}, {3, 1, std::nullopt, true}}));
-    EXPECT_EQ(formats.color(4), std::nullopt) << "past the end";
-    EXPECT_FALSE(formats.bold(-1));
-}
-
 TEST(CharFormats, EditsShiftFormatsAndNewCharactersTakeTheOneBefore)
 {
     CharFormats formats;

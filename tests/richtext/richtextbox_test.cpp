@@ -1,6 +1,5 @@
 #include "app/components/richtext/richtextbox.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -354,29 +353,20 @@ TEST(RichTextBox, PaintShowsColourAndBoldWidensTheLine)
     EXPECT_GT(inkOf(box, kGreen).rightmost, plain.rightmost);
 }
 
-TEST(RichTextBox, BoldLineThatNoLongerFitsWrapsWhenPainted)
+TEST(RichTextBox, FormatsSurviveRelayoutOnResizeAndFontChange)
 {
-    const QString text(30, u'W');
+    const QString text = u"alpha beta\r\ngamma delta"_qs;
     RichTextBox box;
-    QFont bold = box.font();
-    bold.setBold(true);
-    const int plainWidth = QFontMetrics(box.font()).horizontalAdvance(text);
-    const int boldWidth = QFontMetrics(bold).horizontalAdvance(text);
-    ASSERT_LT(plainWidth + 4, boldWidth);
     box.Text(text);
-    box.resize((plainWidth + boldWidth) / 2 + box.width() - box.viewport()->width()
-                   + 2 * int(box.document()->documentMargin()), 100);
+    highlight(box, 6, 8, kGreen);
+    const auto want = expected(text, {{6, 8, kGreen, true}});
+    ASSERT_EQ(painted(box), want);
+    box.resize(60, 300);
     box.grab();
-    const QTextBlock block = box.document()->firstBlock();
-    EXPECT_EQ(block.layout()->lineCount(), 1);
-
-    box.SelStart(0);
-    box.SelLength(text.size());
-    box.SelBold(true);
-    box.SelStart(0);
-    box.Flush();
-    box.grab();
-    EXPECT_EQ(block.layout()->lineCount(), 2);
+    QFont font = box.font();
+    font.setPointSize(font.pointSize() + 3);
+    box.setFont(font);
+    EXPECT_EQ(painted(box), want);
 }
 
 TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
