@@ -95,3 +95,23 @@ TEST(Search, WindowedSearchFindsWhatOnePassFinds)
         }
     }
 }
+
+TEST(Search, AMatchIsFoundWhereverItStarts)
+{
+    // One match alone in a long text, at every offset in turn: no start
+    // position may fall between two windows.
+    for (const QString& pattern : {QStringLiteral("z"), QStringLiteral("z+"), QStringLiteral("z(?=a|$)")}) {
+        RegExp re;
+        re.Pattern(pattern);
+        QString text(40000, u'a');
+        qsizetype misses = 0;
+        for (qsizetype p = 0; p < text.size(); ++p) {
+            text[p] = u'z';
+            const MatchCollection m = re.Execute(text);
+            if (m.Count() != 1 || m.Item(0).FirstIndex() != p)
+                ++misses;
+            text[p] = u'a';
+        }
+        EXPECT_EQ(misses, 0) << pattern.toStdString();
+    }
+}

@@ -10,15 +10,20 @@
 namespace pattaro {
 namespace {
 
-// Windows of start positions searched in one call, and the step limits: a
-// small one for whole windows, a large one for a single start position.
-// A call's work stays in the order of milliseconds either way.
+// Start positions covered by one call, and the step limits: a small one for
+// a whole window, a large one for a single start position. A call's work
+// stays in the order of milliseconds either way.
 constexpr qsizetype kJitWindow = 4096;
 constexpr qsizetype kInterpreterWindow = 1024;
 constexpr uint32_t kJitWindowLimit = 20000;
 constexpr uint32_t kInterpreterWindowLimit = 5000;
 constexpr uint32_t kJitPositionLimit = 20000000;
 constexpr uint32_t kInterpreterPositionLimit = 2000000;
+// Patterns whose attempts examine at most this many units search longer
+// stretches per call, each start position under a tighter limit.
+constexpr qint64 kShortReach = 4096;
+constexpr qsizetype kShortReachStretch = 16384;
+constexpr uint32_t kShortReachLimit = 1000;
 // Read the clock once every few cheap calls; reading it costs more than a
 // short search does.
 constexpr int kCallsPerClockCheck = 4;
@@ -64,9 +69,11 @@ pcre2_code_16* compile(const Translation& t, uint32_t extraOptions)
 
 CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::move(translation))
 {
-    m_code = compile(m_translation, 0);
+    m_shortReach = m_translation.maxReach >= 0 && m_translation.maxReach <= kShortReach;
+    m_code = compile(m_translation, m_shortReach ? PCRE2_USE_OFFSET_LIMIT : 0);
     if (m_translation.jitSafe)
-        m_jit = pcre2_jit_compile_16(m_code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0;
+        m_jit = pcre2_jit_compile_16(m_code, m_shortReach ? PCRE2_JIT_COMPLETE
+                                                          : PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0;
     uint32_t hasRequired = 0;
     pcre2_pattern_info_16(m_code, PCRE2_INFO_LASTCODETYPE, &hasRequired);
     if (hasRequired) {
@@ -77,7 +84,9 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
     }
     m_windowContext = pcre2_match_context_create_16(nullptr);
     m_positionContext = pcre2_match_context_create_16(nullptr);
-    pcre2_set_match_limit_16(m_windowContext, m_jit ? kJitWindowLimit : kInterpreterWindowLimit);
+    pcre2_set_match_limit_16(m_windowContext, m_shortReach ? kShortReachLimit
+                                              : m_jit      ? kJitWindowLimit
+                                                           : kInterpreterWindowLimit);
     pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
     if (m_jit) {
         m_jitStack = pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr);
@@ -107,14 +116,11 @@ pcre2_code_16* CompiledPattern::anchored()
 
 Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget)
     : m_pattern(pattern), m_subject(subject), m_text(subject.isEmpty() ? u"" : subject.utf16()),
-      m_window(pattern.m_jit ? kJitWindow : kInterpreterWindow),
-      m_reach(pattern.m_translation.maxReach >= 0 && pattern.m_translation.maxReach <= m_window / 2
-                  ? qsizetype(pattern.m_translation.maxReach)
-                  : -1),
       m_data(pcre2_match_data_create_from_pattern_16(pattern.m_code, nullptr)),
       m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
 {
     m_offsets = pcre2_get_ovector_pointer_16(m_data);
+    m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
 }
 
 Searcher::~Searcher()
@@ -122,57 +128,29 @@ Searcher::~Searcher()
     pcre2_match_data_free_16(m_data);
 }
 
-int Searcher::matchWindow(qsizetype end, qsizetype from, uint32_t options)
-{
-    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
-    if (m_pattern.m_jit)
-        return pcre2_jit_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
-                                  m_pattern.m_windowContext);
-    return pcre2_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
-                          m_pattern.m_windowContext);
-}
-
 bool Searcher::next(qsizetype from)
 {
     const qsizetype n = m_subject.size();
-    while (from <= n) {
-        if (!requiredUnitAhead(from))
-            return false;
+    const qsizetype window = !m_pattern.m_jit       ? kInterpreterWindow
+                             : m_pattern.m_shortReach ? kShortReachStretch
+                                                    : kJitWindow;
+    while (from <= m_lastStart) {
         if (++m_callsSinceCheck >= kCallsPerClockCheck)
             checkClock();
-        const qsizetype end = n - from > m_window ? from + m_window : n;
-        const bool cut = end < n;
-        if (cut && m_reach >= 0) {
-            // Attempts starting up to `trusted` never see the cut, so what
-            // the window says of them holds for the whole subject.
-            const qsizetype trusted = end - m_reach;
-            const int rc = matchWindow(end, from, 0);
-            if (rc >= 0 && qsizetype(m_offsets[0]) <= trusted)
-                return true;
-            if (rc >= 0 || rc == PCRE2_ERROR_NOMATCH) {
-                from = trusted + 1;
-                continue;
-            }
-            if (rc != PCRE2_ERROR_MATCHLIMIT)
-                gaveUp(rc);
-            if (tryEach(from, end))
-                return true;
-            from = end + 1;
-            continue;
-        }
-        // Otherwise hard partial matching keeps every attempt inside the
-        // window: one that would look past its end stops at once and is
-        // retried on the whole subject.
-        const int rc = matchWindow(end, from, cut ? PCRE2_PARTIAL_HARD : 0);
+        qsizetype end = n - from > window ? from + window : n;
+        const int rc = m_pattern.m_shortReach ? nextInStretch(from, &end) : nextInCutWindow(from, end);
         if (rc >= 0)
             return true;
         switch (rc) {
         case PCRE2_ERROR_NOMATCH:
-            if (!cut)
+            if (end == n)
                 return false;
-            from = end;
+            // Every start position up to `end` failed (a cut window's last
+            // one is tried again: its attempt saw nothing).
+            from = m_pattern.m_shortReach ? end + 1 : end;
             break;
         case PCRE2_ERROR_PARTIAL: {
+            // An attempt needed text beyond the window; try it on the whole.
             const qsizetype position = qsizetype(m_offsets[0]);
             if (tryAt(position))
                 return true;
@@ -191,26 +169,53 @@ bool Searcher::next(qsizetype from)
     return false;
 }
 
+// Short-reach patterns see the whole subject; an offset limit keeps each
+// call to start positions from..*last, and no attempt can wander far. The
+// limit stays put while it still leaves half a stretch ahead.
+int Searcher::nextInStretch(qsizetype from, qsizetype* last)
+{
+    if (m_stretchEnd < 0 || m_stretchEnd - from < kShortReachStretch / 2) {
+        m_stretchEnd = *last;
+        pcre2_set_offset_limit_16(m_pattern.m_windowContext, PCRE2_SIZE(m_stretchEnd));
+    }
+    *last = m_stretchEnd;
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
+    const auto length = PCRE2_SIZE(m_subject.size());
+    if (m_pattern.m_jit)
+        return pcre2_jit_match_16(m_pattern.m_code, text, length, PCRE2_SIZE(from), 0, m_data,
+                                  m_pattern.m_windowContext);
+    return pcre2_match_16(m_pattern.m_code, text, length, PCRE2_SIZE(from), 0, m_data, m_pattern.m_windowContext);
+}
+
+// Other patterns see the subject cut at the window's end, with hard partial
+// matching: an attempt that would look past the cut stops at once and is
+// reported, so no attempt can wander far either.
+int Searcher::nextInCutWindow(qsizetype from, qsizetype end)
+{
+    const uint32_t options = end < m_subject.size() ? PCRE2_PARTIAL_HARD : 0;
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
+    if (m_pattern.m_jit)
+        return pcre2_jit_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
+                                  m_pattern.m_windowContext);
+    return pcre2_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
+                          m_pattern.m_windowContext);
+}
+
 // PCRE2 skips hopeless start positions by looking for a unit every match
 // needs, but a window hides the units beyond it; so look once for the last
-// such unit in the whole subject.
-qsizetype Searcher::lastRequired()
+// such unit in the whole subject. Returns -1 when there is none.
+qsizetype Searcher::lastRequired() const
 {
     const int unit = m_pattern.m_requiredUnit;
-    if (m_lastRequired == -2) {
-        const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
-            ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
-            : char16_t(unit);
-        m_lastRequired = -1;
-        for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
-            const char16_t c = m_subject[i].unicode();
-            if (c == unit || c == other) {
-                m_lastRequired = i;
-                break;
-            }
-        }
+    const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
+        ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
+        : char16_t(unit);
+    for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
+        const char16_t c = m_subject[i].unicode();
+        if (c == unit || c == other)
+            return i;
     }
-    return m_lastRequired;
+    return -1;
 }
 
 // Some start position in the window needs more steps than a window allows;

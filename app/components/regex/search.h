@@ -4,7 +4,6 @@
 
 #include <QStringView>
 #include <chrono>
-#include <memory>
 
 struct pcre2_real_code_16;
 struct pcre2_real_match_data_16;
@@ -14,8 +13,7 @@ struct pcre2_real_jit_stack_16;
 namespace pattaro {
 
 // A translated pattern compiled by PCRE2 (JIT where it is safe), plus an
-// anchored twin built on first need for searches that must go one start
-// position at a time.
+// anchored twin built on first need for trying single start positions.
 class CompiledPattern {
 public:
     // Throws RegexError(InvalidPattern) when PCRE2 refuses the translation.
@@ -31,11 +29,13 @@ private:
     Translation m_translation;
     pcre2_real_code_16* m_code = nullptr;
     pcre2_real_code_16* m_anchored = nullptr;
-    // One context per step limit, so no call has to change a limit.
+    // Attempts examine a short, bounded stretch of text (see Searcher).
+    bool m_shortReach = false;
+    bool m_jit = false;
+    // One context per way of calling, so no call has to change a limit.
     pcre2_real_match_context_16* m_windowContext = nullptr;
     pcre2_real_match_context_16* m_positionContext = nullptr;
     pcre2_real_jit_stack_16* m_jitStack = nullptr;
-    bool m_jit = false;
     // A unit every match must contain after its start (and whether its other
     // ASCII case will do), or -1.
     int m_requiredUnit = -1;
@@ -45,9 +45,10 @@ private:
 };
 
 // Finds successive leftmost matches in one subject. Every call to next()
-// shares one time budget; work between checks of the clock is bounded by
-// searching windows of the subject under a small step limit and retrying
-// the rare difficult start position on its own under a larger one.
+// shares one time budget, and the work between two looks at the clock stays
+// small: each PCRE2 call covers a window of start positions under a small
+// step limit, and a start position that needs more is tried on its own
+// under a larger one.
 class Searcher {
 public:
     Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget);
@@ -64,22 +65,18 @@ private:
     CompiledPattern& m_pattern;
     QStringView m_subject;
     const char16_t* m_text;
-    qsizetype m_window;
-    // Set when every attempt examines fewer units than half a window; such
-    // patterns need no partial matching (see next()).
-    qsizetype m_reach;
     pcre2_real_match_data_16* m_data = nullptr;
     const size_t* m_offsets = nullptr;
     int64_t m_deadline;
     int m_callsSinceCheck = 0;
-    qsizetype m_lastRequired = -2; // -2: not looked for yet
+    // No match can start after this position (see lastRequired()).
+    qsizetype m_lastStart;
+    // The last start position the offset limit currently allows, or -1.
+    qsizetype m_stretchEnd = -1;
 
-    bool requiredUnitAhead(qsizetype from)
-    {
-        return m_pattern.m_requiredUnit < 0 || from <= lastRequired();
-    }
-    qsizetype lastRequired();
-    int matchWindow(qsizetype end, qsizetype from, uint32_t options);
+    qsizetype lastRequired() const;
+    int nextInStretch(qsizetype from, qsizetype* last);
+    int nextInCutWindow(qsizetype from, qsizetype end);
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     void checkClock();
