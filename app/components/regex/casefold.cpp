@@ -57,11 +57,6 @@ const CaseTable& table()
 
 } // namespace
 
-char16_t canonicalCase(char16_t unit)
-{
-    return table().canonical[unit];
-}
-
 QVarLengthArray<char16_t, 4> caseVariants(char16_t unit)
 {
     const CaseTable& t = table();

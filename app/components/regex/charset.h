@@ -21,8 +21,6 @@ public:
     void add(char16_t unit) { m_bits->set(unit); }
     void addRange(char16_t first, char16_t last);
     void add(const CharSet& other) { *m_bits |= *other.m_bits; }
-    bool contains(char16_t unit) const { return m_bits->test(unit); }
-    bool isEmpty() const { return m_bits->none(); }
     CharSet inverted() const;
     // Adds every unit that matches a member when case is ignored.
     CharSet caseClosed() const;
