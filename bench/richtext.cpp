@@ -99,6 +99,30 @@ void BM_ColourRangesOnOneLine(benchmark::State& state)
 }
 BENCHMARK(BM_ColourRangesOnOneLine)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+void BM_TypeInColouredLine(benchmark::State& state)
+{
+    const QString text = bigText().left(1'000'000).replace(QStringLiteral("\r\n"), QStringLiteral("  "));
+    pattaro::RichTextBox box;
+    box.resize(585, 129);
+    box.show();
+    box.Text(text);
+    for (int i = 0; i < int(text.size() / 50); ++i) {
+        box.SelStart(i * 50);
+        box.SelLength(25);
+        box.SelBold(true);
+        box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
+    }
+    box.Flush();
+    box.viewport()->repaint();
+    settle();
+    for (auto _ : state) {
+        QTextCursor(box.document()).insertText(QStringLiteral("x"));
+        box.viewport()->repaint();
+        settle();
+    }
+}
+BENCHMARK(BM_TypeInColouredLine)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 int main(int argc, char** argv)

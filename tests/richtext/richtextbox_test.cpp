@@ -400,5 +400,36 @@ TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
     EXPECT_EQ(platform::fromQColor(formats[0].format.foreground().color()), kGreen);
 }
 
+TEST(RichTextBox, VeryLongLineTakesFormatsAroundWhatIsInView)
+{
+    const QString text = QString(u"word "_qs).repeated(4000);
+    RichTextBox box;
+    box.resize(300, 150);
+    box.show();
+    box.Text(text);
+    highlight(box, 0, 4, kGreen);
+    highlight(box, text.size() - 5, 4, kOrange);
+    box.SelStart(0);
+    box.Flush();
+    box.grab();
+    const QTextLayout* layout = box.document()->firstBlock().layout();
+    auto colourAt = [&](qsizetype at) {
+        for (const QTextLayout::FormatRange& range : layout->formats()) {
+            if (at >= range.start && at < range.start + range.length)
+                return platform::fromQColor(range.format.foreground().color());
+        }
+        return kBlack;
+    };
+    EXPECT_EQ(colourAt(1), kGreen);
+    EXPECT_EQ(colourAt(text.size() - 2), kBlack) << "far off the view";
+
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+    box.grab();
+    EXPECT_EQ(colourAt(text.size() - 2), kOrange);
+    // What is read back never depends on the view.
+    box.SelStart(1);
+    EXPECT_EQ(box.SelColor(), kGreen);
+}
+
 } // namespace
 } // namespace pattaro

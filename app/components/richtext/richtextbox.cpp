@@ -153,21 +153,73 @@ void RichTextBox::showFormatsOfVisibleBlocks()
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && top <= bottom; block = block.next()) {
         if (!block.isVisible())
             continue;
-        showFormats(block);
+        // Asking for the geometry lays the block out, so its lines are known.
+        blockBoundingRect(block);
+        showFormats(block, -top, bottom - top);
         top += blockBoundingRect(block).height();
     }
 }
 
-void RichTextBox::showFormats(QTextBlock& block)
+namespace {
+
+// Qt splits a layout's items once per format boundary at a cost that grows
+// with the block, so a very long line takes the formats of a stretch around
+// its visible lines only; lines far off stay plain until scrolled to.
+constexpr qsizetype kLongBlock = 8192;
+constexpr qsizetype kStretchMargin = 2048;
+
+// The stretch of a long block that holds its formats.
+struct FormattedStretch : QTextBlockUserData {
+    qsizetype from = 0;
+    qsizetype to = 0;
+};
+
+// Characters of the lines between the two heights, relative to the block.
+std::pair<qsizetype, qsizetype> charactersBetween(const QTextLayout& layout, qreal top, qreal bottom)
 {
-    if (block.userState() == m_revision)
+    qsizetype from = -1;
+    qsizetype to = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (line.y() + line.height() < top || line.y() > bottom)
+            continue;
+        if (from < 0)
+            from = line.textStart();
+        to = line.textStart() + line.textLength();
+    }
+    return {std::max<qsizetype>(from, 0), to};
+}
+
+} // namespace
+
+void RichTextBox::showFormats(QTextBlock& block, qreal visibleTop, qreal visibleBottom)
+{
+    const qsizetype length = block.length() - 1;
+    QTextLayout* layout = block.layout();
+    qsizetype from = 0;
+    qsizetype to = length;
+    auto* stretch = static_cast<FormattedStretch*>(block.userData());
+    if (length > kLongBlock) {
+        const auto [first, last] = charactersBetween(*layout, visibleTop, visibleBottom);
+        if (block.userState() == m_revision && stretch && stretch->from <= first && last <= stretch->to)
+            return;
+        from = std::max<qsizetype>(first - kStretchMargin, 0);
+        to = std::min(last + kStretchMargin, length);
+        if (!stretch) {
+            stretch = new FormattedStretch;
+            block.setUserData(stretch);
+        }
+        stretch->from = from;
+        stretch->to = to;
+    } else if (block.userState() == m_revision) {
         return;
+    }
     block.setUserState(m_revision);
-    const qsizetype from = m_map.toText(block.position());
+    const qsizetype textFrom = m_map.toText(block.position());
     QList<QTextLayout::FormatRange> formats;
-    for (const CharFormats::Run& run : m_formats.runs(from, from + block.length() - 1)) {
+    for (const CharFormats::Run& run : m_formats.runs(textFrom + from, textFrom + to)) {
         QTextLayout::FormatRange range;
-        range.start = int(run.start);
+        range.start = int(from + run.start);
         range.length = int(run.length);
         if (run.color)
             range.format.setForeground(platform::toQColor(*run.color));
@@ -175,7 +227,6 @@ void RichTextBox::showFormats(QTextBlock& block)
             range.format.setFontWeight(QFont::Bold);
         formats.append(range);
     }
-    QTextLayout* layout = block.layout();
     if (layout->formats() == formats)
         return;
     layout->setFormats(formats);

@@ -60,7 +60,7 @@ private:
     void formatsChanged();
     qsizetype formatProbe() const;
     void showFormatsOfVisibleBlocks();
-    void showFormats(QTextBlock& block);
+    void showFormats(QTextBlock& block, qreal visibleTop, qreal visibleBottom);
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
     void rederiveText();
