@@ -72,6 +72,13 @@ TEST(Limits, QuadraticScansGiveUp)
     expectGivesUp("negated class", [&] { engine(uR"(\w*[^x])"_qs)->Execute(xs); });
 }
 
+TEST(Limits, OneEndlessAttemptIsStopped)
+{
+    // A single attempt whose every step scans to the end of the text: few
+    // steps, but quadratic work.
+    expectGivesUp("look-ahead in a loop", [&] { engine("(?:(?=[xy]*$)x)*[yz]")->Execute(QString(200000, u'x')); });
+}
+
 TEST(Limits, TimeLimitIsAdjustable)
 {
     auto re = engine("[xy]*[yz]");

@@ -27,6 +27,9 @@ constexpr uint32_t kShortReachLimit = 1000;
 // Read the clock once every few cheap calls; reading it costs more than a
 // short search does.
 constexpr int kCallsPerClockCheck = 4;
+// Within one attempt on its own, look at the clock every so many group
+// entries.
+constexpr int64_t kCalloutsPerClockCheck = 1024;
 
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 constexpr PCRE2_SIZE kJitStackMax = 64 * 1024 * 1024;
@@ -47,14 +50,14 @@ QString pcreMessage(int code)
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
 }
 
-pcre2_code_16* compile(const Translation& t, uint32_t extraOptions)
+pcre2_code_16* compile(const Translation& t, const QString& pattern, uint32_t extraOptions)
 {
     pcre2_compile_context_16* context = pcre2_compile_context_create_16(nullptr);
     pcre2_set_parens_nest_limit_16(context, kParensNestLimit);
     int error = 0;
     PCRE2_SIZE offset = 0;
-    pcre2_code_16* code = pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(t.pattern.utf16()),
-                                           PCRE2_SIZE(t.pattern.size()), t.compileOptions | extraOptions,
+    pcre2_code_16* code = pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(pattern.utf16()),
+                                           PCRE2_SIZE(pattern.size()), t.compileOptions | extraOptions,
                                            &error, &offset, context);
     pcre2_compile_context_free_16(context);
     if (!code) {
@@ -70,7 +73,7 @@ pcre2_code_16* compile(const Translation& t, uint32_t extraOptions)
 CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::move(translation))
 {
     m_shortReach = m_translation.maxReach >= 0 && m_translation.maxReach <= kShortReach;
-    m_code = compile(m_translation, m_shortReach ? PCRE2_USE_OFFSET_LIMIT : 0);
+    m_code = compile(m_translation, m_translation.pattern, m_shortReach ? PCRE2_USE_OFFSET_LIMIT : 0);
     if (m_translation.jitSafe)
         m_jit = pcre2_jit_compile_16(m_code, m_shortReach ? PCRE2_JIT_COMPLETE
                                                           : PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0;
@@ -107,7 +110,7 @@ CompiledPattern::~CompiledPattern()
 pcre2_code_16* CompiledPattern::anchored()
 {
     if (!m_anchored) {
-        m_anchored = compile(m_translation, PCRE2_ANCHORED);
+        m_anchored = compile(m_translation, m_translation.guardedPattern, PCRE2_ANCHORED);
         if (m_jit)
             pcre2_jit_compile_16(m_anchored, PCRE2_JIT_COMPLETE);
     }
@@ -120,6 +123,7 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
       m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
 {
     m_offsets = pcre2_get_ovector_pointer_16(m_data);
+    pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
 }
 
@@ -242,17 +246,29 @@ bool Searcher::tryAt(qsizetype position)
     gaveUp(rc);
 }
 
+// A single attempt can take long without running out of steps (each step
+// may scan far), so it is stopped from inside once the time is up.
+int Searcher::onCallout(pcre2_callout_block_16*, void* searcher)
+{
+    auto* self = static_cast<Searcher*>(searcher);
+    if (++self->m_callouts % kCalloutsPerClockCheck != 0 || nowNs() <= self->m_deadline)
+        return 0;
+    return PCRE2_ERROR_CALLOUT;
+}
+
 void Searcher::checkClock()
 {
     m_callsSinceCheck = 0;
     if (nowNs() > m_deadline)
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("The search took too long on this text and was stopped"));
+        gaveUp(PCRE2_ERROR_CALLOUT);
 }
 
 void Searcher::gaveUp(int code)
 {
     switch (code) {
+    case PCRE2_ERROR_CALLOUT:
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("The search took too long on this text and was stopped"));
     case PCRE2_ERROR_MATCHLIMIT:
         throw RegexError(RegexError::Kind::GaveUp,
                          QStringLiteral("The expression backtracks without end on this text; the search was stopped"));

@@ -9,11 +9,13 @@ struct pcre2_real_code_16;
 struct pcre2_real_match_data_16;
 struct pcre2_real_match_context_16;
 struct pcre2_real_jit_stack_16;
+struct pcre2_callout_block_16;
 
 namespace pattaro {
 
 // A translated pattern compiled by PCRE2 (JIT where it is safe), plus an
-// anchored twin built on first need for trying single start positions.
+// anchored twin built on first need for trying single start positions; the
+// twin calls back between its steps so that one long attempt can be stopped.
 class CompiledPattern {
 public:
     // Throws RegexError(InvalidPattern) when PCRE2 refuses the translation.
@@ -74,6 +76,9 @@ private:
     // The last start position the offset limit currently allows, or -1.
     qsizetype m_stretchEnd = -1;
 
+    int64_t m_callouts = 0;
+
+    static int onCallout(pcre2_callout_block_16* block, void* searcher);
     qsizetype lastRequired() const;
     int nextInStretch(qsizetype from, qsizetype* last);
     int nextInCutWindow(qsizetype from, qsizetype end);

@@ -105,8 +105,8 @@ struct ClassAtom {
 
 class Translator {
 public:
-    Translator(const QString& source, bool ignoreCase, bool multiline)
-        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline)
+    Translator(const QString& source, bool ignoreCase, bool multiline, bool guarded)
+        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_guarded(guarded)
     {
     }
 
@@ -135,6 +135,7 @@ private:
     const QString& m_src;
     const bool m_ignoreCase;
     const bool m_multiline;
+    const bool m_guarded;
     bool m_explicitCase = false;
     bool m_hasNamedGroups = false;
     qsizetype m_pos = 0;
@@ -273,9 +274,12 @@ private:
     {
         if (depth > kMaxNesting)
             fail(QStringLiteral("Groups nested too deeply"), m_pos);
+        const QString guard = m_guarded && depth > 0 ? QStringLiteral("(?C)") : QString();
+        m_out += guard;
         Extent extent = parseAlternative(depth);
         while (at(m_pos) == '|') {
             m_out += u'|';
+            m_out += guard;
             ++m_pos;
             extent = extent.orElse(parseAlternative(depth));
         }
@@ -785,7 +789,9 @@ qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
 
 Translation translatePattern(const QString& source, bool ignoreCase, bool multiline)
 {
-    return Translator(source, ignoreCase, multiline).run();
+    Translation t = Translator(source, ignoreCase, multiline, false).run();
+    t.guardedPattern = Translator(source, ignoreCase, multiline, true).run().pattern;
+    return t;
 }
 
 } // namespace pattaro

@@ -11,6 +11,9 @@ namespace pattaro {
 // escapes the help text promises) rewritten for PCRE2's 16-bit library.
 struct Translation {
     QString pattern;
+    // The same with a callout at the start of every alternative of every
+    // group, so that a long attempt can be interrupted between steps.
+    QString guardedPattern;
     uint32_t compileOptions = 0;
     // PCRE2 10.42's JIT compares case-insensitive back-references to
     // non-ASCII text wrongly in this mode, so such patterns use the interpreter.
