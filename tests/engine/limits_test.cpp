@@ -77,6 +77,12 @@ TEST(Limits, OneEndlessAttemptIsStopped)
     // A single attempt whose every step scans to the end of the text: few
     // steps, but quadratic work.
     expectGivesUp("look-ahead in a loop", [&] { engine("(?:(?=[xy]*$)x)*[yz]")->Execute(QString(200000, u'x')); });
+    expectGivesUp("rescans after each step back", [&] { engine("[xy]*y*[pq]")->Execute(QString(1000000, u'y')); });
+    // Many start positions, each with much work that stays short of any
+    // window's end.
+    expectGivesUp("blocks", [&] {
+        engine("(?:(?=[xy]*z)x)*[pq]")->Execute((QString(4000, u'x') + u'z').repeated(10));
+    });
 }
 
 TEST(Limits, TimeLimitIsAdjustable)

@@ -13,7 +13,7 @@ namespace {
 // Start positions covered by one call, and the step limits: a small one for
 // a whole window, a large one for a single start position. A call's work
 // stays in the order of milliseconds either way.
-constexpr qsizetype kJitWindow = 4096;
+constexpr qsizetype kJitWindow = 1024;
 constexpr qsizetype kInterpreterWindow = 1024;
 constexpr uint32_t kJitWindowLimit = 20000;
 constexpr uint32_t kInterpreterWindowLimit = 5000;
@@ -21,14 +21,13 @@ constexpr uint32_t kJitPositionLimit = 20000000;
 constexpr uint32_t kInterpreterPositionLimit = 2000000;
 // Patterns whose attempts examine at most this many units search longer
 // stretches per call, each start position under a tighter limit.
-constexpr qint64 kShortReach = 4096;
-constexpr qsizetype kShortReachStretch = 16384;
+constexpr qint64 kShortReach = 256;
+constexpr qsizetype kShortReachStretch = 4096;
 constexpr uint32_t kShortReachLimit = 1000;
 // Read the clock once every few cheap calls; reading it costs more than a
 // short search does.
 constexpr int kCallsPerClockCheck = 4;
-// Within one attempt on its own, look at the clock every so many group
-// entries.
+// Within one attempt on its own, look at the clock every so many callouts.
 constexpr int64_t kCalloutsPerClockCheck = 1024;
 
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;

@@ -514,6 +514,9 @@ private:
             m_out += QStringLiteral("{%1,%2}").arg(lo).arg(hi);
         if (lazy)
             m_out += u'?';
+        // A repeat may scan far each time it is entered or gives a unit back.
+        if (m_guarded)
+            m_out += QStringLiteral("(?C)");
         return atom.repeated(hi);
     }
 

@@ -12,7 +12,7 @@ namespace pattaro {
 struct Translation {
     QString pattern;
     // The same with a callout at the start of every alternative of every
-    // group, so that a long attempt can be interrupted between steps.
+    // group and after every repeat, so that a long attempt can be stopped.
     QString guardedPattern;
     uint32_t compileOptions = 0;
     // PCRE2 10.42's JIT compares case-insensitive back-references to
