@@ -7,9 +7,9 @@
 #include "app/form1.h"
 #include "tests/support/scripted_messagebox.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
-#include <benchmark/benchmark.h>
+#include "bench/support/qtbenchmain.h"
 #include <cstdio>
 #include <map>
 #include <string>
@@ -148,17 +148,12 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const int status = pattaro::bench::runQtBenchmarks(argc, argv, &reporter);
     const auto small = reporter.realTime.find("BM_Command3Output/100000");
     const auto large = reporter.realTime.find("BM_Command3Output/200000");
     if (small != reporter.realTime.end() && large != reporter.realTime.end() && small->second > 0)
         std::printf("Command3 output, 200k / 100k matches: %.2f (linear is about 2)\n",
                     large->second / small->second);
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

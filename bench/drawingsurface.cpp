@@ -2,8 +2,7 @@
 // lines with a pen created and deleted per line, caption text, and clearing.
 #include "platform/drawingsurface.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "bench/support/qtbenchmain.h"
 
 using namespace pattaro::platform;
 
@@ -81,13 +80,4 @@ BENCHMARK(BM_ClsFullScreen);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PATTARO_BENCHMARK_MAIN()

@@ -2,8 +2,7 @@
 // match ranges the way the match check does (start, length, bold, colour).
 #include "app/components/richtext/richtextbox.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "bench/support/qtbenchmain.h"
 
 namespace {
 
@@ -125,13 +124,4 @@ BENCHMARK(BM_TypeInColouredLine)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PATTARO_BENCHMARK_MAIN()

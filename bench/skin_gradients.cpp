@@ -5,8 +5,7 @@
 #include "skin/errorlog.h"
 #include "skin/orukforms.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "bench/support/qtbenchmain.h"
 #include <climits>
 
 using namespace pattaro;
@@ -51,13 +50,4 @@ BENCHMARK(BM_HugeStepCount);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PATTARO_BENCHMARK_MAIN()

@@ -20,12 +20,12 @@ int wellFormedLength(QStringView text, qsizetype i)
     return 0;
 }
 
-} // namespace
+enum class Style { Plain, Json };
 
-QString EscapePlain(QStringView text)
+// Both listings escape the same way but for two details: JSON also escapes the
+// quote, and the plain listing also escapes the C1 controls.
+void appendEscaped(QString& out, QStringView text, Style style)
 {
-    QString out;
-    out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         const int n = wellFormedLength(text, i);
@@ -34,6 +34,8 @@ QString EscapePlain(QStringView text)
             ++i;
         } else if (n == 0) {
             appendUnicodeEscape(out, u);
+        } else if (u == u'"' && style == Style::Json) {
+            out += u"\\\"";
         } else if (u == u'\\') {
             out += u"\\\\";
         } else if (u == u'\t') {
@@ -42,12 +44,21 @@ QString EscapePlain(QStringView text)
             out += u"\\n";
         } else if (u == u'\r') {
             out += u"\\r";
-        } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) {
+        } else if (u < 0x20 || (style == Style::Plain && u >= 0x7F && u <= 0x9F)) {
             appendUnicodeEscape(out, u);
         } else {
             out += QChar(u);
         }
     }
+}
+
+} // namespace
+
+QString EscapePlain(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    appendEscaped(out, text, Style::Plain);
     return out;
 }
 
@@ -56,30 +67,7 @@ QString JsonString(QStringView text)
     QString out;
     out.reserve(text.size() + 2);
     out += u'"';
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        const int n = wellFormedLength(text, i);
-        if (n == 2) {
-            out += text.sliced(i, 2);
-            ++i;
-        } else if (n == 0) {
-            appendUnicodeEscape(out, u);
-        } else if (u == u'"') {
-            out += u"\\\"";
-        } else if (u == u'\\') {
-            out += u"\\\\";
-        } else if (u == u'\n') {
-            out += u"\\n";
-        } else if (u == u'\r') {
-            out += u"\\r";
-        } else if (u == u'\t') {
-            out += u"\\t";
-        } else if (u < 0x20) {
-            appendUnicodeEscape(out, u);
-        } else {
-            out += QChar(u);
-        }
-    }
+    appendEscaped(out, text, Style::Json);
     out += u'"';
     return out;
 }
