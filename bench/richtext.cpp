@@ -4,6 +4,8 @@
 
 #include "bench/support/qtbenchmain.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qsizetype kTextSize = 5 * 1000 * 1000;
