@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/expressionfault.h"
 
 #include "app/clickablelabel.h"
 #include "app/components/richtext/richtextbox.h"
@@ -183,6 +184,7 @@ void Form1::connectEvents()
     connect(m_Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     // Toggled, not clicked: a value set by the program raises it too.
     connect(m_Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    connect(m_Text3, &QLineEdit::textChanged, this, [this] { clearExpressionFault(m_Text3); });
     connect(m_Color1, &ClickableLabel::clicked, this, &Form1::Color1_Click);
     connect(m_Color2, &ClickableLabel::clicked, this, &Form1::Color2_Click);
     connect(m_Image1, &ClickableLabel::clicked, this, &Form1::Image1_Click);

@@ -1,6 +1,7 @@
 #include "app/clickablelabel.h"
 #include "app/commands/highlightplan.h"
 #include "app/components/richtext/richtextbox.h"
+#include "app/expressionfault.h"
 #include "app/form1.h"
 
 #include <QLineEdit>
@@ -27,7 +28,8 @@ void Form1::Command1_Click()
     const QString pattern = m_Text3->text();
     if (pattern.isEmpty())
         return;
-    // Any engine failure ends the command silently; colour already applied stays.
+    clearExpressionFault(m_Text3);
+    // Any engine failure ends the command without a message; colour already applied stays.
     try {
         RegExp& engine = regEngine();
         engine.Pattern(pattern);
@@ -58,7 +60,8 @@ void Form1::Command1_Click()
             m_TXT1->SelBold(true);
             m_TXT1->SelColor(range.color);
         }
-    } catch (const RegexError&) {
+    } catch (const RegexError& error) {
+        markExpressionFault(m_Text3, error.message());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "app/commands/replaceeach.h"
 #include "app/components/richtext/richtextbox.h"
+#include "app/expressionfault.h"
 #include "app/form1.h"
 
 #include <QLineEdit>
@@ -21,9 +22,11 @@ void Form1::Command2_Click()
     RegExp& engine = regEngine();
     engine.Pattern(m_Text3->text());
     sourceText = m_TXT1->Text();
+    clearExpressionFault(m_Text3);
     try {
         m_TXT2->Text(engine.Replace(sourceText, m_Text4->text()));
-    } catch (const RegexError&) {
+    } catch (const RegexError& error) {
+        markExpressionFault(m_Text3, error.message());
     }
 }
 
@@ -36,13 +39,15 @@ void Form1::Command3_Click()
     lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kTitle, MsgIcon::Information,
                                                     MsgButtons::YesNo));
     sourceText = m_TXT1->Text();
+    clearExpressionFault(m_Text3);
     // The first failure ends the command silently; TXT2 keeps what was built.
     try {
         matchList = engine.Execute(sourceText);
         m_TXT2->Text(QString());
         if (!engine.Test(sourceText))
             return;
-    } catch (const RegexError&) {
+    } catch (const RegexError& error) {
+        markExpressionFault(m_Text3, error.message());
         return;
     }
 
@@ -51,7 +56,8 @@ void Form1::Command3_Click()
     try {
         AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
                            matchIndex);
-    } catch (const RegexError&) {
+    } catch (const RegexError& error) {
+        markExpressionFault(m_Text3, error.message());
     }
     m_TXT2->Text(result);
 }

@@ -1,5 +1,6 @@
 #include "app/clickablelabel.h"
 #include "app/components/richtext/richtextbox.h"
+#include "app/expressionfault.h"
 #include "app/form1.h"
 #include "tests/support/scripted_messagebox.h"
 
@@ -184,6 +185,33 @@ TEST_F(Form1Commands, ReplaceKeepWithInvalidExpressionLeavesResult)
     window.Command2_Click();
     EXPECT_EQ(window.TXT2()->Text(), "earlier");
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Form1Commands, RefusedExpressionIsShownOnTheBoxUntilItChanges)
+{
+    set("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "(a", "x");
+    window.Command2_Click();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(hasExpressionFault(window.Text3()));
+    EXPECT_FALSE(window.Text3()->toolTip().isEmpty());
+
+    // Typing into the box takes the mark away.
+    window.Text3()->setText("(a+)+$");
+    EXPECT_FALSE(hasExpressionFault(window.Text3()));
+
+    // A search the engine gives up on is marked the same way, by every command.
+    window.Command1_Click();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(hasExpressionFault(window.Text3()));
+
+    // A run that succeeds clears it.
+    window.Text3()->blockSignals(true);
+    window.Text3()->setText("b");
+    window.Text3()->blockSignals(false);
+    boxes.answers = {kIdNo};
+    window.Command3_Click();
+    EXPECT_FALSE(hasExpressionFault(window.Text3()));
+    EXPECT_EQ(window.TXT2()->Text(), "x");
 }
 
 // ---- Replace each match, drop the rest -------------------------------------
