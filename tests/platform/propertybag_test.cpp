@@ -1,5 +1,6 @@
 #include "platform/propertybag.h"
 #include "platform/vberror.h"
+#include "tests/support/vberror_number.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +9,7 @@
 
 using namespace pattaro::platform;
 
-namespace {
-
-int errorNumberOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const VBError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-} // namespace
+using pattaro::testing::errorNumberOf;
 
 TEST(PropertyBag, KeysMatchWithoutRegardToCase)
 {

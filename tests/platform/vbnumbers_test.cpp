@@ -1,5 +1,6 @@
 #include "platform/vberror.h"
 #include "platform/vbnumbers.h"
+#include "tests/support/vberror_number.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +11,7 @@
 
 using namespace pattaro::platform;
 
-namespace {
-
-int errorNumberOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const VBError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-} // namespace
+using pattaro::testing::errorNumberOf;
 
 TEST(VbNumbers, RoundsHalvesToEven)
 {
