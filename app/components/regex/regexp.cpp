@@ -93,6 +93,10 @@ void RegExp::TimeLimit(std::chrono::milliseconds limit) { d->timeLimit = limit; 
 MatchCollection RegExp::Execute(const QString& text)
 {
     std::vector<MatchCollection::Span> spans;
+    // Growing from nothing copies the spans over and over and touches twice
+    // the memory; room for one match in 32 units covers most texts at once,
+    // and pages never written cost nothing.
+    spans.reserve(d->global ? size_t(text.size() / 32) + 1 : 1);
     d->forEachMatch(text, [&](const size_t* offsets) {
         spans.push_back({qsizetype(offsets[0]), qsizetype(offsets[1] - offsets[0])});
     });
@@ -109,16 +113,15 @@ QString RegExp::Replace(const QString& text, const QString& replacement)
 {
     CompiledPattern& code = d->code();
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
-    QString out;
-    out.reserve(text.size());
+    TextBuilder out(text.size());
     qsizetype kept = 0;
     d->forEachMatch(text, [&](const size_t* offsets) {
-        out += QStringView(text).mid(kept, qsizetype(offsets[0]) - kept);
+        out.append(QStringView(text).mid(kept, qsizetype(offsets[0]) - kept));
         tmpl.expand(out, text, offsets);
         kept = qsizetype(offsets[1]);
     });
-    out += QStringView(text).mid(kept);
-    return out;
+    out.append(QStringView(text).mid(kept));
+    return out.take();
 }
 
 } // namespace pattaro

@@ -75,24 +75,24 @@ void ReplacementTemplate::addText(qsizetype from, qsizetype length)
     m_parts.push_back({Kind::Text, 0, from, length});
 }
 
-void ReplacementTemplate::expand(QString& out, QStringView subject, const size_t* offsets) const
+void ReplacementTemplate::expand(TextBuilder& out, QStringView subject, const size_t* offsets) const
 {
     for (const Part& p : m_parts) {
         switch (p.kind) {
         case Kind::Text:
-            out += QStringView(m_text).mid(p.from, p.length);
+            out.append(QStringView(m_text).mid(p.from, p.length));
             break;
         case Kind::Group:
             if (p.group >= 0 && offsets[2 * p.group] != SIZE_MAX) {
                 const size_t b = offsets[2 * p.group];
-                out += subject.mid(qsizetype(b), qsizetype(offsets[2 * p.group + 1] - b));
+                out.append(subject.mid(qsizetype(b), qsizetype(offsets[2 * p.group + 1] - b)));
             }
             break;
         case Kind::Before:
-            out += subject.left(qsizetype(offsets[0]));
+            out.append(subject.left(qsizetype(offsets[0])));
             break;
         case Kind::After:
-            out += subject.mid(qsizetype(offsets[1]));
+            out.append(subject.mid(qsizetype(offsets[1])));
             break;
         }
     }

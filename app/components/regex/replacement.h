@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/components/regex/textbuilder.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -18,7 +20,7 @@ public:
 
     // Appends the replacement for one match. `offsets` holds start/end pairs
     // for the whole match and each group; an unset group holds SIZE_MAX.
-    void expand(QString& out, QStringView subject, const size_t* offsets) const;
+    void expand(TextBuilder& out, QStringView subject, const size_t* offsets) const;
 
 private:
     enum class Kind { Text, Group, Before, After };

@@ -7,6 +7,8 @@
 
 #include <time.h>
 
+#include <algorithm>
+
 namespace pattaro {
 namespace {
 
@@ -27,6 +29,9 @@ constexpr uint32_t kShortReachLimit = 1000;
 // Read the clock once every few cheap calls; reading it costs more than a
 // short search does.
 constexpr int kCallsPerClockCheck = 4;
+// A short-reach call does far less at worst (a few hundred units per step
+// under a tight limit), so more of them fit between two looks.
+constexpr int kShortReachCallsPerClockCheck = 32;
 // Within one attempt on its own, look at the clock every so many callouts.
 constexpr int64_t kCalloutsPerClockCheck = 1024;
 
@@ -124,6 +129,12 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_offsets = pcre2_get_ovector_pointer_16(m_data);
     pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
+    m_code = pattern.m_code;
+    m_context = pattern.m_windowContext;
+    m_jit = pattern.m_jit;
+    m_shortReach = pattern.m_shortReach;
+    m_window = !m_jit ? kInterpreterWindow : m_shortReach ? kShortReachStretch : kJitWindow;
+    m_callsPerClockCheck = m_shortReach ? kShortReachCallsPerClockCheck : kCallsPerClockCheck;
 }
 
 Searcher::~Searcher()
@@ -131,17 +142,36 @@ Searcher::~Searcher()
     pcre2_match_data_free_16(m_data);
 }
 
+// Short-reach patterns see the whole subject; an offset limit keeps each
+// call to start positions from..end, and no attempt can wander far. The limit
+// stays put while it still leaves half a stretch ahead. Other patterns see the
+// subject cut at the window's end, with hard partial matching: an attempt that
+// would look past the cut stops at once and is reported, so no attempt can
+// wander far either. One call per match is the common case, so this path
+// stays in one function.
 bool Searcher::next(qsizetype from)
 {
     const qsizetype n = m_subject.size();
-    const qsizetype window = !m_pattern.m_jit       ? kInterpreterWindow
-                             : m_pattern.m_shortReach ? kShortReachStretch
-                                                    : kJitWindow;
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
     while (from <= m_lastStart) {
-        if (++m_callsSinceCheck >= kCallsPerClockCheck)
+        if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
-        qsizetype end = n - from > window ? from + window : n;
-        const int rc = m_pattern.m_shortReach ? nextInStretch(from, &end) : nextInCutWindow(from, end);
+        qsizetype end = std::min(from + m_window, n);
+        int rc;
+        if (m_shortReach) {
+            if (m_stretchEnd - from < kShortReachStretch / 2) {
+                m_stretchEnd = end;
+                pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
+            }
+            end = m_stretchEnd;
+            rc = m_jit ? pcre2_jit_match_16(m_code, text, PCRE2_SIZE(n), PCRE2_SIZE(from), 0, m_data, m_context)
+                       : pcre2_match_16(m_code, text, PCRE2_SIZE(n), PCRE2_SIZE(from), 0, m_data, m_context);
+        } else {
+            const uint32_t options = end < n ? PCRE2_PARTIAL_HARD : 0;
+            rc = m_jit ? pcre2_jit_match_16(m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
+                                            m_context)
+                       : pcre2_match_16(m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data, m_context);
+        }
         if (rc >= 0)
             return true;
         switch (rc) {
@@ -150,11 +180,17 @@ bool Searcher::next(qsizetype from)
                 return false;
             // Every start position up to `end` failed (a cut window's last
             // one is tried again: its attempt saw nothing).
-            from = m_pattern.m_shortReach ? end + 1 : end;
+            from = m_shortReach ? end + 1 : end;
             break;
         case PCRE2_ERROR_PARTIAL: {
-            // An attempt needed text beyond the window; try it on the whole.
+            // An attempt needed text beyond the window. Every start before it
+            // failed, so a window that begins with it can settle it; only an
+            // attempt that outgrows a whole window is tried on the whole.
             const qsizetype position = qsizetype(m_offsets[0]);
+            if (position > from) {
+                from = position;
+                break;
+            }
             if (tryAt(position))
                 return true;
             from = position + 1;
@@ -170,38 +206,6 @@ bool Searcher::next(qsizetype from)
         }
     }
     return false;
-}
-
-// Short-reach patterns see the whole subject; an offset limit keeps each
-// call to start positions from..*last, and no attempt can wander far. The
-// limit stays put while it still leaves half a stretch ahead.
-int Searcher::nextInStretch(qsizetype from, qsizetype* last)
-{
-    if (m_stretchEnd < 0 || m_stretchEnd - from < kShortReachStretch / 2) {
-        m_stretchEnd = *last;
-        pcre2_set_offset_limit_16(m_pattern.m_windowContext, PCRE2_SIZE(m_stretchEnd));
-    }
-    *last = m_stretchEnd;
-    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
-    const auto length = PCRE2_SIZE(m_subject.size());
-    if (m_pattern.m_jit)
-        return pcre2_jit_match_16(m_pattern.m_code, text, length, PCRE2_SIZE(from), 0, m_data,
-                                  m_pattern.m_windowContext);
-    return pcre2_match_16(m_pattern.m_code, text, length, PCRE2_SIZE(from), 0, m_data, m_pattern.m_windowContext);
-}
-
-// Other patterns see the subject cut at the window's end, with hard partial
-// matching: an attempt that would look past the cut stops at once and is
-// reported, so no attempt can wander far either.
-int Searcher::nextInCutWindow(qsizetype from, qsizetype end)
-{
-    const uint32_t options = end < m_subject.size() ? PCRE2_PARTIAL_HARD : 0;
-    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
-    if (m_pattern.m_jit)
-        return pcre2_jit_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
-                                  m_pattern.m_windowContext);
-    return pcre2_match_16(m_pattern.m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
-                          m_pattern.m_windowContext);
 }
 
 // PCRE2 skips hopeless start positions by looking for a unit every match

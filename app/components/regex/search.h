@@ -78,10 +78,16 @@ private:
 
     int64_t m_callouts = 0;
 
+    // Copied from the pattern: the per-match path reads them on every call.
+    pcre2_real_code_16* m_code;
+    pcre2_real_match_context_16* m_context;
+    bool m_jit;
+    bool m_shortReach;
+    qsizetype m_window;
+    int m_callsPerClockCheck;
+
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
     qsizetype lastRequired() const;
-    int nextInStretch(qsizetype from, qsizetype* last);
-    int nextInCutWindow(qsizetype from, qsizetype end);
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     void checkClock();

@@ -1,0 +1,27 @@
+// The replace output is written through TextBuilder; it must hand back
+// exactly the pieces it was given, however far it outgrows its first room.
+#include "app/components/regex/textbuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pattaro;
+
+TEST(TextBuilder, KeepsEveryPieceInOrderWhileGrowing)
+{
+    for (const qsizetype capacity : {qsizetype(0), qsizetype(1), qsizetype(5), qsizetype(1000)}) {
+        TextBuilder builder(capacity);
+        QString expected;
+        for (int i = 0; i < 300; ++i) {
+            const QString piece = i % 3 == 0 ? QString() : i % 3 == 1 ? QStringLiteral("正") : QString(i, QChar(u'a' + i % 26));
+            builder.append(piece);
+            expected += piece;
+        }
+        EXPECT_EQ(builder.take(), expected) << "first room " << capacity;
+    }
+}
+
+TEST(TextBuilder, EmptyWhenNothingAppended)
+{
+    TextBuilder builder(16);
+    EXPECT_TRUE(builder.take().isEmpty());
+}
