@@ -3,20 +3,13 @@
 #include "platform/drawingsurface.h"
 
 #include "bench/support/qtbenchmain.h"
+#include "tests/support/penline.h"
 
 using namespace pattaro::platform;
 
 namespace {
 
-void penLine(DrawingSurface& s, int x1, int y1, int x2, int y2, OleColor c)
-{
-    const auto pen = s.CreatePen(PS_SOLID, 1, c);
-    const auto old = s.SelectObject(pen);
-    s.MoveToEx(x1, y1);
-    s.LineTo(x2, y2);
-    s.SelectObject(old);
-    s.DeleteObject(pen);
-}
+using pattaro::testing::penLine;
 
 // A title bar 800 wide, 30 high: one horizontal line per row.
 void BM_VerticalGradientTitleBar(benchmark::State& state)

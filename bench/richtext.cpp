@@ -29,6 +29,22 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+// Colours ranges as the match check does, alternating its two default colours,
+// then shows the result.
+void colourRanges(pattaro::RichTextBox& box, int count, qsizetype step, qsizetype length)
+{
+    for (int i = 0; i < count; ++i) {
+        box.SelStart(i * step);
+        box.SelLength(length);
+        box.SelBold(true);
+        box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
+    }
+    box.Flush();
+    // The visible blocks take their formats when painted; count that too.
+    box.viewport()->repaint();
+    settle();
+}
+
 void BM_SetText(benchmark::State& state)
 {
     const QString text = bigText();
@@ -59,16 +75,7 @@ void BM_ColourRanges(benchmark::State& state)
         box.SelLength(text.size());
         box.SelColor(0);
         box.SelBold(false);
-        for (int i = 0; i < kRanges; ++i) {
-            box.SelStart(i * step);
-            box.SelLength(step / 2);
-            box.SelBold(true);
-            box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
-        }
-        box.Flush();
-        // The visible blocks take their formats when painted; count that too.
-        box.viewport()->repaint();
-        settle();
+        colourRanges(box, kRanges, step, step / 2);
     }
     state.counters["ranges"] = kRanges;
 }
@@ -86,15 +93,7 @@ void BM_ColourRangesOnOneLine(benchmark::State& state)
     box.Text(text);
     settle();
     for (auto _ : state) {
-        for (int i = 0; i < ranges; ++i) {
-            box.SelStart(i * 50);
-            box.SelLength(25);
-            box.SelBold(true);
-            box.SelColor(i % 2 ? 0x000080FF : 0x0000C000);
-        }
-        box.Flush();
-        box.viewport()->repaint();
-        settle();
+        colourRanges(box, ranges, 50, 25);
     }
     state.counters["ranges"] = ranges;
 }

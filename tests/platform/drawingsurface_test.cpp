@@ -1,4 +1,5 @@
 #include "platform/drawingsurface.h"
+#include "tests/support/penline.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,7 @@ Pixels painted(const DrawingSurface& s, OleColor background = kWhite)
     return out;
 }
 
-// A line as the skin draws it: own pen, selected, drawn, restored, deleted.
-void line(DrawingSurface& s, int x1, int y1, int x2, int y2, OleColor c)
-{
-    const auto pen = s.CreatePen(PS_SOLID, 1, c);
-    const auto old = s.SelectObject(pen);
-    s.MoveToEx(x1, y1);
-    s.LineTo(x2, y2);
-    s.SelectObject(old);
-    s.DeleteObject(pen);
-}
+const auto line = pattaro::testing::penLine;
 
 DrawingSurface whiteSurface(int w = 20, int h = 20)
 {
