@@ -6,13 +6,36 @@
 #include "app/selfcheck.h"
 #include "app/versioncaption.h"
 #include "dialogs/gcommondialog.h"
+#include "platform/propertybag.h"
+#include "skin/errorlog.h"
+#include "skin/orukforms.h"
 #include "platform/linkopener.h"
 #include "version.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 
 namespace pattaro {
+
+namespace {
+
+void fillMissingServices(platform::Services& services)
+{
+    const platform::Services system = platform::Services::system();
+    if (!services.messageBox)
+        services.messageBox = system.messageBox;
+    if (!services.clock)
+        services.clock = system.clock;
+    if (!services.environment)
+        services.environment = system.environment;
+    if (!services.appInfo)
+        services.appInfo = system.appInfo;
+    if (!services.visualStyle)
+        services.visualStyle = system.visualStyle;
+}
+
+} // namespace
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent)
@@ -28,20 +51,37 @@ Form1::Form1(Form1Services services, QWidget* parent)
         m_ownLinkOpener = std::make_unique<platform::DesktopLinkOpener>();
         m_services.linkOpener = m_ownLinkOpener.get();
     }
+    fillMissingServices(m_services.skin);
+    m_skinLog = std::make_unique<ErrorLog>(m_services.skin);
 
     createControls();
+    loadSkinDesign();
     connectEvents();
     Form_Load();
     fitCaptions();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The skin goes first: it still reads the form as it ends.
+    delete m_orukForms1;
+}
 
 RegExp& Form1::regEngine()
 {
     if (!m_regEngine)
         m_regEngine = std::make_unique<RegExp>();
     return *m_regEngine;
+}
+
+void Form1::loadSkinDesign()
+{
+    QFile file(QStringLiteral(":/pattaro/form1_design.txt"));
+    const bool read = file.open(QIODevice::ReadOnly);
+    // The design is part of the program; without it the control still
+    // loads, on its defaults.
+    const auto design = platform::PropertyBag::fromText(read ? QString::fromUtf8(file.readAll()) : QString());
+    m_orukForms1->UserControl_ReadProperties(design.value_or(platform::PropertyBag()));
 }
 
 void Form1::Form_Load()

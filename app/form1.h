@@ -2,6 +2,8 @@
 
 #include "app/components/regex/regexp.h"
 #include "platform/messagebox.h"
+#include "platform/services.h"
+#include "skin/qtformhost.h"
 
 #include <QWidget>
 #include <functional>
@@ -20,8 +22,10 @@ class LinkOpener;
 namespace pattaro {
 
 class ClickableLabel;
+class ErrorLog;
 class GCommonDialog;
 class RichTextBox;
+class orukForms;
 
 // What the window calls outside itself. A field left empty is filled with the
 // real service; tests pass scripted ones so that nothing modal opens.
@@ -33,6 +37,9 @@ struct Form1Services {
     std::shared_ptr<platform::CommonDialogApi> commonDialogs = nullptr;
     // Where the link labels open their pages; empty: the default browser.
     platform::LinkOpener* linkOpener = nullptr;
+    // What the window's skin reports through and asks of the desktop;
+    // empty members: the system's.
+    platform::Services skin = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -44,7 +51,7 @@ public:
     ~Form1() override;
 
     // The controls, by their form names.
-    QWidget* orukForms1() const { return m_orukForms1; }
+    orukForms* orukForms1() const { return m_orukForms1; }
     QGroupBox* Frame1() const { return m_Frame1; }
     QGroupBox* Frame2() const { return m_Frame2; }
     QGroupBox* Frame3() const { return m_Frame3; }
@@ -109,6 +116,7 @@ protected:
 
 private:
     void createControls();
+    void loadSkinDesign();
     void connectEvents();
     void fitCaptions();
     void Form_Load();
@@ -119,8 +127,10 @@ private:
     std::unique_ptr<RegExp> m_regEngine;
     std::unique_ptr<GCommonDialog> m_colorDialog;
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
+    QtFormHost m_formHost{this};
+    std::unique_ptr<ErrorLog> m_skinLog;
 
-    QWidget* m_orukForms1 = nullptr;
+    orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;
     QGroupBox* m_Frame2 = nullptr;
     QGroupBox* m_Frame3 = nullptr;

@@ -5,6 +5,8 @@
 #include "app/components/richtext/richtextbox.h"
 #include "app/controlgeometry.h"
 #include "app/uifont.h"
+#include "platform/controlcolor.h"
+#include "skin/orukforms.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,6 +33,7 @@ constexpr OleColor kSwatch1Color = 0x0000C000;
 constexpr OleColor kSwatch2Color = 0x000080FF;
 constexpr OleColor kContactLinkColor = 0x00C00000;
 constexpr OleColor kPageLinkColor = 0x00800080;
+constexpr OleColor kSystemWindowColor = 0x80000005;
 
 // Client area of the window, in twips.
 constexpr int kClientWidth = 9300;
@@ -46,10 +49,7 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 void fillBackground(QWidget* widget, OleColor color)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, platform::toQColor(color));
-    p.setColor(QPalette::Button, platform::toQColor(color));
-    widget->setPalette(p);
+    platform::SetControlBackColor(widget, color);
     widget->setAutoFillBackground(true);
 }
 
@@ -73,7 +73,7 @@ ClickableLabel* label(QWidget* parent, const char* name, const QString& caption,
 {
     auto* lbl = place(new ClickableLabel(parent), name, l, t, w, h);
     lbl->setText(caption);
-    lbl->BackColor(kFaceColor);
+    platform::SetControlBackColor(lbl, kFaceColor);
     // A caption grown taller than designed may reach into the next row;
     // drawing no background of its own keeps it from covering that row's text.
     lbl->setAutoFillBackground(caption.isEmpty());
@@ -90,13 +90,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 RichTextBox* pane(QWidget* parent, const char* name, OleColor back, int l, int t, int w, int h)
 {
     auto* box = place(new RichTextBox(parent), name, l, t, w, h);
-    box->BackColor(back);
+    platform::SetControlBackColor(box, back);
     return box;
 }
 
 QLineEdit* lineBox(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
-    return place(new QLineEdit(parent), name, l, t, w, h);
+    auto* box = place(new QLineEdit(parent), name, l, t, w, h);
+    platform::SetControlBackColor(box, kSystemWindowColor);
+    return box;
 }
 
 QSize captionNeeds(QWidget* control)
@@ -123,8 +125,8 @@ void Form1::createControls()
     const QRect client = twipsToPixels(0, 0, kClientWidth, kClientHeight);
     resize(client.size());
 
-    m_orukForms1 = place(new QWidget(this), "orukForms1", 0, 0, kClientWidth, kClientHeight);
-    fillBackground(m_orukForms1, kFaceColor);
+    m_orukForms1 = new orukForms(m_formHost, *m_skinLog, *m_services.skin.visualStyle, this);
+    place(m_orukForms1, "orukForms1", 0, 0, kClientWidth, kClientHeight);
     QWidget* const skin = m_orukForms1;
 
     m_Frame1 = frame(skin, "Frame1", QStringLiteral("被用于查询及替换的文本"), 120, 600, 9015, 2295);
@@ -141,8 +143,10 @@ void Form1::createControls()
     m_Label3 = label(m_Frame3, "Label3", QStringLiteral("交替高亮文字色彩："), 120, 990, 1620, 180);
     m_Color1 = label(m_Frame3, "Color1", QString(), 1800, 960, 495, 255);
     m_Color1->BackColor(kSwatch1Color);
+    m_Color1->setProperty("KeepsBackColor", true);
     m_Color2 = label(m_Frame3, "Color2", QString(), 2400, 960, 495, 255);
     m_Color2->BackColor(kSwatch2Color);
+    m_Color2->setProperty("KeepsBackColor", true);
     m_Check1 = place(new QCheckBox(QStringLiteral("区分大小写"), m_Frame3), "Check1", 3120, 990, 1215, 180);
     fillBackground(m_Check1, kFaceColor);
     m_Command5 = button(m_Frame3, "Command5", QStringLiteral("转换所有字符到“大写”"), 4440, 960, 2175, 255);

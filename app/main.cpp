@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/uifont.h"
+#include "platform/screenshot.h"
 #include "version.h"
 
 #include <QApplication>
@@ -15,5 +16,7 @@ int main(int argc, char** argv)
 
     pattaro::Form1 form;
     form.show();
+    if (const auto file = pattaro::platform::ScreenshotRequest(QApplication::arguments()))
+        return pattaro::platform::SaveScreenshot(form, *file) ? 0 : 1;
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "platform/visualstyle.h"
 #include "skin/errorlog.h"
 #include "skin/orukforms.h"
+#include "skin/qtformhost.h"
 
 #include "bench/support/qtbenchmain.h"
 #include <climits>
@@ -15,7 +16,9 @@ namespace {
 struct Skin {
     platform::SystemVisualStyle style;
     ErrorLog log{platform::Services::system()};
-    orukForms control{log, style};
+    QWidget form;
+    QtFormHost host{&form};
+    orukForms control{host, log, style, &form};
     platform::DrawingSurface surface{800, 600};
 };
 

@@ -129,14 +129,14 @@ bool GCommonDialog::VBPageSetupDlg2(HWND lngOwner, bool blnDisableMargins, bool 
     if (!finishCall(m_api->PageSetupDlgA(psd)))
         return false;
     auto fromUnits = [factor](LONG value) { return float(value / factor); };
-    sngLeftMargin = fromUnits(psd.rtMargin.left);
-    sngTopMargin = fromUnits(psd.rtMargin.top);
-    sngRightMargin = fromUnits(psd.rtMargin.right);
-    sngBottomMargin = fromUnits(psd.rtMargin.bottom);
-    sngMinLeftMargin = fromUnits(psd.rtMinMargin.left);
-    sngMinTopMargin = fromUnits(psd.rtMinMargin.top);
-    sngMinRightMargin = fromUnits(psd.rtMinMargin.right);
-    sngMinBottomMargin = fromUnits(psd.rtMinMargin.bottom);
+    sngLeftMargin = fromUnits(psd.rtMargin.Left);
+    sngTopMargin = fromUnits(psd.rtMargin.Top);
+    sngRightMargin = fromUnits(psd.rtMargin.Right);
+    sngBottomMargin = fromUnits(psd.rtMargin.Bottom);
+    sngMinLeftMargin = fromUnits(psd.rtMinMargin.Left);
+    sngMinTopMargin = fromUnits(psd.rtMinMargin.Top);
+    sngMinRightMargin = fromUnits(psd.rtMinMargin.Right);
+    sngMinBottomMargin = fromUnits(psd.rtMinMargin.Bottom);
     if (psd.hDevMode)
         m_PrinterSettings = *psd.hDevMode;
     lngPaperSize = m_PrinterSettings.dmPaperSize;

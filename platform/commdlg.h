@@ -2,6 +2,8 @@
 
 #include "platform/olecolor.h"
 
+#include "platform/rect.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -60,13 +62,6 @@ struct NMHDR {
     HWND hwndFrom = 0;
     std::uintptr_t idFrom = 0;
     int code = 0;
-};
-
-struct RECT {
-    LONG left = 0;
-    LONG top = 0;
-    LONG right = 0;
-    LONG bottom = 0;
 };
 
 // ---- Colour ----

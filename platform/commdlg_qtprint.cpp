@@ -108,7 +108,7 @@ int QtCommonDialogApi::PageSetupDlgA(PAGESETUPDLG& psd)
     const QPageLayout::Unit unit = mm ? QPageLayout::Millimeter : QPageLayout::Inch;
     const double factor = mm ? 100 : 1000;
     auto toMargins = [factor](const RECT& r) {
-        return QMarginsF(r.left / factor, r.top / factor, r.right / factor, r.bottom / factor);
+        return QMarginsF(r.Left / factor, r.Top / factor, r.Right / factor, r.Bottom / factor);
     };
 
     QPrinter printer(QPrinter::HighResolution);

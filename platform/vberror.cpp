@@ -30,6 +30,7 @@ QString VBError::standardDescription(int number)
     case PathNotFound: return QStringLiteral("Path not found");
     case ObjectNotSet: return QStringLiteral("Object variable or With block variable not set");
     case InvalidPropertyValue: return QStringLiteral("Invalid property value");
+    case NoSuchProperty: return QStringLiteral("Object doesn't support this property or method");
     case CantFindDllEntryPoint: return QStringLiteral("Can't find DLL entry point");
     default: return {};
     }

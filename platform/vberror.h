@@ -29,6 +29,7 @@ public:
         PathNotFound = 76,
         ObjectNotSet = 91,
         InvalidPropertyValue = 380,
+        NoSuchProperty = 438,
         CantFindDllEntryPoint = 453,
     };
 
@@ -56,6 +57,7 @@ public:
     static VBError typeMismatch() { return VBError(TypeMismatch); }
     static VBError objectNotSet() { return VBError(ObjectNotSet); }
     static VBError invalidPropertyValue() { return VBError(InvalidPropertyValue); }
+    static VBError noSuchProperty() { return VBError(NoSuchProperty); }
     static VBError fileNotFound(const QString& name = {});
     static VBError cantFindDllEntryPoint(const QString& entry, const QString& library);
 

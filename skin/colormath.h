@@ -38,4 +38,10 @@ std::optional<ThemePair> FixedThemePair(std::int32_t themeColor);
 // as a single, always an exact integer.
 float BlendColors(std::int32_t a, std::int32_t b);
 
+// A blend as a colour value; blends are always whole numbers.
+inline platform::OleColor AsColor(float blended)
+{
+    return platform::OleColor(std::int32_t(blended));
+}
+
 } // namespace pattaro

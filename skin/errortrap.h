@@ -34,4 +34,14 @@ bool TrapErrors(ErrorLog& log, const char* operation, Body&& body) noexcept
     return false;
 }
 
+// For routines that skip a failing step silently and go on with the next.
+template <class Step>
+void SkipOnFailure(Step&& step) noexcept
+{
+    try {
+        std::forward<Step>(step)();
+    } catch (...) {
+    }
+}
+
 } // namespace pattaro

@@ -6,11 +6,17 @@
 
 namespace pattaro {
 
-orukForms::orukForms(ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent)
+orukForms::orukForms(SkinHost& host, ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent)
     : QWidget(parent)
+    , m_host(host)
     , m_errorLog(errorLog)
     , m_visualStyle(visualStyle)
 {
+}
+
+orukForms::~orukForms()
+{
+    UserControl_Terminate();
 }
 
 platform::VisualStyle::WindowId orukForms::hWnd() const
@@ -141,12 +147,5 @@ void orukForms::IconSize(std::int16_t new_IconSize)
     Refresh();
     emit PropertyChanged(QStringLiteral("IconSize"));
 }
-
-// Layout and painting of the frame come with the form attachment; until
-// then these have nothing to act on.
-void orukForms::Refresh() {}
-void orukForms::BorderStyleSetup() {}
-void orukForms::TitleBarHeightSetup() {}
-void orukForms::AdjustStyleHeight(bool) {}
 
 } // namespace pattaro

@@ -5,6 +5,7 @@
 #include "platform/propertybag.h"
 #include "platform/rect.h"
 #include "platform/visualstyle.h"
+#include "skin/skinhost.h"
 #include "skin/skinstate.h"
 
 #include <QString>
@@ -27,8 +28,10 @@ public:
     // The system colour index of the button face.
     static constexpr platform::OleColor kButtonFace = 0x8000000Fu;
 
-    // The log and the visual-style queries must outlive the control.
-    orukForms(ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent = nullptr);
+    // The host form, the log and the visual-style queries must outlive the
+    // control.
+    orukForms(SkinHost& host, ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent = nullptr);
+    ~orukForms() override;
 
     const SkinState& State() const { return *this; }
     platform::DrawingSurface& Surface() { return m_surface; }
@@ -70,6 +73,38 @@ public:
 
     void Refresh();
 
+    // The host's resize and termination notifications. The widget runs the
+    // resize handler itself whenever its size changes.
+    void UserControl_Resize();
+    void UserControl_Terminate();
+    // Places the control on its form, in twips.
+    void Move(double left, double top, double width, double height);
+
+    // Attachment and layout steps; the control runs them itself, they are
+    // public so that each can be driven on its own.
+    void BorderStyleSetup();
+    void TitleBarHeightSetup();
+    QString GetInfo(std::uint32_t lctype);
+    void ApplyBackColorToControls(platform::OleColor c);
+    void AdjustStyleHeight(bool styleChanged);
+    std::int16_t ContentTopOffset(std::int16_t target);
+
+    // Title bar.
+    void DrawTitleBarInitial();
+    void DrawTitleBar();
+    QString TrimWord(const QString& text, std::int32_t maxWidth);
+    void PaintShpInBar(platform::OleColor shadowColour, platform::OleColor dotColour, std::int32_t barHeight);
+
+    // Caption buttons (0 close, 1 maximise/restore, 2 minimise, -1 all).
+    void CaptionBtnSetup();
+    void DrawCaptionBtns(bool highlight, platform::OleColor glyphColour, std::int16_t index);
+    void PaintCaptionBtns(std::int16_t& index);
+    std::int16_t HitTestCaptionBtn(std::int16_t x, std::int16_t y) const;
+
+    // The control's mouse pointer: 0 arrow, 7/8/9 sizing arrows, 99 hand.
+    std::int16_t MousePointer() const { return m_mousePointer; }
+    void MousePointer(std::int16_t code);
+
     // Theme colours.
     void SetThemeColor();
     void SetDefaultThemeColor(std::int32_t n);
@@ -104,18 +139,30 @@ signals:
     // A design property changed, so that a designer marks the form modified.
     void PropertyChanged(const QString& PropertyName);
 
-private:
-    void BorderStyleSetup();
-    void TitleBarHeightSetup();
-    void AdjustStyleHeight(bool styleChanged);
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
+private:
     void storeThemePair(std::int32_t themeColor);
     void applyBackColorStyle();
     void takeAmbientFont();
+    platform::OleColor resizeBackColor() const;
+    // The surface always has the widget's size, shown or not.
+    void fitSurface();
+    // Repaints the title background behind a caption button, as the title
+    // bar itself is painted in the current style.
+    void paintTitleBackground(std::int32_t left, std::int32_t width);
+    void drawSymbol(std::int16_t index, std::int32_t left, std::int32_t top, platform::OleColor colour);
+    void moveContents(double twips);
+    void shiftFormHeight(std::int32_t pixels);
+
+    SkinHost& m_host;
 
     ErrorLog& m_errorLog;
     platform::VisualStyle& m_visualStyle;
     platform::DrawingSurface m_surface;
+    std::int16_t m_mousePointer = 0;
 };
 
 } // namespace pattaro

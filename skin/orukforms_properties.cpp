@@ -1,5 +1,6 @@
 #include "skin/orukforms.h"
 
+#include "platform/vbnumbers.h"
 #include "skin/errortrap.h"
 #include "skin/skinvalues.h"
 
@@ -29,11 +30,20 @@ void orukForms::UserControl_InitProperties()
         m_CustomBackColor = TranslateOleColor(kButtonFace);
         m_ColorFrom = kColorFromDefault;
         m_ColorTo = kColorToDefault;
+        m_Caption = m_host.Caption();
         m_CloseButton = true;
         m_ChangeAllBackgrounds = false;
+        m_Moveable = m_host.Moveable();
         SetThemeColor();
         m_surface.BackColor(TranslateOleColor(kButtonFace));
         takeAmbientFont();
+        m_host.BorderStyle(0);
+        m_host.ShowInTaskbar(true);
+        m_host.MaxButton(true);
+        m_host.MinButton(true);
+        // Aligned to the top it would follow the form's width; our hosts
+        // re-fit the control to the client area on every resize instead.
+        Move(0, 0, m_host.ScaleWidth(), m_host.ScaleHeight());
         BorderStyleSetup();
     });
 }
@@ -57,11 +67,19 @@ void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
         m_IconSize = PropBag.ReadProperty(QStringLiteral("IconSize"), kIconSizeDefault).toInteger();
         m_ChangeAllBackgrounds = PropBag.ReadProperty(QStringLiteral("ChangeAllBackgrounds"), false).toBoolean();
 
+        m_Caption = m_host.Caption();
+        m_ParentForm = &m_host;
+        // Loading leaves the contents where the saved design put them: the
+        // form is never resized to realign them.
         m_StyleExtraApplied = m_Style == TitleTwoBands;
         SetThemeColor();
         applyBackColorStyle();
         takeAmbientFont();
         TitleBarHeightSetup();
+        Move(0, 0, m_host.Width(), m_host.Height());
+        using platform::toInt32;
+        m_RestoreRect = {toInt32(m_host.Left()), toInt32(m_host.Top()), toInt32(m_host.Width()),
+                         toInt32(m_host.Height())};
         BorderStyleSetup();
     });
 }

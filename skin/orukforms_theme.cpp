@@ -65,13 +65,7 @@ bool orukForms::AppThemed()
 
 void orukForms::ReadColorScheme(platform::VisualStyle::WindowId hwnd)
 {
-    // Each step's failure is skipped and the next step runs.
-    auto attempt = [](auto&& step) {
-        try {
-            step();
-        } catch (...) {
-        }
-    };
+    const auto attempt = [](auto&& step) { SkipOnFailure(step); };
     platform::VisualStyle::Handle theme = 0;
     attempt([&] { theme = m_visualStyle.OpenThemeData(hwnd, QStringLiteral("ExplorerBar")); });
     if (theme == 0) {

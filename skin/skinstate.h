@@ -3,6 +3,7 @@
 #include "platform/olecolor.h"
 #include "platform/rect.h"
 #include "skin/captionbtn.h"
+#include "skin/skinhost.h"
 #include "skin/systemmenu.h"
 
 #include <QImage>
@@ -33,7 +34,7 @@ struct SkinState {
     std::int16_t m_IconSize = 0;
 
     // Run time.
-    QPointer<QWidget> m_ParentForm;
+    SkinHost* m_ParentForm = nullptr;
     QString m_Caption;
     bool m_Moveable = false;
     std::int32_t m_TitleHeight = 0;

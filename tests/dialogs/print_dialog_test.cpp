@@ -167,12 +167,12 @@ TEST_F(PageSetupTest, MarginsInHundredthsOfMillimetres)
     const PAGESETUPDLG& psd = api->pageSetupCalls.back();
     EXPECT_EQ(psd.lStructSize, 84u);
     EXPECT_EQ(psd.Flags, PSD_MARGINS | PSD_DISABLEMARGINS | PSD_DISABLEPAPER | PSD_INHUNDREDTHSOFMILLIMETERS);
-    EXPECT_EQ(psd.rtMargin.left, 2540);
-    EXPECT_EQ(psd.rtMargin.right, 2062); // 2062.5 rounds to even
-    EXPECT_EQ(psd.rtMargin.top, 1238);   // 1237.5 rounds to even
-    EXPECT_EQ(psd.rtMargin.bottom, 12);  // 12.5 rounds to even
-    EXPECT_EQ(psd.rtMinMargin.left, 500);
-    EXPECT_EQ(psd.rtMinMargin.top, 400);
+    EXPECT_EQ(psd.rtMargin.Left, 2540);
+    EXPECT_EQ(psd.rtMargin.Right, 2062); // 2062.5 rounds to even
+    EXPECT_EQ(psd.rtMargin.Top, 1238);   // 1237.5 rounds to even
+    EXPECT_EQ(psd.rtMargin.Bottom, 12);  // 12.5 rounds to even
+    EXPECT_EQ(psd.rtMinMargin.Left, 500);
+    EXPECT_EQ(psd.rtMinMargin.Top, 400);
 
     EXPECT_FLOAT_EQ(left, 10);
     EXPECT_FLOAT_EQ(top, 15);
@@ -198,7 +198,7 @@ TEST_F(PageSetupTest, IntegerMarginsInInches)
                                       nullptr));
     const PAGESETUPDLG& psd = api->pageSetupCalls.back();
     EXPECT_EQ(psd.Flags, PSD_DISABLEORIENTATION | PSD_DISABLEPRINTER | PSD_INTHOUSANDTHSOFINCHES);
-    EXPECT_EQ(psd.rtMargin.right, 2000);
+    EXPECT_EQ(psd.rtMargin.Right, 2000);
     // 1.5 and 3.5 round to even; 0.5 to 0; 2.499 to 2.
     EXPECT_EQ(left, 2);
     EXPECT_EQ(top, 0);

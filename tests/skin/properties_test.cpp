@@ -51,7 +51,7 @@ TEST_F(PropertiesTest, CreationAndLoadingDefaultsDifferInTwoPlaces)
     EXPECT_EQ(skin.State().m_CurColorFrom, 0x009C6113u); // blue
     EXPECT_EQ(skin.Surface().BackColor(), kTestButtonFace);
 
-    orukForms loaded(log, scripted.visualStyle);
+    orukForms loaded(host, log, scripted.visualStyle);
     loaded.UserControl_ReadProperties(PropertyBag());
     Design expected = created;
     expected.themeColor = ThemeAutomatic;
@@ -84,7 +84,7 @@ TEST_F(PropertiesTest, EveryPropertySurvivesSaveAndLoad)
     // Through the saved text too, as a form file would carry it.
     const auto reread = PropertyBag::fromText(bag.toText());
     ASSERT_TRUE(reread);
-    orukForms loaded(log, scripted.visualStyle);
+    orukForms loaded(host, log, scripted.visualStyle);
     loaded.UserControl_ReadProperties(*reread);
     EXPECT_EQ(designOf(loaded), designOf(skin));
     EXPECT_TRUE(loaded.State().m_StyleExtraApplied);
@@ -101,7 +101,7 @@ TEST_F(PropertiesTest, SavingLeavesOutLoadingDefaultsButKeepsCreationValues)
     // ThemeColor 0 is not the saving default 6, and the translated button
     // face is not the saved-against index.
     EXPECT_EQ(bag.Keys(), (QStringList{"themecolor", "custombackcolor"}));
-    orukForms loaded(log, scripted.visualStyle);
+    orukForms loaded(host, log, scripted.visualStyle);
     loaded.UserControl_ReadProperties(bag);
     EXPECT_EQ(designOf(loaded), designOf(skin));
 
@@ -117,7 +117,7 @@ TEST_F(PropertiesTest, SavingLeavesOutLoadingDefaultsButKeepsCreationValues)
 TEST_F(PropertiesTest, MainWindowDesign)
 {
     const auto bag =
-        PropertyBag::load(QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../skin/form1_design.txt")));
+        PropertyBag::load(QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../app/resources/form1_design.txt")));
     ASSERT_TRUE(bag);
     skin.UserControl_ReadProperties(*bag);
     const Design expected{ThemeSilver, TitleLinear, BackColorTheme, 0, false, true, true, true,

@@ -4,6 +4,7 @@
 #include "platform/syscolors.h"
 #include "skin/errorlog.h"
 #include "skin/orukforms.h"
+#include "tests/skin/scripted_host.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,8 @@ protected:
     QTemporaryDir folder;
     ScriptedServices scripted;
     ErrorLog log{scripted.services()};
-    orukForms skin{log, scripted.visualStyle};
+    ScriptedHost host;
+    orukForms skin{host, log, scripted.visualStyle};
 };
 
 using Pixels = std::set<std::pair<int, int>>;

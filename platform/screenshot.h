@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace pattaro::platform {
+
+// The FILE of a "--screenshot FILE" pair among the arguments, if any.
+std::optional<QString> ScreenshotRequest(const QStringList& arguments);
+
+// Renders the window at one device pixel per logical pixel, whatever the
+// screen's scale, and writes it as PNG. False when the file cannot be
+// written.
+bool SaveScreenshot(QWidget& window, const QString& path);
+
+} // namespace pattaro::platform

@@ -1,0 +1,234 @@
+#include "skin/orukforms.h"
+
+#include "platform/localeinfo.h"
+#include "platform/syscolors.h"
+#include "platform/vbnumbers.h"
+#include "skin/errortrap.h"
+#include "skin/skinvalues.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace pattaro {
+
+namespace {
+
+constexpr platform::OleColor kSystemWindowColor = 0x80000005u;
+
+} // namespace
+
+void orukForms::Move(double left, double top, double width, double height)
+{
+    using platform::toInt32;
+    const double tx = m_host.TwipsPerPixelX(), ty = m_host.TwipsPerPixelY();
+    const QSize before = size();
+    setGeometry(toInt32(left / tx), toInt32(top / ty), toInt32(width / tx), toInt32(height / ty));
+    // A hidden widget hears of its new size only when shown; the host's
+    // resize notification is due now.
+    if (!isVisible() && size() != before) {
+        QResizeEvent resized(size(), before);
+        QCoreApplication::sendEvent(this, &resized);
+        setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+}
+
+void orukForms::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    UserControl_Resize();
+}
+
+void orukForms::fitSurface()
+{
+    if (m_surface.Width() != width() || m_surface.Height() != height())
+        m_surface.Resize(width(), height());
+}
+
+void orukForms::paintEvent(QPaintEvent*)
+{
+    // At a device pixel ratio above 1 the surface is scaled up without
+    // smoothing, so the frame stays as crisp as it was drawn.
+    QPainter painter(this);
+    painter.drawImage(QRect(0, 0, m_surface.Width(), m_surface.Height()), m_surface.Image());
+}
+
+void orukForms::Refresh()
+{
+    TrapErrors(m_errorLog, "Refresh", [&] {
+        if (m_ChangeAllBackgrounds)
+            applyBackColorStyle();
+        DrawTitleBarInitial();
+        UserControl_Resize();
+    });
+}
+
+platform::OleColor orukForms::resizeBackColor() const
+{
+    switch (m_BackColorStyle) {
+    case BackColorTheme:
+        return TranslateOleColor(m_CurColorTo);
+    case BackColorCustom:
+        return TranslateOleColor(m_CustomBackColor);
+    default:
+        return TranslateOleColor(kButtonFace);
+    }
+}
+
+void orukForms::UserControl_Resize()
+{
+    TrapErrors(m_errorLog, "UserControl_Resize", [&] {
+        fitSurface();
+        m_surface.Cls();
+        if (m_ChangeAllBackgrounds)
+            ApplyBackColorToControls(resizeBackColor());
+        DrawTitleBar();
+        emit ReSize();
+        update();
+    });
+}
+
+void orukForms::UserControl_Terminate()
+{
+    SkipOnFailure([&] { m_ParentForm = nullptr; });
+}
+
+void orukForms::BorderStyleSetup()
+{
+    TrapErrors(m_errorLog, "BorderStyleSetup", [&] {
+        if (!m_host.UserMode()) {
+            m_host.BorderStyle(0);
+            m_host.ShowInTaskbar(true);
+            m_host.StartUpPosition(2);
+        }
+        SysMnu.MnuSyst(SystemMenu::kClose).Enabled = m_CloseButton;
+        m_CaptionBtns[0].Visible = m_CloseButton;
+        m_CaptionBtns[1].Visible = m_MaxButton;
+        m_CaptionBtns[2].Visible = m_MinButton;
+        for (std::int16_t i = 0; i < 3; ++i)
+            if (m_CaptionBtns[std::size_t(i)].Visible)
+                m_LeftmostBtn = i;
+        CaptionBtnSetup();
+        DrawTitleBarInitial();
+        if (m_host.UserMode())
+            DrawTitleBar();
+    });
+}
+
+void orukForms::TitleBarHeightSetup()
+{
+    TrapErrors(m_errorLog, "TitleBarHeightSetup", [&] {
+        using platform::toInt16;
+        m_TitleHeight = platform::toInt32(double(m_surface.TextHeight(QStringLiteral("H"))) + 10);
+        const std::int16_t iconBound = toInt16(std::int32_t(m_IconSize) + 15);
+        if (m_TitleHeight < iconBound)
+            m_TitleHeight = iconBound;
+        m_TitleAreaHeight = m_TitleHeight + (m_Style == TitleTwoBands ? 10 : 0);
+    });
+}
+
+QString orukForms::GetInfo(std::uint32_t lctype)
+{
+    QString result;
+    TrapErrors(m_errorLog, "GetInfo", [&] {
+        constexpr int kChars = 256;
+        QString buffer(kChars, QChar(0));
+        const int n = platform::GetLocaleInfoA(platform::LOCALE_USER_DEFAULT, lctype, buffer, kChars);
+        if (n > 0)
+            result = buffer.left(n - 1);
+    });
+    return result;
+}
+
+void orukForms::ApplyBackColorToControls(platform::OleColor c)
+{
+    if (!m_ChangeAllBackgrounds)
+        return;
+    for (HostControl* control : m_host.Controls()) {
+        // The user's highlight colours live in the swatches' backgrounds.
+        if (control->KeepsBackColor())
+            continue;
+        bool windowColored = true;
+        SkipOnFailure([&] { windowColored = control->BackColor() == kSystemWindowColor; });
+        if (windowColored)
+            continue;
+        SkipOnFailure([&] {
+            if (control->IsCommandButton())
+                control->Style(1);
+        });
+        SkipOnFailure([&] {
+            const QString name = control->Name();
+            if (name != QLatin1String("m_picRight") && name != QLatin1String("m_picBottom"))
+                control->BackColor(c);
+        });
+    }
+}
+
+std::int16_t orukForms::ContentTopOffset(std::int16_t target)
+{
+    const double ty = m_host.TwipsPerPixelY();
+    std::int16_t offset = 0;
+    std::vector<double> tops;
+    for (HostControl* control : m_host.Controls())
+        SkipOnFailure([&] {
+            if (control->InSkinControl())
+                tops.push_back(control->Top() / ty);
+        });
+    for (const double t : tops)
+        SkipOnFailure([&] {
+            if (t < target && target - t > offset)
+                offset = platform::toInt16(target - t);
+        });
+    if (offset == 0) {
+        offset = 1000;
+        for (const double t : tops)
+            SkipOnFailure([&] {
+                if (t - target < offset)
+                    offset = platform::toInt16(t - target);
+            });
+        offset = std::int16_t(-offset);
+    }
+    return offset;
+}
+
+void orukForms::shiftFormHeight(std::int32_t pixels)
+{
+    const double ty = m_host.TwipsPerPixelY();
+    SkipOnFailure([&] {
+        if (m_WindowState == 2)
+            m_RestoreRect.Bottom = platform::toInt32(m_RestoreRect.Bottom + pixels * ty);
+        else
+            m_host.Height(m_host.Height() + pixels * ty);
+    });
+}
+
+void orukForms::moveContents(double twips)
+{
+    for (HostControl* control : m_host.Controls())
+        SkipOnFailure([&] {
+            if (control->InSkinControl())
+                control->Top(control->Top() + twips);
+        });
+}
+
+void orukForms::AdjustStyleHeight(bool styleChanged)
+{
+    std::int32_t d = 0;
+    if (styleChanged) {
+        if (m_Style == TitleTwoBands && !m_StyleExtraApplied) {
+            d = 10;
+            m_StyleExtraApplied = true;
+        } else if (m_Style != TitleTwoBands && m_StyleExtraApplied) {
+            d = -10;
+            m_StyleExtraApplied = false;
+        }
+        if (d == 0)
+            return;
+    } else {
+        SkipOnFailure([&] { d = ContentTopOffset(platform::toInt16(m_TitleAreaHeight + 20)); });
+    }
+    shiftFormHeight(d);
+    moveContents(d * m_host.TwipsPerPixelY());
+}
+
+} // namespace pattaro

@@ -1,0 +1,233 @@
+#include "skin/orukforms.h"
+
+#include "platform/vbnumbers.h"
+#include "skin/colormath.h"
+#include "skin/errortrap.h"
+#include "skin/skinvalues.h"
+
+namespace pattaro {
+
+namespace {
+
+using platform::OleColor;
+using platform::RECT;
+
+constexpr OleColor kBlack = 0x000000;
+constexpr OleColor kWhite = 0xFFFFFF;
+constexpr double kTitleFactor = 5.01;
+constexpr std::int32_t kLinear = 0;
+constexpr std::int32_t kCylinder = 2;
+constexpr std::uint32_t kCaptionFormat = platform::DT_LEFT | platform::DT_VCENTER | platform::DT_SINGLELINE;
+
+} // namespace
+
+void orukForms::DrawTitleBarInitial()
+{
+    TrapErrors(m_errorLog, "DrawTitleBarInitial", [&] {
+        fitSurface();
+        const std::int32_t sw = width();
+        const QImage icon = m_host.Icon(m_IconSize);
+        m_FormIcon = icon;
+        const std::int32_t GX = icon.isNull() ? 0 : sw - 1;
+        m_TitleRectLeft = GX;
+        m_surface.Picture(QImage());
+
+        const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
+        std::int32_t CH = m_TitleAreaHeight;
+        switch (m_Style) {
+        case TitleCylinder:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -1, GX + 2, CH + 1}, kCylinder, true, C1,
+                                    kTitleFactor);
+            break;
+        case TitleTwoBands:
+            CH = m_TitleHeight + 10;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -2, GX + 2, 10}, kCylinder, false, 0, kTitleFactor);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, 7, GX + 2, CH - 7}, kCylinder, false, 0,
+                                    kTitleFactor);
+            break;
+        case TitleDarkBand:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kWhite);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -2, GX + 2, 10}, kLinear, false, 0, kTitleFactor);
+            DrawGradientInRectangle(m_surface, C1, C1, RECT{-1, 7, GX + 2, CH - 7}, kCylinder, false, 0,
+                                    kTitleFactor);
+            break;
+        case TitleLinear:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -1, GX + 2, CH + 1}, kLinear, false, 0,
+                                    kTitleFactor);
+            break;
+        default:
+            break;
+        }
+        m_TitleAreaHeight = CH;
+
+        if (!m_FormIcon.isNull()) {
+            // Halves in the icon's position round to even, like every
+            // conversion to whole pixels in the control.
+            const double y = m_Style == TitleTwoBands ? (CH - 8 - m_IconSize) / 2.0 + 10
+                                                      : (CH - m_IconSize) / 2.0 + 2;
+            m_surface.PaintPicture(m_FormIcon, 6 * 1.5, y, m_IconSize, m_IconSize);
+        }
+        m_surface.Picture(m_surface.Image());
+    });
+}
+
+void orukForms::DrawTitleBar()
+{
+    const std::int32_t sw = width(), sh = height();
+    const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
+    OleColor D = 0;
+    RECT text;
+    const bool drawn = TrapErrors(m_errorLog, "DrawTitleBar", [&] {
+        fitSurface();
+        D = AsColor(BlendColor(C1, 0));
+        const CaptionBtn& close = m_CaptionBtns[0];
+        const std::int32_t h = close.Visible ? close.Height : 18;
+        const CaptionBtn& leftmost = m_CaptionBtns.at(std::size_t(m_LeftmostBtn));
+        const std::int32_t textRight = leftmost.Visible ? leftmost.Left : platform::toInt16(sw);
+        const std::int32_t GX = m_TitleRectLeft;
+
+        std::int32_t CH = m_TitleAreaHeight;
+        const auto underline = [&] {
+            APILineEx(m_surface, -1, CH, sw + 1, CH, C1);
+            APILineEx(m_surface, 5, CH, sw - 5, CH, D);
+        };
+        switch (m_Style) {
+        case TitleCylinder:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kCylinder, false, 0,
+                                    kTitleFactor);
+            underline();
+            text = RECT{9, 4, textRight - 12, CH};
+            break;
+        case TitleTwoBands:
+            CH = m_TitleHeight + 10;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -2, sw + 1, 10}, kCylinder, false, 0, kTitleFactor);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, 7, sw + 1, CH - 7}, kCylinder, false, 0,
+                                    kTitleFactor);
+            underline();
+            PaintShpInBar(C2, D, 7);
+            text = RECT{9, 11, textRight - 12, CH + 3};
+            break;
+        case TitleDarkBand:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kWhite);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -2, sw + 1, 10}, kLinear, false, 0, kTitleFactor);
+            DrawGradientInRectangle(m_surface, C1, C1, RECT{GX, 7, sw + 1, CH - 7}, kCylinder, false, 0,
+                                    kTitleFactor);
+            underline();
+            text = RECT{9, 4, textRight - 12, CH};
+            break;
+        case TitleLinear:
+            CH = m_TitleHeight;
+            m_surface.ForeColor(kBlack);
+            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kLinear, false, 0,
+                                    kTitleFactor);
+            underline();
+            text = RECT{9, 4, textRight - 12, CH};
+            break;
+        default:
+            break;
+        }
+        if (m_Style >= TitleCylinder && m_Style <= TitleLinear) {
+            m_TitleAreaHeight = CH;
+            m_BtnOffsetY = platform::toInt32((CH - h) / 2.0);
+        }
+
+        // The border around the client area below the title bar.
+        ApiRectangle(m_surface, 0, CH + 1, sw - 1, sh - CH - 2, C1);
+        ApiRectangle(m_surface, 1, CH + 1, sw - 3, sh - CH - 3, C1);
+        ApiRectangle(m_surface, 2, CH + 1, sw - 5, sh - CH - 4, D);
+
+        std::int32_t k = 0;
+        for (CaptionBtn& button : m_CaptionBtns)
+            if (button.Visible) {
+                button.Top = m_BtnOffsetY + 2;
+                button.Left = sw - 3 - 21 * (k + 1);
+                ++k;
+            }
+
+        // A soft shadow under the title bar, from half the back colour.
+        const OleColor back = TranslateOleColor(m_surface.BackColor());
+        DrawGradientInRectangle(m_surface, back, AsColor(BlendColor(back, 0)), RECT{3, CH, sw - 6, 8}, kLinear,
+                                false, 0, 2.01);
+
+        const std::pair<std::int32_t, std::int32_t> lightCorners[] = {
+            {2, CH + 1}, {2, CH + 2}, {3, CH + 1}, {sw - 3, CH + 1}, {sw - 3, CH + 2}, {sw - 4, CH + 1}};
+        const std::pair<std::int32_t, std::int32_t> darkCorners[] = {
+            {4, CH + 1}, {3, CH + 2}, {sw - 5, CH + 1}, {sw - 4, CH + 2}};
+        for (const auto& [x, y] : lightCorners)
+            m_surface.SetPixel(x, y, C1);
+        for (const auto& [x, y] : darkCorners)
+            m_surface.SetPixel(x, y, D);
+
+        if (!m_FormIcon.isNull()) {
+            platform::OffsetRect(text, m_IconSize + 6, 0);
+            text.Right -= m_IconSize;
+        }
+    });
+    if (!drawn)
+        return;
+
+    // From here on a failing step is skipped without a report.
+    if (m_host.UserMode())
+        SkipOnFailure([&] {
+            const QString caption = m_host.Caption();
+            if (!caption.isEmpty() && caption != m_Caption)
+                m_Caption = caption;
+        });
+    SkipOnFailure([&] {
+        if (m_Caption.isEmpty())
+            return;
+        const QString shown = TrimWord(m_Caption, text.Right - text.Left);
+        m_surface.ForeColor(C2);
+        m_surface.DrawTextEx(shown, text, kCaptionFormat);
+        if (m_Style != TitleDarkBand) {
+            platform::OffsetRect(text, -1, -1);
+            m_surface.ForeColor(D);
+            m_surface.DrawTextEx(shown, text, kCaptionFormat);
+        }
+    });
+    SkipOnFailure([&] {
+        std::int16_t all = -1;
+        PaintCaptionBtns(all);
+    });
+}
+
+QString orukForms::TrimWord(const QString& text, std::int32_t maxWidth)
+{
+    QString r = text;
+    TrapErrors(m_errorLog, "TrimWord", [&] {
+        if (m_surface.TextWidth(text) <= maxWidth)
+            return;
+        qsizetype n = text.size();
+        const QString ellipsis = QStringLiteral("...");
+        while (n != 0 && m_surface.TextWidth(r + ellipsis) > maxWidth) {
+            --n;
+            r = r.left(n);
+        }
+        r = n != 0 ? r + ellipsis : QString();
+    });
+    return r;
+}
+
+void orukForms::PaintShpInBar(OleColor shadowColour, OleColor dotColour, std::int32_t barHeight)
+{
+    TrapErrors(m_errorLog, "PaintShpInBar", [&] {
+        const std::int32_t x0 = platform::toInt16((width() - 18 - 16) / 2.0);
+        const std::int32_t y0 = platform::toInt16((barHeight - 2) / 2.0);
+        for (std::int32_t i = 0; i <= 8; ++i) {
+            ApiRectangle(m_surface, x0 + 4 * i + 1, y0 + 1, 1, 1, shadowColour);
+            ApiRectangle(m_surface, x0 + 4 * i, y0, 1, 1, dotColour);
+        }
+    });
+}
+
+} // namespace pattaro

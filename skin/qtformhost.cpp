@@ -1,0 +1,199 @@
+#include "skin/qtformhost.h"
+
+#include "platform/controlcolor.h"
+#include "platform/vberror.h"
+#include "platform/vbnumbers.h"
+#include "skin/orukforms.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pattaro {
+
+namespace {
+
+using platform::VBError;
+
+int pixels(double twips)
+{
+    return platform::toInt32(twips / QtFormHost::kTwipsPerPixel);
+}
+
+class QtHostControl : public HostControl {
+public:
+    explicit QtHostControl(QWidget* widget) : m_widget(widget) {}
+
+    QString Name() const override { return m_widget->objectName(); }
+    bool InSkinControl() const override { return qobject_cast<orukForms*>(m_widget->parentWidget()) != nullptr; }
+    double Top() const override { return m_widget->y() * QtFormHost::kTwipsPerPixel; }
+    void Top(double twips) override { m_widget->move(m_widget->x(), pixels(twips)); }
+    platform::OleColor BackColor() const override
+    {
+        if (const auto color = platform::ControlBackColor(m_widget))
+            return *color;
+        throw VBError::noSuchProperty();
+    }
+    void BackColor(platform::OleColor color) override
+    {
+        if (!platform::ControlBackColor(m_widget))
+            throw VBError::noSuchProperty();
+        platform::SetControlBackColor(m_widget, color);
+    }
+    bool IsCommandButton() const override { return qobject_cast<QPushButton*>(m_widget) != nullptr; }
+    void Style(std::int16_t style) override
+    {
+        // Qt buttons always show their back colour; only the value is kept.
+        if (!IsCommandButton())
+            throw VBError::noSuchProperty();
+        m_widget->setProperty("Style", style);
+    }
+    bool KeepsBackColor() const override { return m_widget->property("KeepsBackColor").toBool(); }
+
+private:
+    QWidget* m_widget;
+};
+
+} // namespace
+
+QtFormHost::QtFormHost(QWidget* form) : m_form(form) {}
+
+QtFormHost::~QtFormHost() = default;
+
+QWidget* QtFormHost::form() const
+{
+    if (!m_form)
+        throw VBError::objectNotSet();
+    return m_form;
+}
+
+QString QtFormHost::Caption() const
+{
+    return form()->windowTitle();
+}
+
+QImage QtFormHost::Icon(int edge) const
+{
+    const QIcon icon = form()->windowIcon();
+    if (icon.isNull() || edge <= 0)
+        return {};
+    return icon.pixmap(QSize(edge, edge), 1.0).toImage();
+}
+
+void QtFormHost::setFlag(Qt::WindowType flag, bool on)
+{
+    QWidget* const w = form();
+    if (w->windowFlags().testFlag(flag) == on)
+        return;
+    // Changing a flag hides a shown window; it comes back where it was.
+    const bool shown = w->isVisible();
+    w->setWindowFlag(flag, on);
+    if (shown)
+        w->show();
+}
+
+void QtFormHost::BorderStyle(std::int32_t style)
+{
+    setFlag(Qt::FramelessWindowHint, style == 0);
+}
+
+void QtFormHost::ShowInTaskbar(bool show)
+{
+    setFlag(Qt::Tool, !show);
+}
+
+void QtFormHost::MaxButton(bool shown)
+{
+    setFlag(Qt::WindowMaximizeButtonHint, shown);
+}
+
+void QtFormHost::MinButton(bool shown)
+{
+    setFlag(Qt::WindowMinimizeButtonHint, shown);
+}
+
+void QtFormHost::StartUpPosition(std::int32_t position)
+{
+    if (position != 2)
+        return;
+    QWidget* const w = form();
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = w->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    w->move(frame.topLeft());
+}
+
+double QtFormHost::ScaleWidth() const
+{
+    return form()->width() * kTwipsPerPixel;
+}
+
+double QtFormHost::ScaleHeight() const
+{
+    return form()->height() * kTwipsPerPixel;
+}
+
+double QtFormHost::Left() const
+{
+    return form()->frameGeometry().x() * kTwipsPerPixel;
+}
+
+double QtFormHost::Top() const
+{
+    return form()->frameGeometry().y() * kTwipsPerPixel;
+}
+
+double QtFormHost::Width() const
+{
+    return form()->frameGeometry().width() * kTwipsPerPixel;
+}
+
+double QtFormHost::Height() const
+{
+    return form()->frameGeometry().height() * kTwipsPerPixel;
+}
+
+QSize QtFormHost::clientFor(double widthTwips, double heightTwips) const
+{
+    const QWidget* w = form();
+    const QSize frameExtra = w->frameGeometry().size() - w->size();
+    return QSize(pixels(widthTwips), pixels(heightTwips)) - frameExtra;
+}
+
+void QtFormHost::Height(double twips)
+{
+    form()->resize(form()->width(), clientFor(Width(), twips).height());
+}
+
+void QtFormHost::Width(double twips)
+{
+    form()->resize(clientFor(twips, Height()).width(), form()->height());
+}
+
+void QtFormHost::Move(double left, double top, double width, double height)
+{
+    QWidget* const w = form();
+    const QSize client = clientFor(width, height);
+    w->move(pixels(left), pixels(top));
+    w->resize(client);
+}
+
+std::vector<HostControl*> QtFormHost::Controls()
+{
+    m_controls.clear();
+    std::vector<HostControl*> out;
+    for (QWidget* child : form()->findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        // Qt's own inner widgets carry "qt_" names; they are parts, not controls.
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || qobject_cast<orukForms*>(child))
+            continue;
+        m_controls.push_back(std::make_unique<QtHostControl>(child));
+        out.push_back(m_controls.back().get());
+    }
+    return out;
+}
+
+} // namespace pattaro
