@@ -6,6 +6,7 @@
 #include "skin/errortrap.h"
 #include "skin/mousepointer.h"
 #include "skin/skinvalues.h"
+#include "skin/titlelayout.h"
 
 namespace pattaro {
 
@@ -31,8 +32,7 @@ void orukForms::CaptionBtnSetup()
         std::int32_t k = 0;
         for (CaptionBtn& button : m_CaptionBtns)
             if (button.Visible) {
-                button.Left = sw - 3 - 21 * (k + 1);
-                ++k;
+                button.Left = CaptionButtonLeft(sw, k++);
                 button.Width = 18;
                 button.Height = 18;
                 button.State = 0;

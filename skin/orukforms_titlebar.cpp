@@ -4,6 +4,7 @@
 #include "skin/colormath.h"
 #include "skin/errortrap.h"
 #include "skin/skinvalues.h"
+#include "skin/titlelayout.h"
 
 namespace pattaro {
 
@@ -104,7 +105,6 @@ void orukForms::DrawTitleBar()
             DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kCylinder, false, 0,
                                     kTitleFactor);
             underline();
-            text = RECT{9, 4, textRight - 12, CH};
             break;
         case TitleTwoBands:
             CH = m_TitleHeight + 10;
@@ -114,7 +114,6 @@ void orukForms::DrawTitleBar()
                                     kTitleFactor);
             underline();
             PaintShpInBar(C2, D, 7);
-            text = RECT{9, 11, textRight - 12, CH + 3};
             break;
         case TitleDarkBand:
             CH = m_TitleHeight;
@@ -123,7 +122,6 @@ void orukForms::DrawTitleBar()
             DrawGradientInRectangle(m_surface, C1, C1, RECT{GX, 7, sw + 1, CH - 7}, kCylinder, false, 0,
                                     kTitleFactor);
             underline();
-            text = RECT{9, 4, textRight - 12, CH};
             break;
         case TitleLinear:
             CH = m_TitleHeight;
@@ -131,7 +129,6 @@ void orukForms::DrawTitleBar()
             DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kLinear, false, 0,
                                     kTitleFactor);
             underline();
-            text = RECT{9, 4, textRight - 12, CH};
             break;
         default:
             break;
@@ -150,8 +147,7 @@ void orukForms::DrawTitleBar()
         for (CaptionBtn& button : m_CaptionBtns)
             if (button.Visible) {
                 button.Top = m_BtnOffsetY + 2;
-                button.Left = sw - 3 - 21 * (k + 1);
-                ++k;
+                button.Left = CaptionButtonLeft(sw, k++);
             }
 
         // A soft shadow under the title bar, from half the back colour.
@@ -168,10 +164,8 @@ void orukForms::DrawTitleBar()
         for (const auto& [x, y] : darkCorners)
             m_surface.SetPixel(x, y, D);
 
-        if (!m_FormIcon.isNull()) {
-            platform::OffsetRect(text, m_IconSize + 6, 0);
-            text.Right -= m_IconSize;
-        }
+        const auto icon = m_FormIcon.isNull() ? std::nullopt : std::optional<std::int16_t>(m_IconSize);
+        text = CaptionRect(m_Style, CH, textRight, icon).value_or(RECT{});
     });
     if (!drawn)
         return;

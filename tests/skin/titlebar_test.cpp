@@ -1,0 +1,221 @@
+#include "tests/skin/skin_fixture.h"
+
+#include "platform/propertybag.h"
+#include "skin/colormath.h"
+#include "skin/skinvalues.h"
+#include "skin/titlelayout.h"
+
+using namespace pattaro;
+using namespace pattaro::testing;
+using platform::OleColor;
+using platform::RECT;
+
+namespace {
+
+// A control loaded on a scripted form with one design change.
+class FrameTest : public SkinTest {
+protected:
+    // The window's 12-pixel captions: the icon, not the text, sets the
+    // title height.
+    FrameTest()
+    {
+        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        font.setPixelSize(12);
+        skin.setFont(font);
+    }
+    void load(const QString& key, const platform::PropertyValue& value)
+    {
+        platform::PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("ThemeColor"), std::int32_t(ThemeSilver));
+        bag.WriteProperty(key, value);
+        skin.UserControl_ReadProperties(bag);
+    }
+    const SkinState& state() const { return skin.State(); }
+    OleColor pixel(int x, int y) { return skin.Surface().GetPixel(x, y); }
+    OleColor dark() const { return AsColor(orukForms::BlendColor(state().m_CurColorFrom, 0)); }
+    // Pixels of colour c inside the box (left, top, right, bottom exclusive).
+    int count(OleColor c, const RECT& box)
+    {
+        int n = 0;
+        for (int y = box.Top; y < box.Bottom; ++y)
+            for (int x = box.Left; x < box.Right; ++x)
+                n += pixel(x, y) == c;
+        return n;
+    }
+};
+
+TEST(CaptionRect, DependsOnStyleAndIcon)
+{
+    const struct {
+        std::int32_t style, titleHeight;
+        std::optional<std::int16_t> icon;
+        std::optional<RECT> expected;
+    } cases[] = {
+        {TitleCylinder, 31, std::nullopt, RECT{9, 4, 388, 31}},
+        {TitleLinear, 31, std::int16_t(16), RECT{31, 4, 394, 31}},
+        // Below the grip dots: 7 pixels lower, 3 pixels deeper.
+        {TitleTwoBands, 41, std::nullopt, RECT{9, 11, 388, 44}},
+        {TitleDarkBand, 31, std::int16_t(32), RECT{47, 4, 394, 31}},
+        {7, 31, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CaptionRect(c.style, c.titleHeight, 400, c.icon), c.expected) << "style " << c.style;
+}
+
+TEST_F(FrameTest, TitleHeightsFollowIconAndStyle)
+{
+    load(QStringLiteral("Style"), std::int32_t(TitleTwoBands));
+    EXPECT_EQ(state().m_TitleHeight, 31) << "16-pixel icon + 15 beats the text height";
+    EXPECT_EQ(state().m_TitleAreaHeight, 41);
+    EXPECT_TRUE(reports().empty());
+
+    skin.IconSize(32753); // 32753 + 15 does not fit in 16 bits
+    EXPECT_EQ(reports(), (std::vector<Report>{{QStringLiteral("6"), QStringLiteral("TitleBarHeightSetup")}}));
+    EXPECT_LT(state().m_TitleHeight, 31) << "keeps the text-based height";
+    EXPECT_EQ(state().m_TitleAreaHeight, state().m_TitleHeight + 10) << "the repaint follows it";
+}
+
+TEST_F(FrameTest, IconDecidesWhereTheTitleIsRepaintedFrom)
+{
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    EXPECT_EQ(state().m_TitleRectLeft, 0);
+    host.icon = QImage(16, 16, QImage::Format_ARGB32);
+    host.icon.fill(Qt::red);
+    skin.Refresh();
+    EXPECT_EQ(state().m_TitleRectLeft, 619);
+    const OleColor red = platform::rgb(255, 0, 0);
+    EXPECT_EQ(pixel(9, 10), red) << "icon at x 9, y (31 - 16) / 2 + 2 = 9.5, rounded to even";
+    EXPECT_NE(pixel(9, 9), red);
+    EXPECT_NE(pixel(8, 10), red);
+    EXPECT_EQ(pixel(24, 25), red);
+    EXPECT_NE(pixel(24, 26), red);
+}
+
+TEST_F(FrameTest, OnlyTheDarkBandStyleDrawsTheCaptionOnce)
+{
+    host.caption = QStringLiteral("HHHH");
+    for (const std::int32_t style : {TitleDarkBand, TitleLinear}) {
+        load(QStringLiteral("Style"), style);
+        const RECT captionArea{9, 4, 100, 31};
+        EXPECT_GT(count(state().m_CurColorTo, captionArea), 0) << style;
+        EXPECT_EQ(count(dark(), captionArea) > 0, style != TitleDarkBand) << style;
+    }
+}
+
+TEST_F(FrameTest, CaptionsAreTrimmedAndMayDisappear)
+{
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    const auto& s = skin.Surface();
+    const QString caption = QStringLiteral("Pattaro regex");
+    EXPECT_EQ(skin.TrimWord(caption, s.TextWidth(caption)), caption);
+    EXPECT_EQ(skin.TrimWord(caption, s.TextWidth(QStringLiteral("Patt..."))), QStringLiteral("Patt..."));
+    EXPECT_EQ(skin.TrimWord(caption, s.TextWidth(QStringLiteral("P...")) - 1), QString());
+}
+
+TEST_F(FrameTest, GripDotsAreCentredAndStartAtZeroOn34Pixels)
+{
+    const OleColor shadow = 0x0000FF, dot = 0x00FF00;
+    for (const auto& [width, firstX] : {std::pair{34, 0}, std::pair{36, 1}, std::pair{100, 33}}) {
+        skin.resize(width, 60);
+        skin.Surface().Resize(width, 60);
+        skin.Surface().Cls();
+        skin.PaintShpInBar(shadow, dot, 7);
+        const OleColor back = skin.Surface().BackColor();
+        EXPECT_EQ(pixel(firstX, 2), dot) << width;
+        EXPECT_EQ(pixel(firstX + 2, 3), shadow) << "shadow at the lower right";
+        EXPECT_EQ(pixel(firstX + 4, 2), dot) << "pitch of 4";
+        if (firstX > 0) {
+            EXPECT_EQ(pixel(firstX - 1, 2), back);
+        }
+        EXPECT_EQ(count(dot, RECT{0, 0, width, 60}), 9 * 4) << "nine 2 x 2 dots";
+    }
+}
+
+TEST_F(FrameTest, ButtonsLineUpFromTheRightInIndexOrder)
+{
+    const struct {
+        bool close, max, min;
+        std::array<std::int32_t, 3> lefts; // -1: hidden
+    } cases[] = {
+        {true, true, true, {376, 355, 334}},
+        {true, false, false, {376, -1, -1}},
+        {true, false, true, {376, -1, 355}},
+        {false, true, true, {-1, 376, 355}},
+    };
+    for (const auto& c : cases) {
+        platform::PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("CloseButton"), c.close);
+        bag.WriteProperty(QStringLiteral("MaxButton"), c.max);
+        bag.WriteProperty(QStringLiteral("MinButton"), c.min);
+        host.width = 400 * 15;
+        skin.UserControl_ReadProperties(bag);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const CaptionBtn& b = state().m_CaptionBtns[i];
+            EXPECT_EQ(b.Visible, c.lefts[i] >= 0) << i;
+            if (b.Visible) {
+                EXPECT_EQ(b.Left, c.lefts[i]) << i;
+            }
+        }
+        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kMaximize).Visible, c.max);
+        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kMinimize).Visible, c.min);
+        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kClose).Enabled, c.close);
+    }
+    EXPECT_EQ(state().m_LeftmostBtn, 2);
+}
+
+TEST_F(FrameTest, HitTestExcludesTheLeftColumnAndTopRow)
+{
+    load(QStringLiteral("MaxButton"), false);
+    const CaptionBtn& close = state().m_CaptionBtns[0];
+    const std::int16_t L = std::int16_t(close.Left), T = std::int16_t(close.Top);
+    EXPECT_EQ(T, state().m_BtnOffsetY + 2);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L, T + 5), -1);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L + 1, T + 5), 0);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L + 17, T + 17), 0);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L + 18, T + 5), -1);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L + 5, T), -1);
+    EXPECT_EQ(skin.HitTestCaptionBtn(L - 21 + 5, T + 5), 2) << "minimise sits next to close";
+    EXPECT_EQ(skin.HitTestCaptionBtn(L - 42 + 5, T + 5), -1) << "no hidden maximise button";
+}
+
+TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBackground)
+{
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    const auto& b = state().m_CaptionBtns;
+    for (std::int16_t i = 0; i < 3; ++i) {
+        skin.DrawCaptionBtns(true, state().m_CurColorFrom, i);
+        EXPECT_EQ(skin.toolTip(), b[std::size_t(i)].ToolTip);
+        EXPECT_EQ(b[std::size_t(i)].State, -1);
+    }
+    EXPECT_EQ(b[1].ToolTip, QStringLiteral("最大化"));
+    const OleColor highlight = pixel(b[0].Left + 1, b[0].Top + 9);
+    const OleColor title = pixel(b[2].Left - 3, b[2].Top + 9);
+    ASSERT_NE(highlight, title);
+
+    skin.DrawCaptionBtns(false, state().m_CurColorFrom, -1);
+    EXPECT_EQ(skin.toolTip(), QString());
+    EXPECT_EQ(pixel(b[2].Left + 1, b[2].Top + 9), title) << "leftmost background repainted";
+    EXPECT_EQ(pixel(b[0].Left + 1, b[0].Top + 9), highlight) << "the others keep theirs";
+    for (const CaptionBtn& each : b)
+        EXPECT_EQ(each.State, 0);
+}
+
+TEST_F(FrameTest, BorderAndCornersFrameTheClientArea)
+{
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    const std::int32_t CH = state().m_TitleAreaHeight, sw = 620, sh = 494;
+    const OleColor C1 = state().m_CurColorFrom;
+    EXPECT_EQ(pixel(0, CH + 20), C1);
+    EXPECT_EQ(pixel(sw - 1, CH + 20), C1);
+    EXPECT_EQ(pixel(300, sh - 1), C1);
+    EXPECT_EQ(pixel(2, CH + 20), dark());
+    EXPECT_EQ(pixel(4, CH + 1), dark());
+    EXPECT_EQ(pixel(sw - 3, CH + 2), C1);
+    EXPECT_EQ(pixel(300, CH), dark()) << "underline of the title";
+    const OleColor back = skin.Surface().BackColor();
+    EXPECT_EQ(pixel(300, CH + 8), back) << "the shadow ends after seven rows";
+    EXPECT_NE(pixel(300, CH + 1), back);
+    EXPECT_EQ(skin.Surface().LivePens(), 0);
+}
+
+} // namespace

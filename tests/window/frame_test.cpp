@@ -1,0 +1,70 @@
+#include "app/clickablelabel.h"
+#include "app/components/richtext/richtextbox.h"
+#include "platform/controlcolor.h"
+#include "platform/screenshot.h"
+#include "skin/colormath.h"
+#include "skin/orukforms.h"
+#include "skin/skinvalues.h"
+#include "tests/window/window_fixture.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pattaro {
+namespace {
+
+using testing::TestWindow;
+
+bool between(int value, int a, int b)
+{
+    return std::min(a, b) <= value && value <= std::max(a, b);
+}
+
+TEST(WindowFrame, ScreenshotShowsTheSilverLinearTitleBar)
+{
+    TestWindow w;
+    w.form->show();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("shot.png"));
+    ASSERT_TRUE(platform::SaveScreenshot(*w.form, file));
+    const QImage shot(file);
+    ASSERT_EQ(shot.size(), QSize(620, 494));
+
+    const SkinState& skin = w.form->orukForms1()->State();
+    EXPECT_EQ(skin.m_Style, TitleLinear);
+    EXPECT_EQ(skin.m_TitleAreaHeight, 31);
+    const ThemePair silver = *FixedThemePair(ThemeSilver);
+    ASSERT_EQ(skin.m_CurColorFrom, silver.From);
+    const QColor from = platform::toQColor(silver.From), to = platform::toQColor(silver.To);
+    int previousRed = 256;
+    for (int y = 0; y < 31; ++y) {
+        const QColor c = shot.pixelColor(300, y);
+        EXPECT_TRUE(between(c.red(), from.red(), to.red()) && between(c.green(), from.green(), to.green()) &&
+                    between(c.blue(), from.blue(), to.blue()))
+            << "row " << y << " " << c.name().toStdString();
+        EXPECT_LE(c.red(), previousRed) << "light at the top, darker downwards: row " << y;
+        previousRed = c.red();
+    }
+    EXPECT_EQ(shot.pixelColor(0, 200), from) << "the border";
+}
+
+TEST(WindowFrame, ThemeBackgroundReachesEverythingButTheSwatchesAndEditBoxes)
+{
+    TestWindow w;
+    Form1& f = *w.form;
+    f.show(); // the frame's first resize paints it
+    const platform::OleColor light = FixedThemePair(ThemeSilver)->To;
+    EXPECT_EQ(platform::ControlBackColor(f.Frame1()), light);
+    EXPECT_EQ(platform::ControlBackColor(f.TXT2()), light);
+    EXPECT_EQ(f.Command1()->property("Style").toInt(), 1);
+    EXPECT_EQ(f.Color1()->BackColor(), 0x0000C000u) << "the user's highlight colours stay";
+    EXPECT_EQ(f.Color2()->BackColor(), 0x000080FFu);
+    EXPECT_EQ(platform::ControlBackColor(f.Text3()), 0x80000005u);
+}
+
+} // namespace
+} // namespace pattaro
