@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/propertybag.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace skindemo {
+
+// What the command line asks of the demo form: the skin's design
+// properties as they would be saved with a form, and the form itself.
+struct DemoOptions {
+    pattaro::platform::PropertyBag design;
+    QString caption = QStringLiteral("orukForms 示例");
+    QSize size{480, 320};
+    std::optional<QString> screenshot;
+};
+
+// Nothing, and a message, for arguments that do not parse.
+std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QString* error);
+
+} // namespace skindemo
