@@ -24,7 +24,7 @@ void writeCount(SubclassStub& stub, eMsgWhen When, std::int32_t count)
 
 void writeList(SubclassStub& stub, eMsgWhen When, const std::vector<std::int32_t>& list, std::int32_t count)
 {
-    (When == MSG_BEFORE ? stub.BeforeMsgs : stub.AfterMsgs) = list;
+    (When == MSG_BEFORE ? stub.BeforeMsgs : stub.AfterMsgs) = &list;
     writeCount(stub, When, count);
 }
 

@@ -5,6 +5,7 @@
 #include "skin/subclassstub.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -66,7 +67,7 @@ public:
     void TrackMouseLeave(platform::HWND lng_hWnd, bool trackSupported, bool trackInUser32);
 
     // Empty until the first start; afterwards it only grows.
-    const std::vector<SubclassRecord>& SubclassTable() const { return m_SubclassTable; }
+    const std::deque<SubclassRecord>& SubclassTable() const { return m_SubclassTable; }
     platform::Modules::Address AddrCallWindowProc() const { return m_AddrCallWindowProc; }
     platform::Modules::Address AddrSetWindowLong() const { return m_AddrSetWindowLong; }
     // No development environment hosts this build, so no stub asks whether
@@ -89,7 +90,9 @@ private:
     const platform::Modules& m_modules;
     std::shared_ptr<const SubclassCallback> m_zSubclass_Proc;
 
-    std::vector<SubclassRecord> m_SubclassTable;
+    // A deque, so that records stay in place as the table grows: stubs read
+    // their record's message lists where they are.
+    std::deque<SubclassRecord> m_SubclassTable;
     ThunkCode m_ThunkCode = nullptr;
     platform::Modules::Address m_AddrCallWindowProc = 0;
     platform::Modules::Address m_AddrSetWindowLong = 0;

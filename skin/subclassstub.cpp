@@ -4,12 +4,12 @@ namespace pattaro {
 
 namespace {
 
-bool listed(std::int32_t count, const std::vector<std::int32_t>& msgs, std::int32_t uMsg)
+bool listed(std::int32_t count, const std::vector<std::int32_t>* msgs, std::int32_t uMsg)
 {
     if (count < 0)
         return true;
     for (std::int32_t slot = 0; slot < count; ++slot)
-        if (msgs[slot] == uMsg)
+        if ((*msgs)[std::size_t(slot)] == uMsg)
             return true;
     return false;
 }

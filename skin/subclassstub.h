@@ -18,14 +18,16 @@ using SubclassCallback = std::function<void(bool bBefore, bool& bHandled, std::i
                                             std::int32_t& lParam)>;
 
 // One subclassed window's stub: what its procedure reads on every message.
-// Counts: -1 every message, 0 none, else how many list slots to look at
-// (slot n at [n - 1]; 0 is a free slot).
+// Counts: -1 every message, 0 none, else how many slots of the record's list
+// to look at (slot n at [n - 1]; 0 is a free slot). The lists are read in
+// place, so a slot freed or filled again takes effect at once; the count
+// and list are written here when a list grows.
 struct SubclassStub {
     platform::WindowMessages::Procedure PrevProc;
     std::int32_t BeforeCount = 0;
     std::int32_t AfterCount = 0;
-    std::vector<std::int32_t> BeforeMsgs;
-    std::vector<std::int32_t> AfterMsgs;
+    const std::vector<std::int32_t>* BeforeMsgs = nullptr;
+    const std::vector<std::int32_t>* AfterMsgs = nullptr;
     // Shared with the subclasser; only called while a count is non-zero, so
     // a stopped stub never reaches an owner that may be gone.
     std::shared_ptr<const SubclassCallback> zSubclass_Proc;
