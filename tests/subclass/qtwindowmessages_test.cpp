@@ -126,20 +126,6 @@ TEST_F(QtWindowMessagesTest, EachLeaveRequestIsGoodForOneMessage)
     EXPECT_EQ(trail, (QStringList{"procedure", "qt leave", "after", "qt leave"}));
 }
 
-TEST_F(QtWindowMessagesTest, MalformedLeaveRequestsAreRefused)
-{
-    TracedWidget skin(trail);
-    const HWND h = hook(&skin);
-    TRACKMOUSEEVENT wrongSize = leaveRequest(h), noLeave = leaveRequest(h);
-    wrongSize.cbSize = 24;
-    noLeave.dwFlags = 1;
-    QWidget stranger;
-    for (const TRACKMOUSEEVENT& tme : {wrongSize, noLeave, leaveRequest(QtWindowMessages::HandleOf(&stranger))})
-        EXPECT_FALSE(messages.TrackMouseEvent(tme));
-    leave(&skin);
-    EXPECT_TRUE(received.empty());
-}
-
 TEST_F(QtWindowMessagesTest, TheFormAsksForTheCursorOnResizeAndOnEveryMoveInItsWindow)
 {
     TracedWidget form(trail);

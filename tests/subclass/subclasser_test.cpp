@@ -31,7 +31,7 @@ protected:
     // What the window's own handling received, and what reached the callback.
     std::vector<Message> defaults;
     std::vector<Call> calls;
-    // The test's part in the callback.
+    // What the test adds to the callback.
     SubclassCallback onCall;
 
     std::int32_t send(HWND hWnd, std::int32_t uMsg, std::int32_t wParam = 0, std::int32_t lParam = 0)
