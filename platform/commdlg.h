@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/handles.h"
 #include "platform/olecolor.h"
 
 #include "platform/rect.h"
@@ -26,8 +27,6 @@ using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using COLORREF = OleColor;
-// A window: the winId() of a widget; 0 for none.
-using HWND = std::intptr_t;
 // A device context: the printer (or other paged device) to draw on.
 using HDC = std::shared_ptr<QPagedPaintDevice>;
 using WPARAM = std::uintptr_t;

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "platform/handles.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace pattaro::platform {
-
-// A window as the message layer knows it; 0 is none.
-using HWND = std::uintptr_t;
 
 inline constexpr std::int32_t WM_SETCURSOR = 0x0020;
 inline constexpr std::int32_t WM_MOUSEMOVE = 0x0200;
