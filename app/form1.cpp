@@ -7,7 +7,7 @@
 #include "app/versioncaption.h"
 #include "dialogs/gcommondialog.h"
 #include "platform/propertybag.h"
-#include "skin/errorlog.h"
+#include "skin/skinplatform.h"
 #include "skin/orukforms.h"
 #include "platform/linkopener.h"
 #include "version.h"
@@ -52,7 +52,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         m_services.linkOpener = m_ownLinkOpener.get();
     }
     fillMissingServices(m_services.skin);
-    m_skinLog = std::make_unique<ErrorLog>(m_services.skin);
+    m_skinPlatform = std::make_unique<SystemSkinPlatform>(m_services.skin);
 
     createControls();
     loadSkinDesign();

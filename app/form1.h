@@ -22,7 +22,7 @@ class LinkOpener;
 namespace pattaro {
 
 class ClickableLabel;
-class ErrorLog;
+class SystemSkinPlatform;
 class GCommonDialog;
 class RichTextBox;
 class orukForms;
@@ -128,7 +128,7 @@ private:
     std::unique_ptr<GCommonDialog> m_colorDialog;
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
     QtFormHost m_formHost{this};
-    std::unique_ptr<ErrorLog> m_skinLog;
+    std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
 
     orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;

@@ -125,7 +125,7 @@ void Form1::createControls()
     const QRect client = twipsToPixels(0, 0, kClientWidth, kClientHeight);
     resize(client.size());
 
-    m_orukForms1 = new orukForms(m_formHost, *m_skinLog, *m_services.skin.visualStyle, this);
+    m_orukForms1 = new orukForms(m_formHost, m_skinPlatform->platform(), this);
     place(m_orukForms1, "orukForms1", 0, 0, kClientWidth, kClientHeight);
     QWidget* const skin = m_orukForms1;
 

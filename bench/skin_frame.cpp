@@ -19,9 +19,8 @@ void resizeHandler(benchmark::State& state)
     form.setWindowTitle(QStringLiteral("Pattaro"));
     form.resize(int(state.range(0)), int(state.range(1)));
     QtFormHost host(&form);
-    const platform::Services services = platform::Services::system();
-    ErrorLog log(services);
-    orukForms skin(host, log, *services.visualStyle, &form);
+    SystemSkinPlatform desktop(platform::Services::system());
+    orukForms skin(host, desktop.platform(), &form);
     skin.setGeometry(form.rect());
     platform::PropertyBag design;
     design.WriteProperty(QStringLiteral("ThemeColor"), std::int32_t(1));

@@ -14,11 +14,10 @@ using namespace pattaro;
 namespace {
 
 struct Skin {
-    platform::SystemVisualStyle style;
-    ErrorLog log{platform::Services::system()};
     QWidget form;
     QtFormHost host{&form};
-    orukForms control{host, log, style, &form};
+    SystemSkinPlatform desktop{platform::Services::system()};
+    orukForms control{host, desktop.platform(), &form};
     platform::DrawingSurface surface{800, 600};
 };
 

@@ -6,12 +6,25 @@
 
 namespace pattaro {
 
-orukForms::orukForms(SkinHost& host, ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent)
+orukForms::orukForms(SkinHost& host, const SkinPlatform& platform, QWidget* parent)
     : QWidget(parent)
     , m_host(host)
-    , m_errorLog(errorLog)
-    , m_visualStyle(visualStyle)
+    , m_errorLog(platform.errorLog)
+    , m_visualStyle(platform.visualStyle)
+    , m_messageBox(platform.messageBox)
+    , m_windowMessages(platform.windowMessages)
+    , m_modules(platform.modules)
+    , m_popupMenu(platform.popupMenu)
+    , m_subclasser(platform.errorLog, platform.windowMessages, platform.modules,
+                   [this](bool bBefore, bool& bHandled, std::int32_t& lReturn, platform::HWND& lng_hWnd,
+                          std::int32_t& uMsg, std::int32_t& wParam, std::int32_t& lParam) {
+                       zSubclass_Proc(bBefore, bHandled, lReturn, lng_hWnd, uMsg, wParam, lParam);
+                   })
 {
+    // Mouse moves without a button reach the control: the caption buttons
+    // light up under the pointer.
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 orukForms::~orukForms()

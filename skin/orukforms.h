@@ -6,9 +6,13 @@
 #include "platform/rect.h"
 #include "platform/visualstyle.h"
 #include "skin/skinhost.h"
+#include "skin/skinplatform.h"
+#include "skin/subclasser.h"
 #include "skin/skinstate.h"
 
 #include <QString>
+#include <QPointer>
+#include <QVariant>
 #include <QWidget>
 #include <cstdint>
 
@@ -28,9 +32,8 @@ public:
     // The system colour index of the button face.
     static constexpr platform::OleColor kButtonFace = 0x8000000Fu;
 
-    // The host form, the log and the visual-style queries must outlive the
-    // control.
-    orukForms(SkinHost& host, ErrorLog& errorLog, platform::VisualStyle& visualStyle, QWidget* parent = nullptr);
+    // The host form and the platform's pieces must outlive the control.
+    orukForms(SkinHost& host, const SkinPlatform& platform, QWidget* parent = nullptr);
     ~orukForms() override;
 
     const SkinState& State() const { return *this; }
@@ -105,6 +108,41 @@ public:
     std::int16_t MousePointer() const { return m_mousePointer; }
     void MousePointer(std::int16_t code);
 
+    // Mouse and keyboard, as the widget's events deliver them.
+    void UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void UserControl_DblClick();
+    void UserControl_Click();
+    void UserControl_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void m_picRight_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void m_picRight_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void m_picRight_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void m_picBottom_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void m_picBottom_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void m_picBottom_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+
+    // Window state: maximised by the control over the work area, or normal.
+    void orukWindowState();
+    void FitToWorkArea();
+    void TB_GetDesktopWorkArea(std::int32_t& left, std::int32_t& top, std::int32_t& width, std::int32_t& height);
+
+    // System menu.
+    void MnuSyst_Click(std::int16_t Index);
+    void FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator = false, bool blnEnabled = true,
+                     bool blnChecked = false, bool blnVisible = true);
+    void ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCaption = QString(), bool blnEnabled = true,
+                         bool blnChecked = false, bool blnVisible = true);
+    void FormMenuRemove(std::int16_t intMenuID);
+    // The caption (0, text), enabled (1), checked (2) or visible (3) flag of
+    // an item; empty for any other property or a failure.
+    QVariant GetMenuItemValue(int iMenuID, std::int32_t PropertyID);
+
+    // The messages of the control's window and of its form.
+    void zSubclass_Proc(bool bBefore, bool& bHandled, std::int32_t& lReturn, platform::HWND& lng_hWnd,
+                        std::int32_t& uMsg, std::int32_t& wParam, std::int32_t& lParam);
+    const Subclasser& Subclassing() const { return m_subclasser; }
+
     // Theme colours.
     void SetThemeColor();
     void SetDefaultThemeColor(std::int32_t n);
@@ -142,6 +180,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void storeThemePair(std::int32_t themeColor);
@@ -156,11 +200,28 @@ private:
     void drawSymbol(std::int16_t index, std::int32_t left, std::int32_t top, platform::OleColor colour);
     void moveContents(double twips);
     void shiftFormHeight(std::int32_t pixels);
+    void startSubclassing();
+    void takeOverCloseRequests();
+    void ExitConfirmation();
+    void showSystemMenu(QPoint at);
+    void createGrips();
+    // Creation places the right grip over the whole height less 10 pixels,
+    // every later resize below the title bar.
+    void placeGrips(bool belowTitle);
+    void recordRestoreRect();
+    GripBox& grip(const QPointer<GripBox>& which) const;
 
     SkinHost& m_host;
 
     ErrorLog& m_errorLog;
     platform::VisualStyle& m_visualStyle;
+    platform::MessageBoxService& m_messageBox;
+    platform::QtWindowMessages& m_windowMessages;
+    platform::Modules& m_modules;
+    platform::PopupMenuService& m_popupMenu;
+    Subclasser m_subclasser;
+    // Set once the form is being closed on purpose, so it is not asked twice.
+    bool m_unloading = false;
     platform::DrawingSurface m_surface;
     std::int16_t m_mousePointer = 0;
 };

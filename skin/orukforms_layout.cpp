@@ -84,13 +84,18 @@ void orukForms::UserControl_Resize()
             ApplyBackColorToControls(resizeBackColor());
         DrawTitleBar();
         emit ReSize();
+        if (m_GripsCreated)
+            placeGrips(true);
         update();
     });
 }
 
 void orukForms::UserControl_Terminate()
 {
-    SkipOnFailure([&] { m_ParentForm = nullptr; });
+    SkipOnFailure([&] {
+        m_subclasser.Subclass_ReleaseAll();
+        m_ParentForm = nullptr;
+    });
 }
 
 void orukForms::BorderStyleSetup()

@@ -81,6 +81,10 @@ void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
         m_RestoreRect = {toInt32(m_host.Left()), toInt32(m_host.Top()), toInt32(m_host.Width()),
                          toInt32(m_host.Height())};
         BorderStyleSetup();
+        if (m_host.UserMode()) {
+            startSubclassing();
+            takeOverCloseRequests();
+        }
     });
 }
 

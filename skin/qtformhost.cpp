@@ -3,6 +3,7 @@
 #include "platform/controlcolor.h"
 #include "platform/vberror.h"
 #include "platform/vbnumbers.h"
+#include "platform/windowdrag.h"
 #include "skin/orukforms.h"
 
 #include <QGuiApplication>
@@ -179,6 +180,63 @@ void QtFormHost::Move(double left, double top, double width, double height)
     const QSize client = clientFor(width, height);
     w->move(pixels(left), pixels(top));
     w->resize(client);
+}
+
+std::int32_t QtFormHost::WindowState() const
+{
+    const Qt::WindowStates state = form()->windowState();
+    if (state.testFlag(Qt::WindowMinimized))
+        return 1;
+    return state.testFlag(Qt::WindowMaximized) ? 2 : 0;
+}
+
+void QtFormHost::WindowState(std::int32_t state)
+{
+    QWidget* const w = form();
+    switch (state) {
+    case 0:
+        w->showNormal();
+        break;
+    case 1:
+        w->showMinimized();
+        break;
+    case 2:
+        w->showMaximized();
+        break;
+    default:
+        throw VBError::invalidPropertyValue();
+    }
+}
+
+void QtFormHost::Refresh()
+{
+    form()->update();
+}
+
+void QtFormHost::Unload()
+{
+    form()->close();
+}
+
+void QtFormHost::TopMost(bool onTop)
+{
+    setFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+platform::RECT QtFormHost::WorkArea() const
+{
+    const QScreen* screen = form()->screen() ? form()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        throw VBError(VBError::InternalError, QStringLiteral("No screen"));
+    const QRect area = screen->availableGeometry();
+    return {area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+}
+
+void QtFormHost::DragMove()
+{
+    if (!m_drag)
+        m_drag = std::make_unique<platform::WindowDrag>(form());
+    m_drag->start();
 }
 
 std::vector<HostControl*> QtFormHost::Controls()

@@ -8,6 +8,10 @@
 
 namespace pattaro {
 
+namespace platform {
+class WindowDrag;
+}
+
 // A real top-level widget as the skin control's form. Twips are logical
 // pixels times the twips-per-pixel factor; controls are the form's named
 // child widgets.
@@ -47,6 +51,15 @@ public:
 
     std::vector<HostControl*> Controls() override;
 
+    QWidget* FormWidget() override { return form(); }
+    std::int32_t WindowState() const override;
+    void WindowState(std::int32_t state) override;
+    void Refresh() override;
+    void Unload() override;
+    void TopMost(bool onTop) override;
+    platform::RECT WorkArea() const override;
+    void DragMove() override;
+
 private:
     QWidget* form() const;
     void setFlag(Qt::WindowType flag, bool on);
@@ -56,6 +69,7 @@ private:
     QPointer<QWidget> m_form;
     bool m_moveable = true;
     std::vector<std::unique_ptr<HostControl>> m_controls;
+    std::unique_ptr<platform::WindowDrag> m_drag;
 };
 
 } // namespace pattaro

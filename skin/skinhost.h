@@ -72,6 +72,24 @@ public:
 
     // Every control on the form, the skin control itself excepted.
     virtual std::vector<HostControl*> Controls() = 0;
+
+    // The form's widget: the resize grips are added to it, and keys meant
+    // for the whole window are heard there.
+    virtual QWidget* FormWidget() = 0;
+    // The system's state of the form: 0 normal, 1 minimised, 2 maximised.
+    virtual std::int32_t WindowState() const = 0;
+    virtual void WindowState(std::int32_t state) = 0;
+    // Repaints the form now.
+    virtual void Refresh() = 0;
+    // Closes the form, as unloading does.
+    virtual void Unload() = 0;
+    // Keeps the form above other windows, or not; it stays where it is.
+    virtual void TopMost(bool onTop) = 0;
+    // The desktop's work area in pixels: left, top, right, bottom.
+    virtual platform::RECT WorkArea() const = 0;
+    // The title bar was pressed: the window follows the pointer until the
+    // button is released.
+    virtual void DragMove() = 0;
 };
 
 } // namespace pattaro

@@ -3,6 +3,7 @@
 #include "platform/olecolor.h"
 #include "platform/rect.h"
 #include "skin/captionbtn.h"
+#include "skin/gripbox.h"
 #include "skin/skinhost.h"
 #include "skin/systemmenu.h"
 
@@ -63,10 +64,12 @@ struct SkinState {
     platform::RECT m_RestoreRect;
     bool m_TrackSupported = false;
     bool m_TrackInUser32 = false;
+    // The subclassing state (m_SubclassTable and the stub's addresses)
+    // lives in the control's Subclasser.
 
     // The resize grips live on the host form; created on the first mouse move.
-    QPointer<QWidget> m_picBottom;
-    QPointer<QWidget> m_picRight;
+    QPointer<GripBox> m_picBottom;
+    QPointer<GripBox> m_picRight;
     SystemMenu SysMnu;
 };
 

@@ -6,15 +6,24 @@
 
 namespace pattaro {
 
+namespace {
+
+platform::VBError noSuchItem(int index)
+{
+    return platform::VBError(340, QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+}
+
+} // namespace
+
 SystemMenu::SystemMenu()
     : m_items{
-          {QStringLiteral("Restore       "), false, false, true},
-          {QStringLiteral("Minimize")},
-          {QStringLiteral("Maximize")},
-          {QStringLiteral("-")},
-          {QStringLiteral("Close            Alt+F4")},
-          {QStringLiteral("-")},
-          {QStringLiteral("Always on Top")},
+          {0, {QStringLiteral("Restore       "), false, false, true}},
+          {1, {QStringLiteral("Minimize")}},
+          {2, {QStringLiteral("Maximize")}},
+          {3, {QStringLiteral("-")}},
+          {4, {QStringLiteral("Close            Alt+F4")}},
+          {5, {QStringLiteral("-")}},
+          {6, {QStringLiteral("Always on Top")}},
       }
 {
 }
@@ -26,9 +35,24 @@ SysMenuItem& SystemMenu::MnuSyst(int index)
 
 const SysMenuItem& SystemMenu::MnuSyst(int index) const
 {
-    if (index < 0 || index >= Count())
-        throw platform::VBError(340, QStringLiteral("Control array element '%1' doesn't exist").arg(index));
-    return m_items[std::size_t(index)];
+    const auto it = m_items.find(index);
+    if (it == m_items.end())
+        throw noSuchItem(index);
+    return it->second;
+}
+
+void SystemMenu::Load(int index)
+{
+    if (index < 0)
+        throw noSuchItem(index);
+    if (!m_items.emplace(index, SysMenuItem{}).second)
+        throw platform::VBError(360, QStringLiteral("Object already loaded"));
+}
+
+void SystemMenu::Unload(int index)
+{
+    if (m_items.erase(index) == 0)
+        throw noSuchItem(index);
 }
 
 } // namespace pattaro

@@ -64,9 +64,8 @@ int main(int argc, char** argv)
     form.resize(options->size);
 
     pattaro::QtFormHost host(&form);
-    const pattaro::platform::Services services = pattaro::platform::Services::system();
-    pattaro::ErrorLog log(services);
-    pattaro::orukForms skin(host, log, *services.visualStyle, &form);
+    pattaro::SystemSkinPlatform desktop(pattaro::platform::Services::system());
+    pattaro::orukForms skin(host, desktop.platform(), &form);
     place(&skin, "orukForms1", form.rect());
 
     // Contents below the title bar, as a form's designer would place them.

@@ -37,7 +37,28 @@ TEST_F(AttachTest, LoadingKeepsTheSavedLayoutAndRecordsTheBounds)
     EXPECT_EQ(skin.geometry(), QRect(0, 0, 620, 494));
     EXPECT_EQ(skin.State().m_RestoreRect, (platform::RECT{1508, 1200, 9300, 7410}));
     EXPECT_EQ(skin.State().m_ParentForm, &host);
-    EXPECT_EQ(host.borderStyle, 2) << "without mouse tracking the form keeps its frame";
+    EXPECT_TRUE(skin.State().m_TrackSupported);
+    EXPECT_EQ(host.borderStyle, 0) << "the skin is the frame now";
+    EXPECT_EQ(skin.Subclassing().SubclassTable().size(), 2u);
+}
+
+TEST_F(AttachTest, WithoutMouseTrackingNothingIsSubclassedAndTheFrameStays)
+{
+    for (const bool comctl : {true, false}) {
+        host.borderStyle = 2;
+        modules = platform::Modules({{QStringLiteral("User32"),
+                                      {QStringLiteral("SetWindowLongA"), QStringLiteral("CallWindowProcA")}, true},
+                                     {QStringLiteral("Comctl32"),
+                                      comctl ? QStringList{QStringLiteral("_TrackMouseEvent")} : QStringList{},
+                                      false}});
+        orukForms other(host, platform());
+        other.UserControl_ReadProperties(platform::PropertyBag());
+        EXPECT_EQ(other.State().m_TrackSupported, comctl);
+        EXPECT_FALSE(other.State().m_TrackInUser32);
+        EXPECT_EQ(other.Subclassing().SubclassTable().empty(), !comctl);
+        EXPECT_EQ(host.borderStyle, comctl ? 0 : 2);
+        EXPECT_TRUE(reports().empty());
+    }
 }
 
 TEST_F(AttachTest, ContentTopOffsetMovesTheTopmostControlOntoTheTarget)

@@ -51,7 +51,7 @@ TEST_F(PropertiesTest, CreationAndLoadingDefaultsDifferInTwoPlaces)
     EXPECT_EQ(skin.State().m_CurColorFrom, 0x009C6113u); // blue
     EXPECT_EQ(skin.Surface().BackColor(), kTestButtonFace);
 
-    orukForms loaded(host, log, scripted.visualStyle);
+    orukForms loaded(host, platform());
     loaded.UserControl_ReadProperties(PropertyBag());
     Design expected = created;
     expected.themeColor = ThemeAutomatic;
@@ -84,7 +84,7 @@ TEST_F(PropertiesTest, EveryPropertySurvivesSaveAndLoad)
     // Through the saved text too, as a form file would carry it.
     const auto reread = PropertyBag::fromText(bag.toText());
     ASSERT_TRUE(reread);
-    orukForms loaded(host, log, scripted.visualStyle);
+    orukForms loaded(host, platform());
     loaded.UserControl_ReadProperties(*reread);
     EXPECT_EQ(designOf(loaded), designOf(skin));
     EXPECT_TRUE(loaded.State().m_StyleExtraApplied);
@@ -101,7 +101,7 @@ TEST_F(PropertiesTest, SavingLeavesOutLoadingDefaultsButKeepsCreationValues)
     // ThemeColor 0 is not the saving default 6, and the translated button
     // face is not the saved-against index.
     EXPECT_EQ(bag.Keys(), (QStringList{"themecolor", "custombackcolor"}));
-    orukForms loaded(host, log, scripted.visualStyle);
+    orukForms loaded(host, platform());
     loaded.UserControl_ReadProperties(bag);
     EXPECT_EQ(designOf(loaded), designOf(skin));
 

@@ -3,6 +3,7 @@
 #include "platform/vberror.h"
 #include "skin/skinhost.h"
 
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,13 @@ public:
     // Heights below this are refused, as a real form refuses them.
     double minHeight = 0;
     std::vector<std::unique_ptr<ScriptedControl>> controls;
+    // The form's widget, where the grips go; never shown.
+    QWidget formWidget;
+    std::int32_t windowState = 0;
+    bool onTop = false;
+    bool unloaded = false;
+    int drags = 0;
+    platform::RECT workArea{0, 0, 1024, 740};
 
     ScriptedControl& add(const QString& name, double topTwips)
     {
@@ -95,6 +103,14 @@ public:
     }
     double TwipsPerPixelX() const override { return 15; }
     double TwipsPerPixelY() const override { return 15; }
+    QWidget* FormWidget() override { return &formWidget; }
+    std::int32_t WindowState() const override { return windowState; }
+    void WindowState(std::int32_t state) override { windowState = state; }
+    void Refresh() override {}
+    void Unload() override { unloaded = true; }
+    void TopMost(bool on) override { onTop = on; }
+    platform::RECT WorkArea() const override { return workArea; }
+    void DragMove() override { ++drags; }
     std::vector<HostControl*> Controls() override
     {
         std::vector<HostControl*> out;

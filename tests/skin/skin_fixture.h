@@ -5,6 +5,7 @@
 #include "skin/errorlog.h"
 #include "skin/orukforms.h"
 #include "tests/skin/scripted_host.h"
+#include "tests/skin/scripted_popupmenu.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -50,11 +51,18 @@ protected:
         return out;
     }
 
+    SkinPlatform platform() { return {log, scripted.visualStyle, questions, windowMessages, modules, menus}; }
+
     QTemporaryDir folder;
     ScriptedServices scripted;
     ErrorLog log{scripted.services()};
+    // The exit question, apart from the failure reports.
+    ScriptedMessageBox questions;
+    platform::QtWindowMessages windowMessages;
+    platform::Modules modules = platform::Modules::system();
+    ScriptedPopupMenu menus;
     ScriptedHost host;
-    orukForms skin{host, log, scripted.visualStyle};
+    orukForms skin{host, platform()};
 };
 
 using Pixels = std::set<std::pair<int, int>>;

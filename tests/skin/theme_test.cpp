@@ -73,7 +73,7 @@ TEST_F(ThemeTest, FailingNameQueryLeavesABufferOfNulsThatMatchesNothing)
     } style;
     style.themed = true;
     style.colorScheme = QStringLiteral("Metallic");
-    orukForms control(host, log, style);
+    orukForms control(host, {log, style, questions, windowMessages, modules, menus});
     control.SetDefaultThemeColor(ThemeGold);
     control.GetGradientColor(control.hWnd());
     EXPECT_EQ(control.State().m_ColorScheme, QString(260, QChar(0)));

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/messagebox.h"
+#include "platform/modules.h"
+#include "platform/popupmenu.h"
+#include "platform/services.h"
+#include "platform/visualstyle.h"
+#include "platform/windowmessages_qt.h"
+#include "skin/errorlog.h"
+
+namespace pattaro {
+
+// What the skin control uses of the desktop besides its form. Everything
+// referred to must outlive the control.
+struct SkinPlatform {
+    ErrorLog& errorLog;
+    platform::VisualStyle& visualStyle;
+    platform::MessageBoxService& messageBox;
+    platform::QtWindowMessages& windowMessages;
+    platform::Modules& modules;
+    platform::PopupMenuService& popupMenu;
+};
+
+// The desktop's own pieces for a skin control, with the log reporting
+// through the given services.
+class SystemSkinPlatform {
+public:
+    explicit SystemSkinPlatform(const platform::Services& services);
+    SkinPlatform platform();
+
+private:
+    platform::Services m_services;
+    ErrorLog m_errorLog;
+    platform::QtWindowMessages m_windowMessages;
+    platform::Modules m_modules;
+    platform::QtPopupMenu m_popupMenu;
+};
+
+} // namespace pattaro
