@@ -1,0 +1,324 @@
+#include "tests/skin/skin_fixture.h"
+
+#include "platform/propertybag.h"
+#include "skin/mousepointer.h"
+#include "skin/skinvalues.h"
+
+using namespace pattaro;
+using namespace pattaro::testing;
+
+namespace {
+
+constexpr std::int16_t kLeft = 1, kRight = 2, kAlt = 4;
+
+// A resizable control with all three caption buttons on a 620 x 494 form.
+class BehaviourTest : public SkinTest {
+protected:
+    BehaviourTest()
+    {
+        platform::PropertyBag design;
+        design.WriteProperty(QStringLiteral("ThemeColor"), std::int32_t(ThemeSilver));
+        design.WriteProperty(QStringLiteral("Style"), std::int32_t(TitleLinear));
+        skin.UserControl_ReadProperties(design);
+        QObject::connect(&skin, &orukForms::BtnCloseClick, [this] { events << QStringLiteral("BtnCloseClick"); });
+        QObject::connect(&skin, &orukForms::DblClick, [this] { events << QStringLiteral("DblClick"); });
+        QObject::connect(&skin, &orukForms::MenuItemSelected, [this](std::int16_t& item, QString& caption) {
+            events << QStringLiteral("MenuItemSelected %1 %2").arg(item).arg(caption);
+        });
+    }
+    const SkinState& state() const { return skin.State(); }
+    // The middle of caption button i.
+    QPointF centre(int i) const
+    {
+        const CaptionBtn& b = state().m_CaptionBtns[std::size_t(i)];
+        return QPointF(b.Left + 9, b.Top + 9);
+    }
+    void move(QPointF at, std::int16_t button = 0) { skin.UserControl_MouseMove(button, 0, float(at.x()), float(at.y())); }
+    void press(QPointF at, std::int16_t button = kLeft) { skin.UserControl_MouseDown(button, 0, float(at.x()), float(at.y())); }
+    void release(QPointF at, std::int16_t button = kLeft) { skin.UserControl_MouseUp(button, 0, float(at.x()), float(at.y())); }
+    int questionsAsked() const { return int(questions.shown.size()); }
+
+    const QPointF title{200, 10};
+    const QPointF client{200, 200};
+    QStringList events;
+};
+
+TEST_F(BehaviourTest, HoverHighlightsOneButtonAtATimeAfterTheStartQuirk)
+{
+    move(centre(0));
+    EXPECT_EQ(state().m_HotBtn, 0);
+    EXPECT_EQ(state().m_CaptionBtns[0].State, 0) << "starting at 0, the close button is taken as already lit";
+    move(client);
+    EXPECT_EQ(state().m_HotBtn, -1);
+    EXPECT_EQ(skin.MousePointer(), PointerDefault);
+
+    move(centre(0));
+    EXPECT_EQ(state().m_CaptionBtns[0].State, -1);
+    EXPECT_EQ(skin.toolTip(), QStringLiteral("关闭"));
+    EXPECT_EQ(skin.MousePointer(), PointerHand);
+    move(centre(2));
+    EXPECT_EQ(state().m_CaptionBtns[0].State, 0);
+    EXPECT_EQ(state().m_CaptionBtns[2].State, -1);
+    EXPECT_EQ(skin.toolTip(), QStringLiteral("最小化"));
+    move(client);
+    EXPECT_EQ(skin.toolTip(), QString());
+    EXPECT_EQ(skin.MousePointer(), PointerDefault);
+    EXPECT_TRUE(reports().empty());
+}
+
+TEST_F(BehaviourTest, ReleaseActsOnTheButtonUnderTheLastMove)
+{
+    const QPointF beside = centre(2) - QPointF(12, 0);
+    move(beside);
+    press(beside);
+    move(centre(0), kLeft);
+    release(centre(0));
+    EXPECT_EQ(events, QStringList{QStringLiteral("BtnCloseClick")});
+    ASSERT_EQ(questionsAsked(), 1);
+    EXPECT_EQ(questions.shown[0].text, QStringLiteral("确认退出程序？"));
+    EXPECT_EQ(questions.shown[0].title, QStringLiteral("友情提示"));
+    EXPECT_FALSE(host.unloaded) << "No keeps the window";
+
+    press(centre(2));
+    move(client, kLeft);
+    release(client);
+    EXPECT_EQ(host.windowState, 0) << "released off every button: no action";
+
+    move(centre(2));
+    questions.answers = {platform::kIdYes};
+    press(centre(2));
+    release(centre(2));
+    EXPECT_EQ(host.windowState, 1) << "minimised by the system";
+    EXPECT_EQ(state().m_HotBtn, -1);
+    move(centre(0));
+    press(centre(0));
+    release(centre(0));
+    EXPECT_TRUE(host.unloaded);
+}
+
+TEST_F(BehaviourTest, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
+{
+    move(client); // grips exist from the first move
+    const platform::RECT before = state().m_RestoreRect;
+    move(centre(1));
+    press(centre(1));
+    release(centre(1));
+    EXPECT_EQ(state().m_WindowState, 2);
+    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}), (std::array{0.0, 0.0, 15360.0, 11100.0}));
+    EXPECT_TRUE(state().SysMnu.MnuSyst(SystemMenu::kRestore).Enabled);
+    EXPECT_FALSE(state().SysMnu.MnuSyst(SystemMenu::kMaximize).Enabled);
+    move(client);
+    move(centre(1));
+    EXPECT_EQ(skin.toolTip(), QStringLiteral("还原"));
+
+    move(title, kLeft);
+    EXPECT_EQ(host.drags, 0) << "a maximised window does not drag";
+    EXPECT_EQ(state().m_RestoreRect, before);
+
+    skin.MnuSyst_Click(SystemMenu::kRestore);
+    EXPECT_EQ(state().m_WindowState, 0);
+    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}),
+              (std::array{double(before.Left), double(before.Top), double(before.Right), double(before.Bottom)}));
+    move(client);
+    move(centre(1));
+    EXPECT_EQ(skin.toolTip(), QStringLiteral("最大化"));
+}
+
+TEST_F(BehaviourTest, DoubleClickTogglesOnlyAfterALeftPressOnTheTitle)
+{
+    const struct {
+        std::int16_t button;
+        QPointF at;
+        bool toggles;
+    } cases[] = {{kLeft, {200, 10}, true}, {kRight, {200, 10}, false}, {kLeft, {200, 100}, false}};
+    for (const auto& c : cases) {
+        events.clear();
+        move(c.at);
+        press(c.at, c.button);
+        skin.UserControl_DblClick();
+        EXPECT_EQ(state().m_WindowState, c.toggles ? 2 : 0) << c.button << " " << c.at.y();
+        EXPECT_EQ(events, QStringList{QStringLiteral("DblClick")});
+        EXPECT_EQ(state().m_LastButton, 0);
+        if (c.toggles)
+            skin.orukWindowState();
+    }
+    skin.MaxButton(false);
+    events.clear();
+    press(title);
+    skin.UserControl_DblClick();
+    EXPECT_EQ(state().m_WindowState, 0);
+    EXPECT_TRUE(events.isEmpty()) << "no maximise button: not even the event";
+}
+
+TEST_F(BehaviourTest, AltF4AsksOnlyWithAltAndAVisibleCloseButton)
+{
+    skin.UserControl_KeyDown(115, 0);
+    skin.UserControl_KeyDown(114, kAlt);
+    EXPECT_EQ(questionsAsked(), 0);
+    skin.UserControl_KeyDown(115, kAlt);
+    EXPECT_EQ(questionsAsked(), 1);
+    skin.CloseButton(false);
+    skin.UserControl_KeyDown(115, kAlt);
+    EXPECT_EQ(questionsAsked(), 1);
+}
+
+TEST_F(BehaviourTest, TitleDragsOnlyWhenMoveableAndOutsideTheButtons)
+{
+    move(title, kLeft);
+    EXPECT_EQ(host.drags, 1);
+    move(QPointF(state().m_CaptionBtns[2].Left, 10), kLeft);
+    move(client, kLeft);
+    move(title, 0);
+    EXPECT_EQ(host.drags, 1) << "caption-button zone, client area and no button: no drag";
+    host.left = 3000;
+    move(title, kLeft);
+    EXPECT_EQ(host.drags, 2);
+    EXPECT_EQ(state().m_RestoreRect.Left, 3000) << "the bounds are recorded after the move";
+
+    host.moveable = false;
+    orukForms fixed(host, platform());
+    fixed.UserControl_ReadProperties(platform::PropertyBag());
+    fixed.UserControl_MouseMove(kLeft, 0, 200, 10);
+    EXPECT_EQ(host.drags, 2) << "never with Moveable false";
+}
+
+TEST_F(BehaviourTest, GripsStopAt135PixelsWideAndTitlePlusTwentyHigh)
+{
+    skin.BorderStyle(1);
+    move(client);
+    ASSERT_TRUE(state().m_GripsCreated);
+    GripBox& right = *state().m_picRight;
+    GripBox& bottom = *state().m_picBottom;
+    EXPECT_EQ(right.geometry(), QRect(616, 40, 3, 484)) << "first placed 10 pixels short of the client height";
+    EXPECT_EQ(bottom.geometry(), QRect(4, 490, 612, 3));
+
+    skin.m_picRight_MouseMove(0, 0, 1, 10);
+    EXPECT_EQ(right.MousePointer(), PointerSizeWE);
+    skin.m_picRight_MouseMove(0, 0, 1, 450);
+    EXPECT_EQ(right.MousePointer(), PointerSizeNWSE) << "near the bottom corner";
+    skin.m_picRight_MouseDown(kLeft, 0, 1, 450);
+    skin.m_picRight_MouseMove(kLeft, 0, -600, -600);
+    EXPECT_EQ(host.width, 135 * 15);
+    EXPECT_EQ(host.height, (31 + 20) * 15);
+    skin.m_picRight_MouseUp(kLeft, 0, 0, 0);
+    EXPECT_EQ(state().m_GripPointer, 0);
+    EXPECT_EQ(right.geometry(), QRect(131, 40, 3, 10)) << "placed again below the title by the resize";
+
+    skin.m_picBottom_MouseMove(0, 0, 5, 1);
+    EXPECT_EQ(bottom.MousePointer(), PointerSizeNS);
+    skin.m_picBottom_MouseDown(kLeft, 0, 5, 1);
+    const int bottomTop = bottom.y();
+    skin.m_picBottom_MouseMove(kLeft, 0, 5, 100);
+    EXPECT_EQ(host.height, (bottomTop + 100 + 5) * 15);
+}
+
+TEST_F(BehaviourTest, GripsDoNotResizeWithoutBorderStyleOneOrWhenMaximised)
+{
+    skin.BorderStyle(0);
+    move(client);
+    GripBox& right = *state().m_picRight;
+    skin.m_picRight_MouseMove(0, 0, 1, 10);
+    EXPECT_EQ(right.MousePointer(), PointerDefault) << "border style 1 only";
+    skin.m_picRight_MouseDown(kLeft, 0, 1, 10);
+    skin.m_picRight_MouseMove(kLeft, 0, -300, 10);
+    EXPECT_EQ(host.width, 9300);
+
+    skin.BorderStyle(1);
+    skin.orukWindowState();
+    skin.m_picRight_MouseMove(0, 0, 1, 10);
+    EXPECT_EQ(right.MousePointer(), PointerDefault);
+    skin.m_picRight_MouseDown(kLeft, 0, 1, 10);
+    EXPECT_EQ(state().m_GripPointer, 0);
+}
+
+TEST_F(BehaviourTest, SystemMenuOpensFromTheIconAndARightClickInTheTitle)
+{
+    press(QPointF(2, 10));
+    press(QPointF(24, 10)); // icon size + 8
+    release(QPointF(state().m_CaptionBtns[2].Left, 10), kRight);
+    EXPECT_TRUE(menus.shown.empty());
+
+    press(QPointF(3, 10));
+    release(QPointF(150, 12), kRight);
+    ASSERT_EQ(menus.shown.size(), 2u);
+    EXPECT_EQ(menus.shown[0].at, QPoint(3, 31));
+    EXPECT_EQ(menus.shown[1].at, QPoint(150, 12));
+    EXPECT_EQ(menus.shown[0].defaultItem, SystemMenu::kClose);
+    const auto& items = menus.shown[0].items;
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[4].Caption, QStringLiteral("关闭            Alt+F4"));
+    EXPECT_FALSE(items[0].Enabled);
+}
+
+TEST_F(BehaviourTest, MenuItemsAct)
+{
+    menus.choices = {SystemMenu::kAlwaysOnTop, SystemMenu::kAlwaysOnTop, SystemMenu::kMinimize, SystemMenu::kClose};
+    release(title, kRight);
+    EXPECT_TRUE(host.onTop);
+    EXPECT_TRUE(state().SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop).Checked);
+    release(title, kRight);
+    EXPECT_FALSE(host.onTop) << "twice: back to normal stacking";
+    EXPECT_FALSE(state().SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop).Checked);
+    release(title, kRight);
+    EXPECT_EQ(host.windowState, 1);
+    release(title, kRight);
+    EXPECT_EQ(questionsAsked(), 1);
+
+    skin.FormMenuAdd(QStringLiteral("X"), true);
+    EXPECT_EQ(skin.GetMenuItemValue(7, 0), QVariant(QStringLiteral("-")));
+    EXPECT_EQ(skin.GetMenuItemValue(8, 0), QVariant(QStringLiteral("X")));
+    skin.MnuSyst_Click(8);
+    EXPECT_EQ(events, QStringList{QStringLiteral("MenuItemSelected 8 X")});
+    skin.FormMenuRemove(8);
+    EXPECT_EQ(state().SysMnu.Count(), 7) << "the separator goes with it";
+    EXPECT_TRUE(reports().empty());
+}
+
+TEST_F(BehaviourTest, MenuOperationsKeepTheBuiltInItemsAndReportBadIndices)
+{
+    skin.FormMenuRemove(7); // the number of items: no such item
+    skin.ModifyAddedMenu(4, QStringLiteral("Y"), false);
+    skin.FormMenuRemove(6);
+    EXPECT_EQ(skin.GetMenuItemValue(4, 0), QVariant(QStringLiteral("关闭            Alt+F4")));
+    EXPECT_EQ(skin.GetMenuItemValue(4, 1), QVariant(true));
+    EXPECT_EQ(skin.GetMenuItemValue(6, 3), QVariant(true));
+    EXPECT_FALSE(skin.GetMenuItemValue(4, 9).isValid());
+
+    skin.FormMenuAdd(QStringLiteral("A"));
+    skin.FormMenuAdd(QStringLiteral("B"), false, false, true, false);
+    skin.ModifyAddedMenu(8);
+    EXPECT_EQ(skin.GetMenuItemValue(8, 0), QVariant(QStringLiteral("B"))) << "an empty caption keeps it";
+    EXPECT_EQ(skin.GetMenuItemValue(8, 1), QVariant(true));
+    EXPECT_EQ(skin.GetMenuItemValue(8, 2), QVariant(false));
+
+    skin.FormMenuRemove(7);    // from the middle: index 8 stays
+    skin.FormMenuAdd(QStringLiteral("C")); // 8 is taken
+    EXPECT_FALSE(skin.GetMenuItemValue(42, 0).isValid());
+    EXPECT_EQ(reports(), (std::vector<Report>{{QStringLiteral("340"), QStringLiteral("FormMenuRemove")},
+                                              {QStringLiteral("360"), QStringLiteral("FormMenuAdd")},
+                                              {QStringLiteral("340"), QStringLiteral("GetMenuItemValue")}}));
+}
+
+TEST_F(BehaviourTest, MessagesRefitTheControlAndPutTheButtonsBackWhenTheMouseLeaves)
+{
+    move(client);
+    move(centre(0));
+    ASSERT_EQ(state().m_CaptionBtns[0].State, -1);
+    platform::HWND self = platform::QtWindowMessages::HandleOf(&skin);
+    std::int32_t msg = platform::WM_MOUSELEAVE, w = 0, l = 0, result = 0;
+    bool handled = false;
+    skin.zSubclass_Proc(false, handled, result, self, msg, w, l);
+    EXPECT_EQ(state().m_CaptionBtns[0].State, 0);
+    EXPECT_EQ(skin.MousePointer(), PointerDefault);
+    EXPECT_EQ(state().m_HotBtn, 0) << "kept: coming straight back does not light it again";
+
+    host.width = 12000;
+    host.left = 450;
+    msg = platform::WM_SETCURSOR;
+    skin.zSubclass_Proc(false, handled, result, self, msg, w, l);
+    EXPECT_EQ(skin.width(), 800);
+    EXPECT_EQ(state().m_RestoreRect.Left, 450);
+    EXPECT_FALSE(handled);
+}
+
+} // namespace
