@@ -8,6 +8,11 @@
 
 namespace pattaro::platform {
 
+WindowDrag::WindowDrag(QWidget* window) : m_window(window)
+{
+    qApp->installEventFilter(this);
+}
+
 void WindowDrag::start()
 {
     if (m_active || !m_window)
@@ -15,31 +20,36 @@ void WindowDrag::start()
     QWindow* const handle = m_window->windowHandle();
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && handle && handle->startSystemMove())
         return;
-    m_grabOffset = QCursor::pos() - m_window->pos();
+    const bool held = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+    m_grabOffset = held ? m_pressOffset : QCursor::pos() - m_window->pos();
     m_active = true;
-    qApp->installEventFilter(this);
 }
 
 bool WindowDrag::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        const auto* move = static_cast<QMouseEvent*>(event);
-        if (move->buttons().testFlag(Qt::LeftButton) && m_window)
-            m_window->move(move->globalPosition().toPoint() - m_grabOffset);
-        else
-            stop();
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        stop();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (m_window) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            m_pressOffset = press->globalPosition().toPoint() - m_window->pos();
+        }
+        break;
+    case QEvent::MouseMove:
+        if (m_active) {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if (move->buttons().testFlag(Qt::LeftButton) && m_window)
+                m_window->move(move->globalPosition().toPoint() - m_grabOffset);
+            else
+                m_active = false;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        m_active = false;
+        break;
+    default:
+        break;
     }
     return false;
-}
-
-void WindowDrag::stop()
-{
-    if (!m_active)
-        return;
-    m_active = false;
-    qApp->removeEventFilter(this);
 }
 
 } // namespace pattaro::platform

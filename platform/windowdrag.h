@@ -12,10 +12,11 @@ namespace pattaro::platform {
 // seen to go on after the button was released and to swallow the next
 // click. Where a program cannot place its windows (Wayland) the
 // compositor's move is used.
+// The window keeps the offset the pointer had when the button went down,
+// so it follows the whole drag, its first movement included.
 class WindowDrag : public QObject {
 public:
-    explicit WindowDrag(QWidget* window) : m_window(window) {}
-    ~WindowDrag() override { stop(); }
+    explicit WindowDrag(QWidget* window);
 
     void start();
     bool active() const { return m_active; }
@@ -24,10 +25,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void stop();
-
     QPointer<QWidget> m_window;
     QPoint m_grabOffset;
+    QPoint m_pressOffset;
     bool m_active = false;
 };
 

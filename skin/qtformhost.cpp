@@ -58,7 +58,7 @@ private:
 
 } // namespace
 
-QtFormHost::QtFormHost(QWidget* form) : m_form(form) {}
+QtFormHost::QtFormHost(QWidget* form) : m_form(form), m_drag(std::make_unique<platform::WindowDrag>(form)) {}
 
 QtFormHost::~QtFormHost() = default;
 
@@ -234,8 +234,6 @@ platform::RECT QtFormHost::WorkArea() const
 
 void QtFormHost::DragMove()
 {
-    if (!m_drag)
-        m_drag = std::make_unique<platform::WindowDrag>(form());
     m_drag->start();
 }
 
