@@ -87,6 +87,18 @@ TEST_F(AttachTest, StyleOneAddsTenPixelsOnceAndTakesThemBack)
     EXPECT_TRUE(reports().empty());
 }
 
+TEST_F(AttachTest, WhileMaximisedOnlyTheStoredHeightTakesTheStyleChange)
+{
+    skin.UserControl_ReadProperties(platform::PropertyBag());
+    skin.orukWindowState();
+    const double maximisedHeight = host.height;
+    const std::int32_t normalHeight = skin.State().m_RestoreRect.Bottom;
+    skin.Style(TitleTwoBands);
+    EXPECT_EQ(host.height, maximisedHeight);
+    EXPECT_EQ(skin.State().m_RestoreRect.Bottom, normalHeight + 150);
+    EXPECT_EQ(host.controls[0]->top, 750);
+}
+
 TEST_F(AttachTest, IconSizeAlignsTheContentsUnderTheTallerTitle)
 {
     skin.UserControl_ReadProperties(platform::PropertyBag());
