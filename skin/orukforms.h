@@ -194,9 +194,13 @@ private:
     platform::OleColor resizeBackColor() const;
     // The surface always has the widget's size, shown or not.
     void fitSurface();
-    // Repaints the title background behind a caption button, as the title
-    // bar itself is painted in the current style.
-    void paintTitleBackground(std::int32_t left, std::int32_t width);
+    // For a known style: the title's height and text colour; false for any
+    // other style, which paints no title.
+    bool startTitle();
+    // The title's gradient from x = left over width pixels in the current
+    // style. Style 0 can take an outline; the upper band of Style 1 can be
+    // left out, as a caption button's repaint does.
+    void paintTitleBackground(std::int32_t left, std::int32_t width, bool outlined, bool upperBand);
     void drawSymbol(std::int16_t index, std::int32_t left, std::int32_t top, platform::OleColor colour);
     void moveContents(double twips);
     void shiftFormHeight(std::int32_t pixels);
@@ -210,6 +214,8 @@ private:
     void placeGrips(bool belowTitle);
     void recordRestoreRect();
     GripBox& grip(const QPointer<GripBox>& which) const;
+    void gripMouseMove(const char* handler, const QPointer<GripBox>& which, std::int16_t Button, std::int16_t Shift,
+                       float X, float Y);
 
     SkinHost& m_host;
 

@@ -16,7 +16,6 @@ using platform::OleColor;
 using platform::RECT;
 
 constexpr OleColor kWhite = 0xFFFFFF;
-constexpr double kTitleFactor = 5.01;
 
 const QString kCloseTip = QStringLiteral("关闭");
 const QString kMaximizeTip = QStringLiteral("最大化");
@@ -48,29 +47,6 @@ void orukForms::CaptionBtnSetup()
         SysMnu.MnuSyst(SystemMenu::kMinimize).Visible = m_CaptionBtns[2].Visible;
         SysMnu.MnuSyst(SystemMenu::kMaximize).Visible = m_CaptionBtns[1].Visible;
     });
-}
-
-void orukForms::paintTitleBackground(std::int32_t left, std::int32_t width)
-{
-    const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
-    const std::int32_t CH = m_TitleAreaHeight;
-    switch (m_Style) {
-    case TitleCylinder:
-        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, -1, width, CH + 1}, 2, false, 0, kTitleFactor);
-        break;
-    case TitleTwoBands:
-        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, 7, width, CH - 7}, 2, false, 0, kTitleFactor);
-        break;
-    case TitleDarkBand:
-        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, -2, width, 10}, 0, false, 0, kTitleFactor);
-        DrawGradientInRectangle(m_surface, C1, C1, RECT{left, 7, width, CH - 7}, 2, false, 0, kTitleFactor);
-        break;
-    case TitleLinear:
-        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, -1, width, CH + 1}, 0, false, 0, kTitleFactor);
-        break;
-    default:
-        break;
-    }
 }
 
 void orukForms::drawSymbol(std::int16_t index, std::int32_t L, std::int32_t T, OleColor colour)
@@ -105,7 +81,8 @@ void orukForms::DrawCaptionBtns(bool highlight, OleColor glyphColour, std::int16
                 m_CaptionBtns[1].ToolTip = m_WindowState == 2 ? kRestoreTip : kMaximizeTip;
             setToolTip(button.ToolTip);
         } else {
-            paintTitleBackground(L - 1, W + 2);
+            // Style 1's upper band lies above every button.
+            paintTitleBackground(L - 1, W + 2, false, false);
             if (m_Style == TitleDarkBand)
                 glyphColour = m_CurColorTo;
             setToolTip(QString());

@@ -284,34 +284,36 @@ void orukForms::m_picBottom_MouseDown(std::int16_t, std::int16_t, float, float)
         m_GripPointer = grip(m_picBottom).MousePointer();
 }
 
-void orukForms::m_picRight_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
+void orukForms::gripMouseMove(const char* handler, const QPointer<GripBox>& which, std::int16_t Button,
+                              std::int16_t Shift, float X, float Y)
 {
-    TrapErrors(m_errorLog, "m_picRight_MouseMove", [&] {
-        GripBox& g = grip(m_picRight);
+    TrapErrors(m_errorLog, handler, [&] {
+        GripBox& g = grip(which);
         if (m_WindowState == 2) {
             g.MousePointer(PointerDefault);
             return;
         }
-        if (m_BorderStyle == 1)
-            g.MousePointer(Y > height() - m_TitleAreaHeight - 20 ? PointerSizeNWSE : PointerSizeWE);
+        if (m_BorderStyle == 1) {
+            // The right grip's lower end and the bottom grip's right end
+            // size both ways.
+            if (which == m_picRight)
+                g.MousePointer(Y > height() - m_TitleAreaHeight - 20 ? PointerSizeNWSE : PointerSizeWE);
+            else
+                g.MousePointer(X > width() - 15 ? PointerSizeNWSE : PointerSizeNS);
+        }
         if (m_GripPointer >= 1)
             UserControl_MouseMove(Button, Shift, float(g.x() + X), float(g.y() + Y));
     });
 }
 
+void orukForms::m_picRight_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
+{
+    gripMouseMove("m_picRight_MouseMove", m_picRight, Button, Shift, X, Y);
+}
+
 void orukForms::m_picBottom_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
 {
-    TrapErrors(m_errorLog, "m_picBottom_MouseMove", [&] {
-        GripBox& g = grip(m_picBottom);
-        if (m_WindowState == 2) {
-            g.MousePointer(PointerDefault);
-            return;
-        }
-        if (m_BorderStyle == 1)
-            g.MousePointer(X > width() - 15 ? PointerSizeNWSE : PointerSizeNS);
-        if (m_GripPointer >= 1)
-            UserControl_MouseMove(Button, Shift, float(g.x() + X), float(g.y() + Y));
-    });
+    gripMouseMove("m_picBottom_MouseMove", m_picBottom, Button, Shift, X, Y);
 }
 
 void orukForms::m_picRight_MouseUp(std::int16_t, std::int16_t, float, float)

@@ -22,6 +22,44 @@ constexpr std::uint32_t kCaptionFormat = platform::DT_LEFT | platform::DT_VCENTE
 
 } // namespace
 
+bool orukForms::startTitle()
+{
+    if (m_Style < TitleCylinder || m_Style > TitleLinear)
+        return false;
+    m_TitleAreaHeight = m_TitleHeight + (m_Style == TitleTwoBands ? 10 : 0);
+    m_surface.ForeColor(m_Style == TitleDarkBand ? kWhite : kBlack);
+    return true;
+}
+
+void orukForms::paintTitleBackground(std::int32_t left, std::int32_t width, bool outlined, bool upperBand)
+{
+    const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
+    const std::int32_t CH = m_TitleAreaHeight;
+    const auto box = [&](OleColor a, OleColor b, std::int32_t top, std::int32_t h, std::int32_t style) {
+        DrawGradientInRectangle(m_surface, a, b, RECT{left, top, width, h}, style, false, 0, kTitleFactor);
+    };
+    switch (m_Style) {
+    case TitleCylinder:
+        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, -1, width, CH + 1}, kCylinder, outlined, C1,
+                                kTitleFactor);
+        break;
+    case TitleTwoBands:
+        if (upperBand)
+            box(C1, C2, -2, 10, kCylinder);
+        box(C1, C2, 7, CH - 7, kCylinder);
+        break;
+    case TitleDarkBand:
+        box(C1, C2, -2, 10, kLinear);
+        box(C1, C1, 7, CH - 7, kCylinder);
+        break;
+    case TitleLinear:
+        box(C1, C2, -1, CH + 1, kLinear);
+        break;
+    default:
+        break;
+    }
+}
+
 void orukForms::DrawTitleBarInitial()
 {
     TrapErrors(m_errorLog, "DrawTitleBarInitial", [&] {
@@ -33,39 +71,9 @@ void orukForms::DrawTitleBarInitial()
         m_TitleRectLeft = GX;
         m_surface.Picture(QImage());
 
-        const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
-        std::int32_t CH = m_TitleAreaHeight;
-        switch (m_Style) {
-        case TitleCylinder:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -1, GX + 2, CH + 1}, kCylinder, true, C1,
-                                    kTitleFactor);
-            break;
-        case TitleTwoBands:
-            CH = m_TitleHeight + 10;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -2, GX + 2, 10}, kCylinder, false, 0, kTitleFactor);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, 7, GX + 2, CH - 7}, kCylinder, false, 0,
-                                    kTitleFactor);
-            break;
-        case TitleDarkBand:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kWhite);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -2, GX + 2, 10}, kLinear, false, 0, kTitleFactor);
-            DrawGradientInRectangle(m_surface, C1, C1, RECT{-1, 7, GX + 2, CH - 7}, kCylinder, false, 0,
-                                    kTitleFactor);
-            break;
-        case TitleLinear:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{-1, -1, GX + 2, CH + 1}, kLinear, false, 0,
-                                    kTitleFactor);
-            break;
-        default:
-            break;
-        }
-        m_TitleAreaHeight = CH;
+        if (startTitle())
+            paintTitleBackground(-1, GX + 2, true, true);
+        const std::int32_t CH = m_TitleAreaHeight;
 
         if (!m_FormIcon.isNull()) {
             // Halves in the icon's position round to even, like every
@@ -93,50 +101,16 @@ void orukForms::DrawTitleBar()
         const std::int32_t textRight = leftmost.Visible ? leftmost.Left : platform::toInt16(sw);
         const std::int32_t GX = m_TitleRectLeft;
 
-        std::int32_t CH = m_TitleAreaHeight;
-        const auto underline = [&] {
-            APILineEx(m_surface, -1, CH, sw + 1, CH, C1);
-            APILineEx(m_surface, 5, CH, sw - 5, CH, D);
-        };
-        switch (m_Style) {
-        case TitleCylinder:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kCylinder, false, 0,
-                                    kTitleFactor);
-            underline();
-            break;
-        case TitleTwoBands:
-            CH = m_TitleHeight + 10;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -2, sw + 1, 10}, kCylinder, false, 0, kTitleFactor);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, 7, sw + 1, CH - 7}, kCylinder, false, 0,
-                                    kTitleFactor);
-            underline();
-            PaintShpInBar(C2, D, 7);
-            break;
-        case TitleDarkBand:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kWhite);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -2, sw + 1, 10}, kLinear, false, 0, kTitleFactor);
-            DrawGradientInRectangle(m_surface, C1, C1, RECT{GX, 7, sw + 1, CH - 7}, kCylinder, false, 0,
-                                    kTitleFactor);
-            underline();
-            break;
-        case TitleLinear:
-            CH = m_TitleHeight;
-            m_surface.ForeColor(kBlack);
-            DrawGradientInRectangle(m_surface, C1, C2, RECT{GX, -1, sw + 1, CH + 1}, kLinear, false, 0,
-                                    kTitleFactor);
-            underline();
-            break;
-        default:
-            break;
+        if (startTitle()) {
+            const std::int32_t bottom = m_TitleAreaHeight;
+            paintTitleBackground(GX, sw + 1, false, true);
+            APILineEx(m_surface, -1, bottom, sw + 1, bottom, C1);
+            APILineEx(m_surface, 5, bottom, sw - 5, bottom, D);
+            if (m_Style == TitleTwoBands)
+                PaintShpInBar(C2, D, 7);
+            m_BtnOffsetY = platform::toInt32((bottom - h) / 2.0);
         }
-        if (m_Style >= TitleCylinder && m_Style <= TitleLinear) {
-            m_TitleAreaHeight = CH;
-            m_BtnOffsetY = platform::toInt32((CH - h) / 2.0);
-        }
+        const std::int32_t CH = m_TitleAreaHeight;
 
         // The border around the client area below the title bar.
         ApiRectangle(m_surface, 0, CH + 1, sw - 1, sh - CH - 2, C1);
