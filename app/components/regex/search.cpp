@@ -86,8 +86,12 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
     if (hasRequired) {
         uint32_t unit = 0;
         pcre2_pattern_info_16(m_code, PCRE2_INFO_LASTCODEUNIT, &unit);
+        // PCRE2 does not say whether the unit is caseless, and it can be
+        // without the caseless option (a class of a letter and its other
+        // case), so either case of it counts.
         m_requiredUnit = int(unit);
-        m_requiredCaseless = (m_translation.compileOptions & PCRE2_CASELESS) != 0;
+        m_requiredLower = QChar::toLower(char16_t(unit));
+        m_requiredUpper = QChar::toUpper(char16_t(unit));
     }
     m_windowContext = pcre2_match_context_create_16(nullptr);
     m_positionContext = pcre2_match_context_create_16(nullptr);
@@ -214,12 +218,11 @@ bool Searcher::next(qsizetype from)
 qsizetype Searcher::lastRequired() const
 {
     const int unit = m_pattern.m_requiredUnit;
-    const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
-        ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
-        : char16_t(unit);
+    const char16_t lower = m_pattern.m_requiredLower;
+    const char16_t upper = m_pattern.m_requiredUpper;
     for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
         const char16_t c = m_subject[i].unicode();
-        if (c == unit || c == other)
+        if (c == unit || c == lower || c == upper)
             return i;
     }
     return -1;

@@ -38,10 +38,11 @@ private:
     pcre2_real_match_context_16* m_windowContext = nullptr;
     pcre2_real_match_context_16* m_positionContext = nullptr;
     pcre2_real_jit_stack_16* m_jitStack = nullptr;
-    // A unit every match must contain after its start (and whether its other
-    // ASCII case will do), or -1.
+    // A unit every match must contain after its start, or -1; and the units
+    // of its other cases, which may stand in for it.
     int m_requiredUnit = -1;
-    bool m_requiredCaseless = false;
+    char16_t m_requiredLower = 0;
+    char16_t m_requiredUpper = 0;
 
     pcre2_real_code_16* anchored();
 };

@@ -72,6 +72,13 @@ add(R`\k<a>`, 'g', 'k<a>');
 add(R`(?<$x>a)(?<_y>b)\k<$x>`, 'g', 'aba');
 add(R`(?<\u0061b>x)\k<ab>`, 'g', 'xx');
 add(R`(?<é>x)\k<é>`, 'g', 'xx');
+// Ignoring case beside a back-reference: letters become classes of both cases.
+add(R`(\w+)@\1\.com`, 'gi', 'bob@bob.com bob@bob.COM BOB@bob.Com ann@ANN.cOm');
+add(R`(["'])text\1`, 'gi', `"text"`);
+add(R`(["'])text\1`, 'gi', `'TEXT' "Text'`);
+add(R`(a)\1*b`, 'gi', 'aaab AAAB aAb x');
+// A letter and its other case in a class, without ignoring case.
+add(R`x[Mm]`, 'g', 'xm xn');
 // Character classes.
 add(R`[]`, 'g', 'abc');
 add(R`[]a]`, 'g', 'a]');
