@@ -97,6 +97,9 @@ bool isIdPart(char32_t c)
     }
 }
 
+// What a quantifier repeats, where that changes how it is written.
+enum class AtomKind { Plain, Lookahead, Backreference };
+
 // One item inside a character class: a single unit or a whole set (\d …).
 struct ClassAtom {
     std::optional<CharSet> set;
@@ -127,7 +130,7 @@ public:
             m_result.compileOptions |= PCRE2_CASELESS;
         if (m_explicitCase)
             m_result.compileOptions |= PCRE2_UCP;
-        m_result.jitSafe = !m_explicitCase;
+        m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
         return std::move(m_result);
     }
 
@@ -137,6 +140,7 @@ private:
     const bool m_multiline;
     const bool m_guarded;
     bool m_explicitCase = false;
+    bool m_repeatedBackreference = false;
     bool m_hasNamedGroups = false;
     qsizetype m_pos = 0;
     int m_groupsOpened = 0;
@@ -302,6 +306,7 @@ private:
         const qsizetype atomStart = m_out.size();
         const int c = at(m_pos);
         Extent atom = Extent::unit();
+        AtomKind kind = AtomKind::Plain;
         switch (c) {
         case '^':
             ++m_pos;
@@ -324,7 +329,7 @@ private:
                 rejectQuantifier();
                 return Extent::peek(1);
             }
-            atom = parseAtomEscape();
+            atom = parseAtomEscape(&kind);
             break;
         case '(': {
             bool complete = false;
@@ -358,7 +363,7 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
-        return parseQuantifier(atomStart, false, atom);
+        return parseQuantifier(atomStart, kind, atom);
     }
 
     // Sets *complete when the term needs no quantifier parsed after it (an
@@ -378,7 +383,7 @@ private:
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
                 const Extent inner = closeGroup(depth, start);
                 *complete = true;
-                return parseQuantifier(atomStart, true, Extent::peek(inner.reach));
+                return parseQuantifier(atomStart, AtomKind::Lookahead, Extent::peek(inner.reach));
             }
             if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
                 m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
@@ -452,7 +457,7 @@ private:
         return true;
     }
 
-    Extent parseQuantifier(qsizetype atomStart, bool lookahead, const Extent& atom)
+    Extent parseQuantifier(qsizetype atomStart, AtomKind kind, const Extent& atom)
     {
         const qsizetype quantStart = m_pos;
         qint64 lo = 0, hi = 0;
@@ -481,7 +486,7 @@ private:
             ++m_pos;
         if (hi != kUnbounded && lo > hi)
             fail(QStringLiteral("numbers out of order in {} quantifier"), quantStart);
-        if (lookahead) {
+        if (kind == AtomKind::Lookahead) {
             // A repeated look-ahead either runs once or, when it may run
             // zero times, never holds on to anything (its empty iteration
             // is rejected), so it is kept only for its group numbering.
@@ -498,6 +503,10 @@ private:
         }
         if (lo > kMaxRepeat)
             fail(QStringLiteral("Repeat count above 65535"), quantStart);
+        // PCRE2 10.42's JIT never matches a back-reference repeated at least
+        // once when its group is unset, though it stands for empty text.
+        if (kind == AtomKind::Backreference && lo >= 1)
+            m_repeatedBackreference = true;
         if (hi > kMaxRepeat)
             hi = kUnbounded;
         if (lo == 0 && hi == kUnbounded)
@@ -574,8 +583,8 @@ private:
         }
     }
 
-    // m_pos is on a backslash outside a class.
-    Extent parseAtomEscape()
+    // m_pos is on a backslash outside a class. Sets *kind for a back-reference.
+    Extent parseAtomEscape(AtomKind* kind)
     {
         const qsizetype start = m_pos;
         const int e = at(m_pos + 1);
@@ -591,6 +600,7 @@ private:
             const qint64 n = decimalAt(i);
             if (n <= m_result.groupCount) {
                 m_pos = i;
+                *kind = AtomKind::Backreference;
                 return emitBackreference(int(n));
             }
         }
@@ -603,6 +613,7 @@ private:
             if (it == m_result.groupNames.cend())
                 fail(QStringLiteral("Invalid named capture referenced"), start);
             m_pos = end;
+            *kind = AtomKind::Backreference;
             return emitBackreference(it.value());
         }
         if (e == 'c' && !isAsciiLetter(at(m_pos + 2))) {

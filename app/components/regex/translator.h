@@ -16,7 +16,8 @@ struct Translation {
     QString guardedPattern;
     uint32_t compileOptions = 0;
     // PCRE2 10.42's JIT compares case-insensitive back-references to
-    // non-ASCII text wrongly in this mode, so such patterns use the interpreter.
+    // non-ASCII text wrongly in this mode, and never matches a repeated
+    // back-reference to an unset group, so such patterns use the interpreter.
     bool jitSafe = true;
     int groupCount = 0;
     // Group numbers by name; empty when the pattern names no group.

@@ -72,6 +72,12 @@ add(R`\k<a>`, 'g', 'k<a>');
 add(R`(?<$x>a)(?<_y>b)\k<$x>`, 'g', 'aba');
 add(R`(?<\u0061b>x)\k<ab>`, 'g', 'xx');
 add(R`(?<é>x)\k<é>`, 'g', 'xx');
+// Repeated back-references to a group that has not matched stand for empty text.
+add(R`(a)?b\1+`, 'g', 'b');
+add(R`\1{2}(a)`, 'g', 'a');
+add(R`(x)?y\1{2}`, 'g', 'xy');
+add(R`(a)?b\1{2,5}?c`, 'g', 'bc abc abaac');
+add(R`(?<q>a)?b\k<q>+`, 'g', 'b ab aba');
 // Ignoring case beside a back-reference: letters become classes of both cases.
 add(R`(\w+)@\1\.com`, 'gi', 'bob@bob.com bob@bob.COM BOB@bob.Com ann@ANN.cOm');
 add(R`(["'])text\1`, 'gi', `"text"`);
