@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/usage.h"
+#include "cli/utf8.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -27,9 +28,14 @@ int fail(const QString& message)
 
 int main(int argc, char** argv)
 {
+    // Taken byte for byte: a PATTERN or REPLACEMENT may begin with U+FEFF.
     QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        const std::optional<QString> arg = DecodeUtf8(argv[i]);
+        if (!arg)
+            return fail(QStringLiteral("argument %1 is not valid UTF-8").arg(i));
+        args << *arg;
+    }
 
     const ParsedArguments parsed = ParseArguments(args);
     if (!parsed.error.isEmpty())

@@ -44,7 +44,8 @@ QString UsageText()
         "  --        End of options.\n"
         "  -h, --help  Show this text.\n"
         "\n"
-        "Input must be UTF-8; output is UTF-8, and the text passes through unchanged\n"
+        "Arguments and input must be UTF-8, taken exactly (a byte order mark is\n"
+        "text like any other); output is UTF-8, and the text passes through unchanged\n"
         "(line breaks included). A lone surrogate produced by a replacement is\n"
         "written as U+FFFD.\n"
         "\n"
@@ -53,8 +54,8 @@ QString UsageText()
         "0.75 seconds).\n"
         "\n"
         "Exit status: 0 on success, also when nothing matches; 2 with a one-line\n"
-        "message on standard error for a usage error, an unreadable FILE, input that\n"
-        "is not valid UTF-8, an invalid pattern, a pattern that gave up (runaway\n"
+        "message on standard error for a usage error, an unreadable FILE, arguments or\n"
+        "input that are not valid UTF-8, an invalid pattern, a pattern that gave up (runaway\n"
         "backtracking), or output that could not be written.\n");
 }
 

@@ -156,6 +156,22 @@ TEST(Cli, BadPatternsAndInput)
         expectFailure(run({"upper"}, bad), "UTF-8");
 }
 
+TEST(Cli, ArgumentsAreTakenByteForByte)
+{
+    // A leading U+FEFF in PATTERN or REPLACEMENT is text; answers from JavaScript.
+    const QString bom(QChar(0xFEFF));
+    const QByteArray text = "a\xEF\xBB\xBF" "b";
+    EXPECT_EQ(run({"count", bom}, text).out, "1\n");
+    EXPECT_EQ(run({"replace", bom + "*", "#"}, text).out, "#a##b#");
+    EXPECT_EQ(run({"replace", "b", bom + "x"}, "ab").out, "a\xEF\xBB\xBF" "x");
+    // Bytes that are not UTF-8 are refused, not guessed at.
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", R"sh("$0" count "$(printf 'a\377')" </dev/null)sh", PATTARO_CLI_PATH});
+    ASSERT_TRUE(shell.waitForFinished(120000));
+    EXPECT_EQ(shell.exitCode(), 2);
+    EXPECT_TRUE(shell.readAllStandardError().contains("argument 2 is not valid UTF-8"));
+}
+
 TEST(Cli, LoneSurrogatesInOutput)
 {
     // Splitting a pair by code units: JSON keeps the unit as an escape, plain
