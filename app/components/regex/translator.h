@@ -36,7 +36,13 @@ struct Translation {
     std::vector<Checkpoint> checkpoints;
 };
 
-// Throws RegexError(InvalidPattern) where JavaScript would reject the pattern.
+// Longer patterns are refused before any work: PCRE2 could hold almost
+// none of them (its compiled form is limited to 65,535 code units), and
+// translating and compiling one must stay well within a second.
+constexpr qsizetype kMaxPatternLength = 65536;
+
+// Throws RegexError(InvalidPattern) where JavaScript would reject the
+// pattern, or where it is longer than kMaxPatternLength.
 Translation translatePattern(const QString& source, bool ignoreCase, bool multiline);
 
 } // namespace pattaro
