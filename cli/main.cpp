@@ -48,17 +48,19 @@ int main(int argc, char** argv)
         return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
     }
 
-    QString error;
-    const std::optional<QString> text = ReadInput(a.file, error);
-    if (!text)
-        return fail(error);
-
     try {
+        QString error;
+        const std::optional<QString> text = ReadInput(a.file, error);
+        if (!text)
+            return fail(error);
         RunCommand(a, *text, out);
     } catch (const RegexError& e) {
         if (e.kind() == RegexError::Kind::GaveUp)
             return fail(QStringLiteral("the pattern gave up: ") + e.message());
         return fail(QStringLiteral("invalid pattern: ") + e.message());
+    } catch (const std::bad_alloc&) {
+        // Reading, case mapping and output buffering allocate outside the engine.
+        return fail(QStringLiteral("not enough memory"));
     }
     return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
 }
