@@ -123,6 +123,29 @@ TEST(Limits, LongMatchesAcrossAHugeText)
     EXPECT_EQ(groups.Item(0).Length(), abab.size());
 }
 
+TEST(Limits, LongRepeatedCapturesFit)
+{
+    // Each repetition of a group keeps a record, so the match memory grows
+    // with the text. Answers from JavaScript.
+    const QString abab = QString("ab").repeated(1000000);
+    struct Case {
+        const char* pattern;
+        std::vector<std::pair<qsizetype, qsizetype>> matches;
+    };
+    const Case cases[] = {
+        {"(.)*", {{0, abab.size()}, {abab.size(), 0}}},
+        {"^(?:(a)|b)*$", {{0, abab.size()}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const MatchCollection matches = engine(c.pattern)->Execute(abab);
+        std::vector<std::pair<qsizetype, qsizetype>> found;
+        for (const auto& s : matches.spans())
+            found.emplace_back(s.firstIndex, s.length);
+        EXPECT_EQ(found, c.matches);
+    }
+}
+
 TEST(Limits, ManyMatchesInAHugeText)
 {
     QString text;
