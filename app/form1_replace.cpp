@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include <QLineEdit>
+#include <new>
 
 namespace pattaro {
 namespace {
@@ -13,12 +14,14 @@ using platform::MsgIcon;
 
 const QString kTitle = QStringLiteral("友情提示");
 const QString kOnePerLineQuestion = QStringLiteral("是否将每个替换后的项目放在独立的一行中？");
+const QString kNoMemory = QStringLiteral("There is not enough memory for the result");
 
 } // namespace
 
 void Form1::Command2_Click()
 {
-    // Each step that fails is skipped: an invalid expression leaves TXT2 as it was.
+    // Each step that fails is skipped: an invalid expression, or a result
+    // too large for memory, leaves TXT2 as it was.
     RegExp& engine = regEngine();
     engine.Pattern(m_Text3->text());
     sourceText = m_TXT1->Text();
@@ -27,6 +30,8 @@ void Form1::Command2_Click()
         m_TXT2->Text(engine.Replace(sourceText, m_Text4->text()));
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error.message());
+    } catch (const std::bad_alloc&) {
+        markExpressionFault(m_Text3, kNoMemory);
     }
 }
 
@@ -51,15 +56,20 @@ void Form1::Command3_Click()
         return;
     }
 
-    // Built whole and set once, so the cost stays linear in the result.
+    // Built whole and set once, so the cost stays linear in the result. A
+    // result that outgrows memory is dropped whole.
     QString result;
     try {
-        AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
-                           matchIndex);
-    } catch (const RegexError& error) {
-        markExpressionFault(m_Text3, error.message());
+        try {
+            AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
+                               matchIndex);
+        } catch (const RegexError& error) {
+            markExpressionFault(m_Text3, error.message());
+        }
+        m_TXT2->Text(result);
+    } catch (const std::bad_alloc&) {
+        markExpressionFault(m_Text3, kNoMemory);
     }
-    m_TXT2->Text(result);
 }
 
 } // namespace pattaro

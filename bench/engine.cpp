@@ -1,5 +1,6 @@
 // Counting and replacing on a 10M-code-unit text: the engine against a bare
 // PCRE2 JIT loop over the same translated pattern, then the ratio of each.
+// Then the time to take in (or refuse) very long patterns.
 #include "app/components/regex/regexp.h"
 #include "app/components/regex/translator.h"
 
@@ -52,6 +53,24 @@ const Case kCases[] = {
     {"doubled", uR"((.)\1)", false},
     {"chinese", uR"([\u4e00-\u9fa5]+)", false},
     {"caseless", u"brown", true},
+};
+
+// Long patterns, most of them beyond what PCRE2 can hold: each piece
+// repeated `times` times.
+struct LongPattern {
+    const char* name;
+    const char16_t* piece;
+    int times;
+    bool ignoreCase;
+};
+
+const LongPattern kLongPatterns[] = {
+    {"digits-25k", uR"(\d)", 25000, false},
+    {"digits-60k", uR"(\d)", 60000, false},
+    {"caseless-e-30k", u"\u00e9", 30000, true},
+    {"caseless-class-16k", uR"([\W])", 16000, true},
+    {"dots-64k", u".", 65536, false},
+    {"digits-fit-3800", uR"(\d)", 3800, false},
 };
 
 // The bare loop: the engine's own translation, compiled and JIT-compiled
@@ -120,6 +139,23 @@ void bareCount(benchmark::State& state, const Case& c)
     state.counters["matches"] = double(count);
 }
 
+void compileLong(benchmark::State& state, const LongPattern& p)
+{
+    const QString pattern = QString::fromUtf16(p.piece).repeated(p.times);
+    QString outcome;
+    for (auto _ : state) {
+        RegExp re;
+        re.IgnoreCase(p.ignoreCase);
+        re.Pattern(pattern);
+        try {
+            outcome = re.Test(QStringLiteral("a")) ? QStringLiteral("matched") : QStringLiteral("no match");
+        } catch (const RegexError& e) {
+            outcome = e.message();
+        }
+    }
+    state.SetLabel(outcome.left(48).toStdString());
+}
+
 void engineReplace(benchmark::State& state, const Case& c)
 {
     RegExp re;
@@ -181,6 +217,10 @@ int main(int argc, char** argv)
                 ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
                 ->ReportAggregatesOnly(true);
     }
+    for (const LongPattern& p : kLongPatterns)
+        benchmark::RegisterBenchmark((std::string("compile/") + p.name).c_str(), compileLong, p)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
     benchmark::Initialize(&argc, argv);
     text();
     RatioReporter reporter;

@@ -1,7 +1,8 @@
 #include "cli/input.h"
 
+#include "cli/utf8.h"
+
 #include <QFile>
-#include <QStringDecoder>
 #include <cstdio>
 
 namespace pattaro::cli {
@@ -47,14 +48,9 @@ std::optional<QString> ReadInput(const QString& fileName, QString& error)
         }
     }
 
-    // Stateless: a sequence cut short at the end of the input is an error too.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless
-                                                       | QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder(bytes);
-    if (decoder.hasError()) {
+    std::optional<QString> text = DecodeUtf8(bytes);
+    if (!text)
         error = QStringLiteral("input is not valid UTF-8");
-        return std::nullopt;
-    }
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/usage.h"
+#include "cli/utf8.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -27,9 +28,14 @@ int fail(const QString& message)
 
 int main(int argc, char** argv)
 {
+    // Taken byte for byte: a PATTERN or REPLACEMENT may begin with U+FEFF.
     QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        const std::optional<QString> arg = DecodeUtf8(argv[i]);
+        if (!arg)
+            return fail(QStringLiteral("argument %1 is not valid UTF-8").arg(i));
+        args << *arg;
+    }
 
     const ParsedArguments parsed = ParseArguments(args);
     if (!parsed.error.isEmpty())
@@ -42,17 +48,19 @@ int main(int argc, char** argv)
         return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
     }
 
-    QString error;
-    const std::optional<QString> text = ReadInput(a.file, error);
-    if (!text)
-        return fail(error);
-
     try {
+        QString error;
+        const std::optional<QString> text = ReadInput(a.file, error);
+        if (!text)
+            return fail(error);
         RunCommand(a, *text, out);
     } catch (const RegexError& e) {
         if (e.kind() == RegexError::Kind::GaveUp)
             return fail(QStringLiteral("the pattern gave up: ") + e.message());
         return fail(QStringLiteral("invalid pattern: ") + e.message());
+    } catch (const std::bad_alloc&) {
+        // Reading, case mapping and output buffering allocate outside the engine.
+        return fail(QStringLiteral("not enough memory"));
     }
     return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
 }

@@ -44,18 +44,20 @@ QString UsageText()
         "  --        End of options.\n"
         "  -h, --help  Show this text.\n"
         "\n"
-        "Input must be UTF-8; output is UTF-8, and the text passes through unchanged\n"
+        "Arguments and input must be UTF-8, taken exactly (a byte order mark is\n"
+        "text like any other); output is UTF-8, and the text passes through unchanged\n"
         "(line breaks included). A lone surrogate produced by a replacement is\n"
         "written as U+FFFD.\n"
         "\n"
-        "A search gives up when the pattern backtracks without end, or when it runs\n"
+        "A search gives up when the pattern backtracks without end, when it runs\n"
         "longer than about a second per million characters of input (at least\n"
-        "0.75 seconds).\n"
+        "0.75 seconds), or when a replace result would pass 1 GiB and four times\n"
+        "the input.\n"
         "\n"
         "Exit status: 0 on success, also when nothing matches; 2 with a one-line\n"
-        "message on standard error for a usage error, an unreadable FILE, input that\n"
-        "is not valid UTF-8, an invalid pattern, a pattern that gave up (runaway\n"
-        "backtracking), or output that could not be written.\n");
+        "message on standard error for a usage error, an unreadable FILE, arguments\n"
+        "or input that are not valid UTF-8, an invalid pattern, a pattern that gave\n"
+        "up, lack of memory, or output that could not be written.\n");
 }
 
 } // namespace pattaro::cli

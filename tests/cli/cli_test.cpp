@@ -14,10 +14,10 @@ struct Result {
     QByteArray err;
 };
 
-Result run(const QStringList& args, const QByteArray& input = {})
+Result runProgram(const QString& program, const QStringList& args, const QByteArray& input)
 {
     QProcess p;
-    p.start(PATTARO_CLI_PATH, args);
+    p.start(program, args);
     if (!p.waitForStarted())
         return {};
     p.write(input);
@@ -28,6 +28,17 @@ Result run(const QStringList& args, const QByteArray& input = {})
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+Result run(const QStringList& args, const QByteArray& input = {})
+{
+    return runProgram(PATTARO_CLI_PATH, args, input);
+}
+
+// Runs a shell script with the tool's path as $0.
+Result runInShell(const QString& script, const QByteArray& input = {})
+{
+    return runProgram("/bin/sh", {"-c", script, PATTARO_CLI_PATH}, input);
 }
 
 // A failure: status 2, nothing on standard output, one line on standard error.
@@ -154,6 +165,26 @@ TEST(Cli, BadPatternsAndInput)
     for (const QByteArray& bad : {QByteArray("a\xC0\x80"), QByteArray("\xED\xA0\x80"),
                                   QByteArray("ok\xFF"), QByteArray("ab\xE4\xB8")})
         expectFailure(run({"upper"}, bad), "UTF-8");
+}
+
+TEST(Cli, ArgumentsAreTakenByteForByte)
+{
+    // A leading U+FEFF in PATTERN or REPLACEMENT is text; answers from JavaScript.
+    const QString bom(QChar(0xFEFF));
+    const QByteArray text = "a\xEF\xBB\xBF" "b";
+    EXPECT_EQ(run({"count", bom}, text).out, "1\n");
+    EXPECT_EQ(run({"replace", bom + "*", "#"}, text).out, "#a##b#");
+    EXPECT_EQ(run({"replace", "b", bom + "x"}, "ab").out, "a\xEF\xBB\xBF" "x");
+    // Bytes that are not UTF-8 are refused, not guessed at.
+    expectFailure(runInShell(R"sh("$0" count "$(printf 'a\377')")sh"), "argument 2 is not valid UTF-8");
+}
+
+TEST(Cli, RunningOutOfMemoryIsAFailureNotACrash)
+{
+    // Each match adds the text before it: far more than 600 MB of address
+    // space can hold, well before any limit of the engine's own.
+    expectFailure(runInShell(R"sh(ulimit -v 600000 && exec "$0" replace a '$`')sh", QByteArray(100000, 'a')),
+                  "not enough memory");
 }
 
 TEST(Cli, LoneSurrogatesInOutput)

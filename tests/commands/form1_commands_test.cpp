@@ -4,8 +4,12 @@
 #include "app/form1.h"
 #include "tests/support/scripted_messagebox.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace pattaro {
 namespace {
@@ -19,6 +23,18 @@ using platform::OleColor;
 constexpr OleColor kBlack = 0x00000000;
 constexpr OleColor kGreen = 0x0000C000;
 constexpr OleColor kOrange = 0x000080FF;
+
+// Lets this process's address space grow by only `headroom` bytes more.
+void limitAddressSpace(qint64 headroom)
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    ASSERT_TRUE(statm.open(QIODevice::ReadOnly));
+    const qint64 pages = statm.readAll().split(' ').first().toLongLong();
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = rlim_t(pages * sysconf(_SC_PAGESIZE) + headroom);
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
+}
 
 class Form1Commands : public ::testing::Test {
 protected:
@@ -265,6 +281,35 @@ TEST_F(Form1Commands, ReplaceEachBeyondSixteenBits)
     window.Command3_Click();
     EXPECT_EQ(window.TXT2()->Text(), QString(n, u'b'));
     EXPECT_EQ(window.matchIndex, n);
+}
+
+// ---- Results beyond memory ------------------------------------------------
+
+TEST_F(Form1Commands, ResultsBeyondMemoryLeaveTheWindowWorking)
+{
+    // In a child process with 300 MB of room: each command is marked as
+    // failed, TXT2 keeps what it held, and the window goes on working.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto run = [this] {
+        limitAddressSpace(300 << 20);
+        window.regEngine().TimeLimit(std::chrono::minutes(1));
+        bool ok = true;
+        // The engine's own result: each match adds all the text before it.
+        window.TXT2()->Text("earlier");
+        set(QString(100000, u'a'), "a", "$`");
+        window.Command2_Click();
+        ok = ok && window.TXT2()->Text() == "earlier" && hasExpressionFault(window.Text3());
+        // The window's joined result: 2,000 items of 100,000 units each.
+        set((QString(1000, u'a') + u' ').repeated(2000), "a+", QString("$&").repeated(100));
+        boxes.answers = {kIdNo};
+        window.Command3_Click();
+        ok = ok && window.TXT2()->Text().isEmpty() && hasExpressionFault(window.Text3());
+        set("a1b22c", R"(\d+)", "#");
+        window.Command2_Click();
+        ok = ok && window.TXT2()->Text() == "a#b#c" && !hasExpressionFault(window.Text3());
+        std::_Exit(ok ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

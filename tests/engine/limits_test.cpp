@@ -123,6 +123,29 @@ TEST(Limits, LongMatchesAcrossAHugeText)
     EXPECT_EQ(groups.Item(0).Length(), abab.size());
 }
 
+TEST(Limits, LongRepeatedCapturesFit)
+{
+    // Each repetition of a group keeps a record, so the match memory grows
+    // with the text. Answers from JavaScript.
+    const QString abab = QString("ab").repeated(1000000);
+    struct Case {
+        const char* pattern;
+        std::vector<std::pair<qsizetype, qsizetype>> matches;
+    };
+    const Case cases[] = {
+        {"(.)*", {{0, abab.size()}, {abab.size(), 0}}},
+        {"^(?:(a)|b)*$", {{0, abab.size()}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const MatchCollection matches = engine(c.pattern)->Execute(abab);
+        std::vector<std::pair<qsizetype, qsizetype>> found;
+        for (const auto& s : matches.spans())
+            found.emplace_back(s.firstIndex, s.length);
+        EXPECT_EQ(found, c.matches);
+    }
+}
+
 TEST(Limits, ManyMatchesInAHugeText)
 {
     QString text;
@@ -136,7 +159,7 @@ TEST(Limits, ManyMatchesInAHugeText)
 
 TEST(Limits, AbsurdNestingIsRefused)
 {
-    for (const QString& p : {QString(100000, u'('), QString("(?:").repeated(50000), QString(300, u'(') + QString(300, u')')}) {
+    for (const QString& p : {QString(60000, u'('), QString("(?:").repeated(20000), QString(300, u'(') + QString(300, u')')}) {
         try {
             engine(p)->Test("a");
             ADD_FAILURE() << "accepted";
@@ -145,6 +168,38 @@ TEST(Limits, AbsurdNestingIsRefused)
         }
     }
     EXPECT_TRUE(engine(QString(100, u'(') + u'a' + QString(100, u')'))->Test("a"));
+}
+
+TEST(Limits, OversizedPatternsAreRefused)
+{
+    // Refused as patterns, whether by length up front or by PCRE2's limit on
+    // the compiled form; their timings are in the engine benchmark.
+    struct Case {
+        QString pattern;
+        bool ignoreCase;
+        const char* message;
+    };
+    const Case cases[] = {
+        {QString(uR"(\d)"_qs).repeated(25000), false, "too large"},
+        {QString(uR"(\d)"_qs).repeated(60000), false, "too long (120000 code units; at most 65536)"},
+        {QString(30000, QChar(0xE9)), true, "too large"},
+        {QString(uR"([\W])"_qs).repeated(16000), true, "too large"},
+        {QString("(?=a){0}").repeated(8193), false, "too long"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        auto re = engine(c.pattern);
+        re->IgnoreCase(c.ignoreCase);
+        try {
+            re->Test("a");
+            ADD_FAILURE() << "accepted";
+        } catch (const RegexError& e) {
+            EXPECT_EQ(e.kind(), RegexError::Kind::InvalidPattern);
+            EXPECT_TRUE(e.message().contains(c.message)) << e.what();
+        }
+    }
+    // The longest pattern allowed is still compiled.
+    EXPECT_TRUE(engine(QString("(?=a){0}").repeated(8192))->Test("a"));
 }
 
 TEST(Limits, StrangeTextIsSearchedAsCodeUnits)

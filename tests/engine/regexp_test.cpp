@@ -133,3 +133,42 @@ TEST(RegExp, MatchesKeepTheirTextWhenTheSourceChanges)
     ASSERT_EQ(m.Count(), 2);
     EXPECT_EQ(m.Item(1).Value(), "two");
 }
+
+TEST(RegExp, ReplaceOutputIsBounded)
+{
+    // With no floor the bound is four units per unit of text; outputs from
+    // JavaScript's "a".repeat(n).replace(/a/g, …).
+    struct Case {
+        qsizetype length;
+        const char* replacement;
+        qsizetype expectedLength; // -1: gives up
+    };
+    const Case cases[] = {
+        {4, "$`", 6},
+        {100, "$&$&$&$&", 400},
+        {100, "$&$&$&$&$&", -1},
+        {100000, "$`", -1},
+    };
+    RegExp re;
+    re.Global(true);
+    re.Pattern("a");
+    re.OutputLimit(0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.replacement);
+        const QString text(c.length, u'a');
+        if (c.expectedLength >= 0) {
+            EXPECT_EQ(re.Replace(text, c.replacement).size(), c.expectedLength);
+            continue;
+        }
+        try {
+            re.Replace(text, c.replacement);
+            ADD_FAILURE() << "no limit";
+        } catch (const RegexError& e) {
+            EXPECT_EQ(e.kind(), RegexError::Kind::GaveUp);
+            EXPECT_TRUE(e.message().contains(QString::number(4 * c.length))) << e.what();
+        }
+    }
+    // A floor above four times the text is what counts.
+    re.OutputLimit(500);
+    EXPECT_EQ(re.Replace(QString(100, u'a'), "$&$&$&$&$&").size(), 500);
+}

@@ -9,7 +9,7 @@ using namespace pattaro;
 TEST(TextBuilder, KeepsEveryPieceInOrderWhileGrowing)
 {
     for (const qsizetype capacity : {qsizetype(0), qsizetype(1), qsizetype(5), qsizetype(1000)}) {
-        TextBuilder builder(capacity);
+        TextBuilder builder(capacity, 100000);
         QString expected;
         for (int i = 0; i < 300; ++i) {
             const QString piece = i % 3 == 0 ? QString() : i % 3 == 1 ? QStringLiteral("正") : QString(i, QChar(u'a' + i % 26));
@@ -22,6 +22,15 @@ TEST(TextBuilder, KeepsEveryPieceInOrderWhileGrowing)
 
 TEST(TextBuilder, EmptyWhenNothingAppended)
 {
-    TextBuilder builder(16);
+    TextBuilder builder(16, 16);
     EXPECT_TRUE(builder.take().isEmpty());
+}
+
+TEST(TextBuilder, RefusesAPieceBeyondItsLimit)
+{
+    TextBuilder builder(2, 10);
+    builder.append(u"abcdefgh");
+    EXPECT_THROW(builder.append(u"xyz"), std::length_error);
+    builder.append(u"ij");
+    EXPECT_EQ(builder.take(), "abcdefghij");
 }

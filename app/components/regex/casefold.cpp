@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace pattaro {
 namespace {
@@ -12,7 +13,6 @@ struct CaseTable {
     // byClass[start[k] .. start[k + 1]).
     std::vector<char16_t> byClass;
     std::vector<uint32_t> start;
-    std::vector<char16_t> withVariants;
 
     CaseTable()
     {
@@ -42,10 +42,6 @@ struct CaseTable {
         std::vector<uint32_t> fill(start.begin(), start.end() - 1);
         for (uint32_t u = 0; u < 0x10000; ++u)
             byClass[fill[canonical[u]]++] = char16_t(u);
-        for (uint32_t u = 0; u < 0x10000; ++u) {
-            if (count[canonical[u] + 1] > 1)
-                withVariants.push_back(char16_t(u));
-        }
     }
 };
 
@@ -57,19 +53,11 @@ const CaseTable& table()
 
 } // namespace
 
-QVarLengthArray<char16_t, 4> caseVariants(char16_t unit)
+std::span<const char16_t> caseVariants(char16_t unit)
 {
     const CaseTable& t = table();
     const char16_t canon = t.canonical[unit];
-    QVarLengthArray<char16_t, 4> out;
-    for (uint32_t i = t.start[canon]; i < t.start[canon + 1]; ++i)
-        out.append(t.byClass[i]);
-    return out;
-}
-
-const std::vector<char16_t>& unitsWithCaseVariants()
-{
-    return table().withVariants;
+    return {t.byClass.data() + t.start[canon], t.start[canon + 1] - t.start[canon]};
 }
 
 } // namespace pattaro

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QVarLengthArray>
-#include <vector>
+#include <span>
 
 namespace pattaro {
 
@@ -11,9 +10,6 @@ namespace pattaro {
 // unit into an ASCII one (so ſ never matches s, nor the Kelvin sign k).
 
 // Every code unit whose canonical form equals that of `unit`, `unit` included.
-QVarLengthArray<char16_t, 4> caseVariants(char16_t unit);
-
-// The code units that have at least one case variant besides themselves.
-const std::vector<char16_t>& unitsWithCaseVariants();
+std::span<const char16_t> caseVariants(char16_t unit);
 
 } // namespace pattaro

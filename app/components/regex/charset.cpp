@@ -2,6 +2,8 @@
 
 #include "app/components/regex/casefold.h"
 
+#include <bit>
+
 namespace pattaro {
 namespace {
 
@@ -12,13 +14,13 @@ void appendUnit(QString& out, char16_t unit)
 
 } // namespace
 
-CharSet::CharSet() : m_bits(std::make_unique<std::bitset<0x10000>>()) {}
+CharSet::CharSet() : m_words(std::make_unique<Words>()) {}
 
-CharSet::CharSet(const CharSet& other) : m_bits(std::make_unique<std::bitset<0x10000>>(*other.m_bits)) {}
+CharSet::CharSet(const CharSet& other) : m_words(std::make_unique<Words>(*other.m_words)) {}
 
 CharSet& CharSet::operator=(const CharSet& other)
 {
-    *m_bits = *other.m_bits;
+    *m_words = *other.m_words;
     return *this;
 }
 
@@ -66,53 +68,113 @@ CharSet CharSet::lineTerminators()
 
 void CharSet::addRange(char16_t first, char16_t last)
 {
-    for (uint32_t u = first; u <= last; ++u)
-        m_bits->set(u);
+    uint32_t u = first;
+    for (; u <= last && u % 64 != 0; ++u)
+        add(char16_t(u));
+    for (; u + 63 <= last; u += 64)
+        word(u) = ~uint64_t(0);
+    for (; u <= last; ++u)
+        add(char16_t(u));
+}
+
+void CharSet::add(const CharSet& other)
+{
+    for (size_t i = 0; i < m_words->size(); ++i)
+        (*m_words)[i] |= (*other.m_words)[i];
 }
 
 CharSet CharSet::inverted() const
 {
     CharSet s(*this);
-    s.m_bits->flip();
+    for (uint64_t& w : *s.m_words)
+        w = ~w;
     return s;
+}
+
+template <class F> void CharSet::forEachShared(const CharSet& mask, F f) const
+{
+    for (size_t i = 0; i < m_words->size(); ++i) {
+        for (uint64_t w = (*m_words)[i] & (*mask.m_words)[i]; w != 0; w &= w - 1)
+            f(char16_t(i * 64 + uint32_t(std::countr_zero(w))));
+    }
 }
 
 CharSet CharSet::caseClosed() const
 {
-    CharSet s(*this);
-    for (char16_t u : unitsWithCaseVariants()) {
-        if (!m_bits->test(u))
-            continue;
-        for (char16_t v : caseVariants(u))
-            s.m_bits->set(v);
+    static const CharSet varying = [] {
+        CharSet s;
+        for (uint32_t u = 0; u < kUnits; ++u) {
+            if (caseVariants(char16_t(u)).size() > 1)
+                s.add(char16_t(u));
+        }
+        return s;
+    }();
+    // A unit belongs when any of its variants is a member, so it stays out
+    // only when all of them are out: walk whichever side has fewer units
+    // with variants (a class like \W would otherwise cost thousands of steps).
+    const CharSet outside = inverted();
+    if (countShared(varying) <= outside.countShared(varying)) {
+        CharSet closed(*this);
+        forEachShared(varying, [&](char16_t u) {
+            for (char16_t v : caseVariants(u))
+                closed.add(v);
+        });
+        return closed;
     }
-    return s;
+    CharSet staysOut(outside);
+    outside.forEachShared(varying, [&](char16_t u) {
+        for (char16_t v : caseVariants(u)) {
+            if (contains(v)) {
+                staysOut.word(u) &= ~bit(u);
+                return;
+            }
+        }
+    });
+    return staysOut.inverted();
+}
+
+int CharSet::countShared(const CharSet& mask) const
+{
+    int n = 0;
+    for (size_t i = 0; i < m_words->size(); ++i) {
+        // Most words share nothing, and counting bits is a call on older CPUs.
+        if (const uint64_t shared = (*m_words)[i] & (*mask.m_words)[i])
+            n += std::popcount(shared);
+    }
+    return n;
+}
+
+uint32_t CharSet::next(uint32_t from, bool member) const
+{
+    const uint64_t flip = member ? 0 : ~uint64_t(0);
+    uint32_t i = from / 64;
+    if (i >= m_words->size())
+        return kUnits;
+    uint64_t w = ((*m_words)[i] ^ flip) & (~uint64_t(0) << (from % 64));
+    while (w == 0) {
+        if (++i == m_words->size())
+            return kUnits;
+        w = (*m_words)[i] ^ flip;
+    }
+    return i * 64 + uint32_t(std::countr_zero(w));
 }
 
 QString CharSet::toPcre() const
 {
+    uint32_t first = next(0, true);
+    if (first == kUnits)
+        return QStringLiteral("(?!)");
     QString out = QStringLiteral("[");
-    bool any = false;
-    uint32_t u = 0;
-    while (u < 0x10000) {
-        if (!m_bits->test(u)) {
-            ++u;
-            continue;
-        }
-        uint32_t last = u;
-        while (last + 1 < 0x10000 && m_bits->test(last + 1))
-            ++last;
-        appendUnit(out, char16_t(u));
-        if (last > u) {
-            if (last > u + 1)
+    while (first < kUnits) {
+        const uint32_t last = next(first, false) - 1;
+        appendUnit(out, char16_t(first));
+        if (last > first) {
+            if (last > first + 1)
                 out += u'-';
             appendUnit(out, char16_t(last));
         }
-        any = true;
-        u = last + 1;
+        first = next(last + 1, true);
     }
-    if (!any)
-        return QStringLiteral("(?!)");
     out += u']';
     return out;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <bitset>
+#include <array>
+#include <cstdint>
 #include <memory>
 
 namespace pattaro {
@@ -18,9 +19,9 @@ public:
     static CharSet whiteSpace();      // \s: white space and line terminators
     static CharSet lineTerminators(); // LF, CR, U+2028, U+2029
 
-    void add(char16_t unit) { m_bits->set(unit); }
+    void add(char16_t unit) { word(unit) |= bit(unit); }
     void addRange(char16_t first, char16_t last);
-    void add(const CharSet& other) { *m_bits |= *other.m_bits; }
+    void add(const CharSet& other);
     CharSet inverted() const;
     // Adds every unit that matches a member when case is ignored.
     CharSet caseClosed() const;
@@ -29,7 +30,21 @@ public:
     QString toPcre() const;
 
 private:
-    std::unique_ptr<std::bitset<0x10000>> m_bits;
+    // Whole words at a time: a pattern may hold thousands of classes, and
+    // each would otherwise cost a pass over all 65,536 units.
+    static constexpr uint32_t kUnits = 0x10000;
+    using Words = std::array<uint64_t, kUnits / 64>;
+    std::unique_ptr<Words> m_words;
+
+    uint64_t& word(uint32_t unit) { return (*m_words)[unit / 64]; }
+    static uint64_t bit(uint32_t unit) { return uint64_t(1) << (unit % 64); }
+    bool contains(uint32_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
+    // How many members `mask` shares with this set; f(unit) for each of them.
+    int countShared(const CharSet& mask) const;
+    template <class F> void forEachShared(const CharSet& mask, F f) const;
+    // The first unit at or after `from` that is in the set (or, with
+    // `member` false, not in it); kUnits when there is none.
+    uint32_t next(uint32_t from, bool member) const;
 };
 
 } // namespace pattaro

@@ -26,6 +26,7 @@ struct RegExp::Impl {
     bool global = false;
     bool multiline = false;
     std::chrono::milliseconds timeLimit = RegExp::kDefaultTimeLimit;
+    qsizetype outputLimit = RegExp::kDefaultOutputLimit;
     // Kept until Pattern, IgnoreCase or Multiline change.
     std::unique_ptr<CompiledPattern> compiled;
 
@@ -89,8 +90,44 @@ void RegExp::Multiline(bool on)
 
 std::chrono::milliseconds RegExp::TimeLimit() const { return d->timeLimit; }
 void RegExp::TimeLimit(std::chrono::milliseconds limit) { d->timeLimit = limit; }
+qsizetype RegExp::OutputLimit() const { return d->outputLimit; }
+void RegExp::OutputLimit(qsizetype units) { d->outputLimit = units; }
+
+namespace {
+
+// Runs one call, so that running out of memory ends it like any other
+// search that cannot finish, rather than ending the program.
+template <class F> auto memoryGuarded(F f)
+{
+    try {
+        return f();
+    } catch (const std::bad_alloc&) {
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("There is not enough memory for this search; it was stopped"));
+    }
+}
+
+} // namespace
 
 MatchCollection RegExp::Execute(const QString& text)
+{
+    return memoryGuarded([&] { return execute(text); });
+}
+
+bool RegExp::Test(const QString& text)
+{
+    return memoryGuarded([&] {
+        Searcher searcher(d->code(), text, d->timeLimit);
+        return searcher.next(0);
+    });
+}
+
+QString RegExp::Replace(const QString& text, const QString& replacement)
+{
+    return memoryGuarded([&] { return replace(text, replacement); });
+}
+
+MatchCollection RegExp::execute(const QString& text)
 {
     std::vector<MatchCollection::Span> spans;
     // Growing from nothing copies the spans over and over and touches twice
@@ -103,24 +140,25 @@ MatchCollection RegExp::Execute(const QString& text)
     return MatchCollection(text, std::move(spans));
 }
 
-bool RegExp::Test(const QString& text)
-{
-    Searcher searcher(d->code(), text, d->timeLimit);
-    return searcher.next(0);
-}
-
-QString RegExp::Replace(const QString& text, const QString& replacement)
+QString RegExp::replace(const QString& text, const QString& replacement)
 {
     CompiledPattern& code = d->code();
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
-    TextBuilder out(text.size());
+    const qsizetype limit = std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
+    TextBuilder out(text.size(), limit);
     qsizetype kept = 0;
-    d->forEachMatch(text, [&](const size_t* offsets) {
-        out.append(QStringView(text).mid(kept, qsizetype(offsets[0]) - kept));
-        tmpl.expand(out, text, offsets);
-        kept = qsizetype(offsets[1]);
-    });
-    out.append(QStringView(text).mid(kept));
+    try {
+        d->forEachMatch(text, [&](const size_t* offsets) {
+            out.append(QStringView(text).mid(kept, qsizetype(offsets[0]) - kept));
+            tmpl.expand(out, text, offsets);
+            kept = qsizetype(offsets[1]);
+        });
+        out.append(QStringView(text).mid(kept));
+    } catch (const std::length_error&) {
+        throw RegexError(RegexError::Kind::GaveUp,
+                         QStringLiteral("The result would be longer than %1 characters; the replace was stopped")
+                             .arg(limit));
+    }
     return out.take();
 }
 

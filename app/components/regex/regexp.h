@@ -84,7 +84,16 @@ public:
     std::chrono::milliseconds TimeLimit() const;
     void TimeLimit(std::chrono::milliseconds limit);
 
-    // All three throw RegexError for an invalid pattern or a search that gave up.
+    // How long a Replace result may grow, in code units: this many (1 GiB of
+    // text by default), or kOutputPerInputUnit per unit of the text if that
+    // is more. A replace that would pass it gives up.
+    static constexpr qsizetype kDefaultOutputLimit = qsizetype(1) << 29;
+    static constexpr qsizetype kOutputPerInputUnit = 4;
+    qsizetype OutputLimit() const;
+    void OutputLimit(qsizetype units);
+
+    // All three throw RegexError for an invalid pattern or a search that gave
+    // up, also for lack of memory.
     MatchCollection Execute(const QString& text);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
@@ -92,6 +101,9 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
+
+    MatchCollection execute(const QString& text);
+    QString replace(const QString& text, const QString& replacement);
 };
 
 } // namespace pattaro

@@ -36,7 +36,12 @@ constexpr int kShortReachCallsPerClockCheck = 32;
 constexpr int64_t kCalloutsPerClockCheck = 1024;
 
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
-constexpr PCRE2_SIZE kJitStackMax = 64 * 1024 * 1024;
+// Memory one match may use (the JIT's stack, or the interpreter's heap):
+// long repeats of groups keep a record per repetition, so it grows with the
+// text, from the floor to the ceiling.
+constexpr size_t kMatchMemoryPerUnit = 512;
+constexpr size_t kMatchMemoryFloor = size_t(64) << 20;
+constexpr size_t kMatchMemoryCeiling = size_t(1) << 30;
 constexpr uint32_t kParensNestLimit = 1000;
 
 int64_t nowNs()
@@ -44,6 +49,11 @@ int64_t nowNs()
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
     return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+size_t matchMemoryFor(qsizetype length)
+{
+    return std::clamp(size_t(length) * kMatchMemoryPerUnit, kMatchMemoryFloor, kMatchMemoryCeiling);
 }
 
 QString pcreMessage(int code)
@@ -86,8 +96,12 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
     if (hasRequired) {
         uint32_t unit = 0;
         pcre2_pattern_info_16(m_code, PCRE2_INFO_LASTCODEUNIT, &unit);
+        // PCRE2 does not say whether the unit is caseless, and it can be
+        // without the caseless option (a class of a letter and its other
+        // case), so either case of it counts.
         m_requiredUnit = int(unit);
-        m_requiredCaseless = (m_translation.compileOptions & PCRE2_CASELESS) != 0;
+        m_requiredLower = QChar::toLower(char16_t(unit));
+        m_requiredUpper = QChar::toUpper(char16_t(unit));
     }
     m_windowContext = pcre2_match_context_create_16(nullptr);
     m_positionContext = pcre2_match_context_create_16(nullptr);
@@ -95,11 +109,33 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
                                               : m_jit      ? kJitWindowLimit
                                                            : kInterpreterWindowLimit);
     pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
-    if (m_jit) {
-        m_jitStack = pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr);
-        pcre2_jit_stack_assign_16(m_windowContext, nullptr, m_jitStack);
-        pcre2_jit_stack_assign_16(m_positionContext, nullptr, m_jitStack);
-    }
+}
+
+void CompiledPattern::limitHeap(size_t bytes)
+{
+    if (bytes == m_heapLimit)
+        return;
+    m_heapLimit = bytes;
+    pcre2_set_heap_limit_16(m_windowContext, uint32_t(bytes / 1024));
+    pcre2_set_heap_limit_16(m_positionContext, uint32_t(bytes / 1024));
+}
+
+// The whole of a JIT stack's room is reserved up front, so there is none
+// until a match outgrows the JIT's own 32 KiB, and it doubles only as needed.
+bool CompiledPattern::growJitStack(size_t budget)
+{
+    if (m_jitStackSize >= budget)
+        return false;
+    const size_t size = std::min(std::max(m_jitStackSize * 2, kMatchMemoryFloor), budget);
+    pcre2_jit_stack_16* stack = pcre2_jit_stack_create_16(kJitStackStart, size, nullptr);
+    if (!stack)
+        return false;
+    pcre2_jit_stack_free_16(m_jitStack);
+    m_jitStack = stack;
+    m_jitStackSize = size;
+    pcre2_jit_stack_assign_16(m_windowContext, nullptr, m_jitStack);
+    pcre2_jit_stack_assign_16(m_positionContext, nullptr, m_jitStack);
+    return true;
 }
 
 CompiledPattern::~CompiledPattern()
@@ -127,6 +163,8 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
       m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
 {
     m_offsets = pcre2_get_ovector_pointer_16(m_data);
+    m_matchMemory = matchMemoryFor(subject.size());
+    pattern.limitHeap(m_matchMemory);
     pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_code = pattern.m_code;
@@ -201,6 +239,11 @@ bool Searcher::next(qsizetype from)
                 return true;
             from = end + 1;
             break;
+        case PCRE2_ERROR_JIT_STACKLIMIT:
+            // Try the same start positions again with more room.
+            if (!m_pattern.growJitStack(m_matchMemory))
+                gaveUp(rc);
+            break;
         default:
             gaveUp(rc);
         }
@@ -214,12 +257,11 @@ bool Searcher::next(qsizetype from)
 qsizetype Searcher::lastRequired() const
 {
     const int unit = m_pattern.m_requiredUnit;
-    const char16_t other = m_pattern.m_requiredCaseless && unit < 128 && QChar::isLetter(char16_t(unit))
-        ? (QChar::isUpper(char16_t(unit)) ? QChar::toLower(char16_t(unit)) : QChar::toUpper(char16_t(unit)))
-        : char16_t(unit);
+    const char16_t lower = m_pattern.m_requiredLower;
+    const char16_t upper = m_pattern.m_requiredUpper;
     for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
         const char16_t c = m_subject[i].unicode();
-        if (c == unit || c == other)
+        if (c == unit || c == lower || c == upper)
             return i;
     }
     return -1;
@@ -238,10 +280,13 @@ bool Searcher::tryEach(qsizetype first, qsizetype last)
 
 bool Searcher::tryAt(qsizetype position)
 {
-    const int rc = pcre2_match_16(m_pattern.anchored(), reinterpret_cast<PCRE2_SPTR16>(m_text),
-                                  PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(position), 0, m_data,
-                                  m_pattern.m_positionContext);
-    checkClock();
+    int rc;
+    do {
+        rc = pcre2_match_16(m_pattern.anchored(), reinterpret_cast<PCRE2_SPTR16>(m_text),
+                            PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(position), 0, m_data,
+                            m_pattern.m_positionContext);
+        checkClock();
+    } while (rc == PCRE2_ERROR_JIT_STACKLIMIT && m_pattern.growJitStack(m_matchMemory));
     if (rc >= 0)
         return true;
     if (rc == PCRE2_ERROR_NOMATCH)

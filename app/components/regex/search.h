@@ -38,12 +38,20 @@ private:
     pcre2_real_match_context_16* m_windowContext = nullptr;
     pcre2_real_match_context_16* m_positionContext = nullptr;
     pcre2_real_jit_stack_16* m_jitStack = nullptr;
-    // A unit every match must contain after its start (and whether its other
-    // ASCII case will do), or -1.
+    size_t m_jitStackSize = 0;
+    size_t m_heapLimit = 0;
+    // A unit every match must contain after its start, or -1; and the units
+    // of its other cases, which may stand in for it.
     int m_requiredUnit = -1;
-    bool m_requiredCaseless = false;
+    char16_t m_requiredLower = 0;
+    char16_t m_requiredUpper = 0;
 
     pcre2_real_code_16* anchored();
+    // Lets one interpreted match use this many bytes of heap.
+    void limitHeap(size_t bytes);
+    // Makes the JIT's stack larger, up to `budget` bytes; false when it
+    // cannot grow.
+    bool growJitStack(size_t budget);
 };
 
 // Finds successive leftmost matches in one subject. Every call to next()
@@ -70,6 +78,8 @@ private:
     pcre2_real_match_data_16* m_data = nullptr;
     const size_t* m_offsets = nullptr;
     int64_t m_deadline;
+    // Memory one match may use on this subject.
+    size_t m_matchMemory;
     int m_callsSinceCheck = 0;
     // No match can start after this position (see lastRequired()).
     qsizetype m_lastStart;

@@ -4,15 +4,18 @@
 #include <QStringView>
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace pattaro {
 
 // Builds a long text from many short pieces. Appending through QString costs
 // a call and a capacity check per piece, which a replace over hundreds of
 // thousands of matches notices; this writes straight into the buffer.
+// It never grows beyond `limit` code units: a piece that would take it
+// further throws std::length_error instead.
 class TextBuilder {
 public:
-    explicit TextBuilder(qsizetype capacity) { reset(0, capacity); }
+    TextBuilder(qsizetype capacity, qsizetype limit) : m_limit(limit) { reset(0, std::min(capacity, limit)); }
 
     void append(QStringView piece)
     {
@@ -35,6 +38,7 @@ public:
 
 private:
     QString m_text;
+    qsizetype m_limit;
     char16_t* m_at = nullptr;
     char16_t* m_end = nullptr;
 
@@ -50,7 +54,9 @@ private:
     void grow(qsizetype needed)
     {
         const qsizetype used = m_at - begin();
-        reset(used, std::max({used * 2, used + needed, qsizetype(64)}));
+        if (needed > m_limit - used)
+            throw std::length_error("text limit reached");
+        reset(used, std::min(std::max({used * 2, used + needed, qsizetype(64)}), m_limit));
     }
 };
 

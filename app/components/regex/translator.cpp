@@ -9,6 +9,7 @@
 #include <pcre2.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace pattaro {
@@ -42,12 +43,41 @@ const QString& lineEndAtom()
 
 // \b and \B spelt out over ASCII word characters, for when Unicode
 // properties are switched on and PCRE2's own \b would widen.
-QString asciiBoundary(bool negated)
+const QString& asciiBoundary(bool negated)
 {
-    const QString w = CharSet::wordChars().toPcre();
-    if (negated)
-        return QStringLiteral("(?:(?<=%1)(?=%1)|(?<!%1)(?!%1))").arg(w);
-    return QStringLiteral("(?:(?<=%1)(?!%1)|(?<!%1)(?=%1))").arg(w);
+    static const QString w = CharSet::wordChars().toPcre();
+    static const QString boundary = QStringLiteral("(?:(?<=%1)(?!%1)|(?<!%1)(?=%1))").arg(w);
+    static const QString inside = QStringLiteral("(?:(?<=%1)(?=%1)|(?<!%1)(?!%1))").arg(w);
+    return negated ? inside : boundary;
+}
+
+constexpr QStringView kClassEscapes = u"dDwWsS";
+
+// The set of \d, \D, \w, \W, \s or \S; nothing for any other letter.
+std::optional<CharSet> classEscape(int c)
+{
+    switch (c) {
+    case 'd': return CharSet::digits();
+    case 'D': return CharSet::digits().inverted();
+    case 'w': return CharSet::wordChars();
+    case 'W': return CharSet::wordChars().inverted();
+    case 's': return CharSet::whiteSpace();
+    case 'S': return CharSet::whiteSpace().inverted();
+    default: return std::nullopt;
+    }
+}
+
+// The same escape as a PCRE2 atom, built once: a pattern may repeat it
+// thousands of times.
+const QString& classEscapeAtom(int c)
+{
+    static const auto atoms = [] {
+        std::array<QString, kClassEscapes.size()> a;
+        for (qsizetype i = 0; i < kClassEscapes.size(); ++i)
+            a[size_t(i)] = classEscape(kClassEscapes[i].unicode())->toPcre();
+        return a;
+    }();
+    return atoms[size_t(kClassEscapes.indexOf(QChar(c)))];
 }
 
 bool isDecimal(int c) { return c >= '0' && c <= '9'; }
@@ -97,6 +127,9 @@ bool isIdPart(char32_t c)
     }
 }
 
+// What a quantifier repeats, where that changes how it is written.
+enum class AtomKind { Plain, Lookahead, Backreference };
+
 // One item inside a character class: a single unit or a whole set (\d …).
 struct ClassAtom {
     std::optional<CharSet> set;
@@ -105,8 +138,8 @@ struct ClassAtom {
 
 class Translator {
 public:
-    Translator(const QString& source, bool ignoreCase, bool multiline, bool guarded)
-        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_guarded(guarded)
+    Translator(const QString& source, bool ignoreCase, bool multiline)
+        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline)
     {
     }
 
@@ -121,13 +154,14 @@ public:
         if (m_pos < m_src.size())
             fail(QStringLiteral("Unmatched ')'"), m_pos);
 
-        m_result.pattern = m_out;
+        m_result.guardedPattern = withGuards();
+        m_result.pattern = std::move(m_out);
         m_result.compileOptions = PCRE2_NEVER_UTF | PCRE2_NEVER_BACKSLASH_C | PCRE2_MATCH_UNSET_BACKREF;
         if (m_ignoreCase && !m_explicitCase)
             m_result.compileOptions |= PCRE2_CASELESS;
         if (m_explicitCase)
             m_result.compileOptions |= PCRE2_UCP;
-        m_result.jitSafe = !m_explicitCase;
+        m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
         return std::move(m_result);
     }
 
@@ -135,14 +169,16 @@ private:
     const QString& m_src;
     const bool m_ignoreCase;
     const bool m_multiline;
-    const bool m_guarded;
     bool m_explicitCase = false;
+    bool m_repeatedBackreference = false;
     bool m_hasNamedGroups = false;
     qsizetype m_pos = 0;
     int m_groupsOpened = 0;
     // The extent of each group closed so far, by number; for back-references.
     QHash<int, Extent> m_groupExtents;
     QString m_out;
+    // Where the guarded twin calls back: offsets into m_out, in order.
+    std::vector<qsizetype> m_guards;
     Translation m_result;
 
     int at(qsizetype i) const { return i >= 0 && i < m_src.size() ? m_src.at(i).unicode() : -1; }
@@ -274,12 +310,13 @@ private:
     {
         if (depth > kMaxNesting)
             fail(QStringLiteral("Groups nested too deeply"), m_pos);
-        const QString guard = m_guarded && depth > 0 ? QStringLiteral("(?C)") : QString();
-        m_out += guard;
+        if (depth > 0)
+            m_guards.push_back(m_out.size());
         Extent extent = parseAlternative(depth);
         while (at(m_pos) == '|') {
             m_out += u'|';
-            m_out += guard;
+            if (depth > 0)
+                m_guards.push_back(m_out.size());
             ++m_pos;
             extent = extent.orElse(parseAlternative(depth));
         }
@@ -299,9 +336,9 @@ private:
     Extent parseTerm(int depth)
     {
         checkpoint();
-        const qsizetype atomStart = m_out.size();
         const int c = at(m_pos);
         Extent atom = Extent::unit();
+        AtomKind kind = AtomKind::Plain;
         switch (c) {
         case '^':
             ++m_pos;
@@ -324,11 +361,11 @@ private:
                 rejectQuantifier();
                 return Extent::peek(1);
             }
-            atom = parseAtomEscape();
+            atom = parseAtomEscape(&kind);
             break;
         case '(': {
             bool complete = false;
-            atom = parseGroup(depth, atomStart, &complete);
+            atom = parseGroup(depth, &complete);
             if (complete)
                 return atom;
             break;
@@ -358,12 +395,12 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
-        return parseQuantifier(atomStart, false, atom);
+        return parseQuantifier(kind, atom);
     }
 
     // Sets *complete when the term needs no quantifier parsed after it (an
     // assertion, which has dealt with its own).
-    Extent parseGroup(int depth, qsizetype atomStart, bool* complete)
+    Extent parseGroup(int depth, bool* complete)
     {
         const qsizetype start = m_pos;
         int number = 0;
@@ -378,7 +415,7 @@ private:
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
                 const Extent inner = closeGroup(depth, start);
                 *complete = true;
-                return parseQuantifier(atomStart, true, Extent::peek(inner.reach));
+                return parseQuantifier(AtomKind::Lookahead, Extent::peek(inner.reach));
             }
             if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
                 m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
@@ -452,7 +489,7 @@ private:
         return true;
     }
 
-    Extent parseQuantifier(qsizetype atomStart, bool lookahead, const Extent& atom)
+    Extent parseQuantifier(AtomKind kind, const Extent& atom)
     {
         const qsizetype quantStart = m_pos;
         qint64 lo = 0, hi = 0;
@@ -481,23 +518,23 @@ private:
             ++m_pos;
         if (hi != kUnbounded && lo > hi)
             fail(QStringLiteral("numbers out of order in {} quantifier"), quantStart);
-        if (lookahead) {
+        if (kind == AtomKind::Lookahead) {
             // A repeated look-ahead either runs once or, when it may run
             // zero times, never holds on to anything (its empty iteration
-            // is rejected), so it is kept only for its group numbering.
+            // is rejected), so it is kept only for its group numbering:
+            // PCRE2 never obeys an assertion repeated {0} times.
             if (lo == 0) {
-                const QString open = QStringLiteral("(?:");
-                m_out.insert(atomStart, open);
-                m_out += QStringLiteral("){0}");
-                for (auto& c : m_result.checkpoints)
-                    if (c.translated >= atomStart)
-                        c.translated += open.size();
+                m_out += QStringLiteral("{0}");
                 return {};
             }
             return atom;
         }
         if (lo > kMaxRepeat)
             fail(QStringLiteral("Repeat count above 65535"), quantStart);
+        // PCRE2 10.42's JIT never matches a back-reference repeated at least
+        // once when its group is unset, though it stands for empty text.
+        if (kind == AtomKind::Backreference && lo >= 1)
+            m_repeatedBackreference = true;
         if (hi > kMaxRepeat)
             hi = kUnbounded;
         if (lo == 0 && hi == kUnbounded)
@@ -515,9 +552,25 @@ private:
         if (lazy)
             m_out += u'?';
         // A repeat may scan far each time it is entered or gives a unit back.
-        if (m_guarded)
-            m_out += QStringLiteral("(?C)");
+        m_guards.push_back(m_out.size());
         return atom.repeated(hi);
+    }
+
+    // The translation with a callout at each guard; built from the one pass,
+    // as translating twice would double the cost of a long pattern.
+    QString withGuards() const
+    {
+        const QStringView callout = u"(?C)";
+        QString guarded;
+        guarded.reserve(m_out.size() + qsizetype(m_guards.size()) * callout.size());
+        qsizetype copied = 0;
+        for (qsizetype at : m_guards) {
+            guarded += QStringView(m_out).mid(copied, at - copied);
+            guarded += callout;
+            copied = at;
+        }
+        guarded += QStringView(m_out).mid(copied);
+        return guarded;
     }
 
     // --- Atoms. ----------------------------------------------------------
@@ -561,29 +614,16 @@ private:
         return {it->length, it->length};
     }
 
-    static std::optional<CharSet> classEscape(int c)
-    {
-        switch (c) {
-        case 'd': return CharSet::digits();
-        case 'D': return CharSet::digits().inverted();
-        case 'w': return CharSet::wordChars();
-        case 'W': return CharSet::wordChars().inverted();
-        case 's': return CharSet::whiteSpace();
-        case 'S': return CharSet::whiteSpace().inverted();
-        default: return std::nullopt;
-        }
-    }
-
-    // m_pos is on a backslash outside a class.
-    Extent parseAtomEscape()
+    // m_pos is on a backslash outside a class. Sets *kind for a back-reference.
+    Extent parseAtomEscape(AtomKind* kind)
     {
         const qsizetype start = m_pos;
         const int e = at(m_pos + 1);
         if (e < 0)
             fail(QStringLiteral("\\ at end of pattern"), start);
-        if (auto set = classEscape(e)) {
+        if (kClassEscapes.contains(QChar(e))) {
             m_pos += 2;
-            m_out += set->toPcre();
+            m_out += classEscapeAtom(e);
             return Extent::unit();
         }
         if (e >= '1' && e <= '9') {
@@ -591,6 +631,7 @@ private:
             const qint64 n = decimalAt(i);
             if (n <= m_result.groupCount) {
                 m_pos = i;
+                *kind = AtomKind::Backreference;
                 return emitBackreference(int(n));
             }
         }
@@ -603,6 +644,7 @@ private:
             if (it == m_result.groupNames.cend())
                 fail(QStringLiteral("Invalid named capture referenced"), start);
             m_pos = end;
+            *kind = AtomKind::Backreference;
             return emitBackreference(it.value());
         }
         if (e == 'c' && !isAsciiLetter(at(m_pos + 2))) {
@@ -792,9 +834,13 @@ qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
 
 Translation translatePattern(const QString& source, bool ignoreCase, bool multiline)
 {
-    Translation t = Translator(source, ignoreCase, multiline, false).run();
-    t.guardedPattern = Translator(source, ignoreCase, multiline, true).run().pattern;
-    return t;
+    if (source.size() > kMaxPatternLength)
+        throw RegexError(RegexError::Kind::InvalidPattern,
+                         QStringLiteral("The expression is too long (%1 code units; at most %2)")
+                             .arg(source.size())
+                             .arg(kMaxPatternLength),
+                         kMaxPatternLength);
+    return Translator(source, ignoreCase, multiline).run();
 }
 
 } // namespace pattaro

@@ -16,7 +16,8 @@ struct Translation {
     QString guardedPattern;
     uint32_t compileOptions = 0;
     // PCRE2 10.42's JIT compares case-insensitive back-references to
-    // non-ASCII text wrongly in this mode, so such patterns use the interpreter.
+    // non-ASCII text wrongly in this mode, and never matches a repeated
+    // back-reference to an unset group, so such patterns use the interpreter.
     bool jitSafe = true;
     int groupCount = 0;
     // Group numbers by name; empty when the pattern names no group.
@@ -35,7 +36,13 @@ struct Translation {
     std::vector<Checkpoint> checkpoints;
 };
 
-// Throws RegexError(InvalidPattern) where JavaScript would reject the pattern.
+// Longer patterns are refused before any work: PCRE2 could hold almost
+// none of them (its compiled form is limited to 65,535 code units), and
+// translating and compiling one must stay well within a second.
+constexpr qsizetype kMaxPatternLength = 65536;
+
+// Throws RegexError(InvalidPattern) where JavaScript would reject the
+// pattern, or where it is longer than kMaxPatternLength.
 Translation translatePattern(const QString& source, bool ignoreCase, bool multiline);
 
 } // namespace pattaro

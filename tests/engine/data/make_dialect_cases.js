@@ -72,6 +72,19 @@ add(R`\k<a>`, 'g', 'k<a>');
 add(R`(?<$x>a)(?<_y>b)\k<$x>`, 'g', 'aba');
 add(R`(?<\u0061b>x)\k<ab>`, 'g', 'xx');
 add(R`(?<é>x)\k<é>`, 'g', 'xx');
+// Repeated back-references to a group that has not matched stand for empty text.
+add(R`(a)?b\1+`, 'g', 'b');
+add(R`\1{2}(a)`, 'g', 'a');
+add(R`(x)?y\1{2}`, 'g', 'xy');
+add(R`(a)?b\1{2,5}?c`, 'g', 'bc abc abaac');
+add(R`(?<q>a)?b\k<q>+`, 'g', 'b ab aba');
+// Ignoring case beside a back-reference: letters become classes of both cases.
+add(R`(\w+)@\1\.com`, 'gi', 'bob@bob.com bob@bob.COM BOB@bob.Com ann@ANN.cOm');
+add(R`(["'])text\1`, 'gi', `"text"`);
+add(R`(["'])text\1`, 'gi', `'TEXT' "Text'`);
+add(R`(a)\1*b`, 'gi', 'aaab AAAB aAb x');
+// A letter and its other case in a class, without ignoring case.
+add(R`x[Mm]`, 'g', 'xm xn');
 // Character classes.
 add(R`[]`, 'g', 'abc');
 add(R`[]a]`, 'g', 'a]');
@@ -113,6 +126,9 @@ add(R`(?:ab)+`, 'g', 'ababa');
 add(R`(?=(a))*a`, 'g', 'a');
 add(R`(?=a)+a`, 'g', 'ba');
 add(R`(?!a)?b`, 'g', 'ab');
+add(R`(?=(a))?a`, 'g', 'aa', R`[$1]`);
+add(R`x(?=(y))*y`, 'g', 'xy', R`[$1]`);
+add(R`(?=(a)){1,2}a`, 'g', 'aa', R`[$1]`);
 add(R`a(?=b)`, 'g', 'ab ac');
 add(R`a(?!b)`, 'g', 'ab ac');
 add(R`(?<=\$)\d+`, 'g', '$10 20 $30');
