@@ -66,6 +66,18 @@ TEST_F(BehaviourTest, HoverHighlightsOneButtonAtATimeAfterTheStartQuirk)
     EXPECT_TRUE(reports().empty());
 }
 
+TEST(HandPointer, PointsWithItsFingertip)
+{
+    const QCursor hand = *CursorForPointer(PointerHand);
+    EXPECT_EQ(hand.hotSpot(), QPoint(12, 1));
+    const QImage image = hand.pixmap().toImage();
+    EXPECT_EQ(image.size(), QSize(32, 32));
+    EXPECT_EQ(image.pixelColor(12, 1), QColor(Qt::white)) << "inside the fingertip";
+    EXPECT_EQ(image.pixelColor(12, 0), QColor(Qt::black)) << "its outline";
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_FALSE(CursorForPointer(PointerDefault).has_value());
+}
+
 TEST_F(BehaviourTest, ReleaseActsOnTheButtonUnderTheLastMove)
 {
     const QPointF beside = centre(2) - QPointF(12, 0);

@@ -200,6 +200,23 @@ TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBa
         EXPECT_EQ(each.State, 0);
 }
 
+TEST_F(FrameTest, AtTwiceTheDevicePixelsEachPixelBecomesASharpBlock)
+{
+    host.caption = QStringLiteral("Pattaro");
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    QImage shown(skin.size() * 2, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    skin.render(&shown);
+    int checked = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 620; x += 7) {
+            const QColor drawn = platform::toQColor(pixel(x, y));
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                checked += shown.pixelColor(2 * x + d.x(), 2 * y + d.y()) == drawn;
+        }
+    EXPECT_EQ(checked, 40 * 89 * 4) << "no pixel blended with its neighbours";
+}
+
 TEST_F(FrameTest, BorderAndCornersFrameTheClientArea)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
