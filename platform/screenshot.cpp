@@ -18,8 +18,9 @@ bool SaveScreenshot(QWidget& window, const QString& path)
 {
     // Let pending layout and paint requests settle first.
     QCoreApplication::processEvents();
-    QImage image(window.size(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
+    const qreal ratio = window.devicePixelRatioF();
+    QImage image(window.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     window.render(&image);
     return image.save(path, "PNG");
 }

@@ -230,6 +230,10 @@ private:
     bool m_unloading = false;
     platform::DrawingSurface m_surface;
     std::int16_t m_mousePointer = 0;
+    // Where the icon sits in the title and what lies behind it, so that a
+    // screen with more device pixels can show the icon's larger image.
+    QRect m_iconRect;
+    QImage m_iconBackdrop;
 };
 
 } // namespace pattaro

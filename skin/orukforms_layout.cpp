@@ -7,6 +7,8 @@
 #include "skin/skinvalues.h"
 
 #include <QCoreApplication>
+#include <cmath>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -48,9 +50,21 @@ void orukForms::fitSurface()
 void orukForms::paintEvent(QPaintEvent*)
 {
     // At a device pixel ratio above 1 the surface is scaled up without
-    // smoothing, so the frame stays as crisp as it was drawn.
+    // smoothing, so the frame stays as crisp as it was drawn; only the icon
+    // is drawn again from its larger image.
     QPainter painter(this);
     painter.drawImage(QRect(0, 0, m_surface.Width(), m_surface.Height()), m_surface.Image());
+    // The device painted on: a screen, or an image when the widget is
+    // rendered into one.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (ratio <= 1 || m_FormIcon.isNull() || m_iconBackdrop.isNull())
+        return;
+    const QImage sharp = m_host.Icon(int(std::ceil(m_IconSize * ratio)));
+    if (sharp.isNull())
+        return;
+    painter.drawImage(m_iconRect, m_iconBackdrop);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(m_iconRect, sharp);
 }
 
 void orukForms::Refresh()

@@ -80,7 +80,10 @@ void orukForms::DrawTitleBarInitial()
             // conversion to whole pixels in the control.
             const double y = m_Style == TitleTwoBands ? (CH - 8 - m_IconSize) / 2.0 + 10
                                                       : (CH - m_IconSize) / 2.0 + 2;
-            m_surface.PaintPicture(m_FormIcon, 6 * 1.5, y, m_IconSize, m_IconSize);
+            const double x = 6 * 1.5;
+            m_iconRect = QRect(platform::toInt32(x), platform::toInt32(y), m_IconSize, m_IconSize);
+            m_iconBackdrop = m_surface.Image().copy(m_iconRect);
+            m_surface.PaintPicture(m_FormIcon, x, y, m_IconSize, m_IconSize);
         }
         m_surface.Picture(m_surface.Image());
     });

@@ -217,6 +217,24 @@ TEST_F(FrameTest, AtTwiceTheDevicePixelsEachPixelBecomesASharpBlock)
     EXPECT_EQ(checked, 40 * 89 * 4) << "no pixel blended with its neighbours";
 }
 
+TEST_F(FrameTest, AtTwiceTheDevicePixelsTheIconShowsItsLargerImage)
+{
+    // A checkerboard that shrinks to one colour at 16 pixels but keeps its
+    // squares at 32.
+    host.icon = QImage(32, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            host.icon.setPixel(x, y, (x + y) % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    load(QStringLiteral("Style"), std::int32_t(TitleLinear));
+    QImage shown(skin.size() * 2, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    skin.render(&shown);
+    const QPoint corner(2 * 9, 2 * 10); // the icon's top left, in device pixels
+    EXPECT_NE(shown.pixel(corner), shown.pixel(corner + QPoint(1, 0)));
+    EXPECT_EQ(shown.pixel(corner), shown.pixel(corner + QPoint(1, 1)));
+    EXPECT_EQ(shown.pixel(corner - QPoint(1, 0)), shown.pixel(corner - QPoint(2, 0))) << "the title around it";
+}
+
 TEST_F(FrameTest, BorderAndCornersFrameTheClientArea)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
