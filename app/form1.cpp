@@ -51,6 +51,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
         m_ownLinkOpener = std::make_unique<platform::DesktopLinkOpener>();
         m_services.linkOpener = m_ownLinkOpener.get();
     }
+    if (!m_services.skin.messageBox) {
+        // The skin's questions and reports sit over this window.
+        m_ownSkinMessageBox = std::make_unique<platform::QtMessageBoxService>(this);
+        m_services.skin.messageBox = m_ownSkinMessageBox.get();
+    }
     fillMissingServices(m_services.skin);
     m_skinPlatform = std::make_unique<SystemSkinPlatform>(m_services.skin);
 

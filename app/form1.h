@@ -124,6 +124,7 @@ private:
 
     Form1Services m_services;
     std::unique_ptr<platform::MessageBoxService> m_ownMessageBox;
+    std::unique_ptr<platform::MessageBoxService> m_ownSkinMessageBox;
     std::unique_ptr<RegExp> m_regEngine;
     std::unique_ptr<GCommonDialog> m_colorDialog;
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;

@@ -10,15 +10,13 @@
 #include "skin/subclasser.h"
 #include "skin/skinstate.h"
 
-#include <QString>
 #include <QPointer>
+#include <QString>
 #include <QVariant>
 #include <QWidget>
 #include <cstdint>
 
 namespace pattaro {
-
-class ErrorLog;
 
 // The window skin control: draws the frame of the form it covers (title
 // bar, caption buttons, border) on its own persistent surface and keeps its
