@@ -4,6 +4,9 @@
 #include "skin/mousepointer.h"
 #include "skin/skinvalues.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+
 using namespace pattaro;
 using namespace pattaro::testing;
 
@@ -172,6 +175,23 @@ TEST_F(BehaviourTest, AltF4AsksOnlyWithAltAndAVisibleCloseButton)
     skin.CloseButton(false);
     skin.UserControl_KeyDown(115, kAlt);
     EXPECT_EQ(questionsAsked(), 1);
+}
+
+TEST_F(BehaviourTest, CloseRequestsFromOutsideAskTheSameQuestionOnce)
+{
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(&host.formWidget, &refused);
+    EXPECT_FALSE(refused.isAccepted()) << "No keeps the window";
+    EXPECT_EQ(questionsAsked(), 1);
+
+    questions.answers = {platform::kIdYes};
+    QCloseEvent agreed;
+    QCoreApplication::sendEvent(&host.formWidget, &agreed);
+    EXPECT_TRUE(host.unloaded);
+    QCloseEvent closing; // the close that unloading itself sends
+    QCoreApplication::sendEvent(&host.formWidget, &closing);
+    EXPECT_TRUE(closing.isAccepted());
+    EXPECT_EQ(questionsAsked(), 2);
 }
 
 TEST_F(BehaviourTest, TitleDragsOnlyWhenMoveableAndOutsideTheButtons)
