@@ -68,7 +68,13 @@ wait_for xprop -root _NET_SUPPORTING_WM_CHECK || { log "openbox did not start"; 
 t=$(date +%s.%N)
 "$program" >"${TMPDIR:-/tmp}/frame-e2e-app.log" 2>&1 &
 app=$!
-wait_for window_of '^Pattaro$' || { log "the main window did not appear"; exit 1; }
+wait_for window_of '^Pattaro$' || {
+    log "the main window did not appear; windows:"
+    for w in $(xdotool search --name '.' 2>/dev/null); do
+        log "  $w $(xdotool getwindowname "$w" 2>/dev/null) $(xwininfo -id "$w" 2>/dev/null | grep -E 'Map State')"
+    done
+    exit 1
+}
 win=$(window_of '^Pattaro$')
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"
