@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench package deps build clean
 
 run: build
 	$(BUILD)/app/pattaro
@@ -11,6 +11,9 @@ test: build
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+package: build
+	cmake --build $(BUILD) --target package
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release

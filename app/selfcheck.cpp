@@ -2,15 +2,28 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
 namespace pattaro {
 
+QStringList digestRecordCandidates(const QString& programPath)
+{
+    const QFileInfo program(programPath);
+    const QString name = program.fileName() + QStringLiteral(".sha256");
+    return {QDir::cleanPath(program.path() + QStringLiteral("/../share/pattaro/") + name),
+            programPath + QStringLiteral(".sha256")};
+}
+
 QString digestRecordPath(const QString& programPath)
 {
-    return programPath + QStringLiteral(".sha256");
+    const QStringList candidates = digestRecordCandidates(programPath);
+    for (const QString& path : candidates)
+        if (QFileInfo::exists(path))
+            return path;
+    return candidates.last();
 }
 
 IntegrityStatus checkIntegrity(const QString& programPath, const QString& recordPath)
@@ -42,7 +55,7 @@ QString integrityWarning(IntegrityStatus status, const QString& programPath)
             .arg(programPath);
     case IntegrityStatus::RecordMissing:
         return QStringLiteral("warning: no build digest for %1 (%2 missing or empty); its integrity is unchecked")
-            .arg(programPath, digestRecordPath(programPath));
+            .arg(programPath, digestRecordCandidates(programPath).join(QStringLiteral(" and ")));
     case IntegrityStatus::ProgramUnreadable:
         return QStringLiteral("warning: cannot read %1 to check its integrity").arg(programPath);
     }

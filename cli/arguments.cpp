@@ -38,6 +38,10 @@ ParsedArguments ParseArguments(const QStringList& args)
             a.help = true;
             return {a, {}};
         }
+        if (arg == u"--version") {
+            a.version = true;
+            return {a, {}};
+        }
         if (arg == u"-i") {
             a.ignoreCase = true;
         } else if (arg == u"--json") {

@@ -10,6 +10,7 @@ enum class Command { Count, Matches, Replace, Extract, Upper, Lower };
 struct Arguments {
     Command command = Command::Count;
     bool help = false;
+    bool version = false;
     bool ignoreCase = false;
     bool json = false;
     bool lines = false;

@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     const Arguments& a = parsed.arguments;
 
     Utf8Output out(stdout);
-    if (a.help) {
-        out.write(UsageText());
+    if (a.help || a.version) {
+        out.write(a.help ? UsageText() : VersionText());
         return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
     }
 

@@ -1,5 +1,7 @@
 #include "cli/usage.h"
 
+#include "version.h"
+
 namespace pattaro::cli {
 
 QString UsageText()
@@ -11,7 +13,7 @@ QString UsageText()
         "  pattaro-cli [-i] [-f FILE] replace PATTERN REPLACEMENT\n"
         "  pattaro-cli [-i] [-f FILE] [--lines] extract PATTERN REPLACEMENT\n"
         "  pattaro-cli [-f FILE] upper | lower\n"
-        "  pattaro-cli --help\n"
+        "  pattaro-cli --help | --version\n"
         "\n"
         "Runs Pattaro's expression engine on a text, as the window does: every match\n"
         "is found (global), ^ and $ also match at line starts and ends (multiline),\n"
@@ -43,6 +45,7 @@ QString UsageText()
         "  --lines   One item per line for extract.\n"
         "  --        End of options.\n"
         "  -h, --help  Show this text.\n"
+        "  --version   Show the version.\n"
         "\n"
         "Arguments and input must be UTF-8, taken exactly (a byte order mark is\n"
         "text like any other); output is UTF-8, and the text passes through unchanged\n"
@@ -58,6 +61,11 @@ QString UsageText()
         "message on standard error for a usage error, an unreadable FILE, arguments\n"
         "or input that are not valid UTF-8, an invalid pattern, a pattern that gave\n"
         "up, lack of memory, or output that could not be written.\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("pattaro-cli %1.%2.%3\n").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
 } // namespace pattaro::cli

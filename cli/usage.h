@@ -5,5 +5,7 @@
 namespace pattaro::cli {
 
 QString UsageText();
+// "pattaro-cli" and the version, one line.
+QString VersionText();
 
 } // namespace pattaro::cli

@@ -230,4 +230,12 @@ TEST(Cli, HelpDescribesEveryCommand)
         EXPECT_TRUE(r.out.contains(word)) << word;
 }
 
+TEST(Cli, VersionWinsOverAnyCommandAndIsListedInHelp)
+{
+    const Result r = run({"-i", "--version", "count", "x"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, "pattaro-cli " PATTARO_VERSION "\n");
+    EXPECT_TRUE(run({"--help"}).out.contains("--version"));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/selfcheck.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -29,6 +30,26 @@ protected:
 TEST_F(SelfCheck, RecordNextToTheProgram)
 {
     EXPECT_EQ(digestRecordPath(u"/opt/p/pattaro"_qs), u"/opt/p/pattaro.sha256"_qs);
+}
+
+TEST_F(SelfCheck, InstalledRecordInShareIsPreferredToOneBesideTheProgram)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"bin"_qs));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"share/pattaro"_qs));
+    const QString installed = dir.filePath(u"bin/pattaro"_qs);
+    const QString record = dir.filePath(u"share/pattaro/pattaro.sha256"_qs);
+    write(installed, "installed bytes");
+    write(record, digestOf("installed bytes") + "  pattaro\n");
+    write(installed + u".sha256"_qs, digestOf("stale bytes"));
+    EXPECT_EQ(digestRecordPath(installed), record);
+    EXPECT_EQ(checkIntegrity(installed, digestRecordPath(installed)), IntegrityStatus::Intact);
+
+    QFile::remove(record);
+    EXPECT_EQ(checkIntegrity(installed, digestRecordPath(installed)), IntegrityStatus::Modified);
+    QFile::remove(installed + u".sha256"_qs);
+    const QString warning = integrityWarning(IntegrityStatus::RecordMissing, installed);
+    EXPECT_TRUE(warning.contains(record)) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(installed + u".sha256"_qs)) << warning.toStdString();
 }
 
 TEST_F(SelfCheck, MatchingDigestIsIntactInEitherCaseWithOrWithoutName)

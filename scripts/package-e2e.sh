@@ -1,0 +1,40 @@
+#!/bin/sh
+# Builds the Debian package with CPack into a temporary folder and checks its
+# metadata and that it holds what the install step puts under /usr, with a
+# digest record matching the packaged program.
+# Usage: package-e2e.sh CPACK BUILD_DIR DESKTOP_ID VERSION
+set -u
+cpack=$1 build=$2 id=$3 version=$4
+. "$(dirname "$0")/installed-files.sh"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+"$cpack" --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
+    cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/pattaro_"$version"_*.deb 2>/dev/null)
+[ -f "$deb" ] || { echo "no package in:"; ls "$out"; cat "$out/cpack.log"; exit 1; }
+
+info=$(dpkg-deb -I "$deb")
+echo "$info"
+field() { echo "$info" | sed -n "s/^ $1: //p"; }
+[ "$(field Package)" = pattaro ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = devel ] || fail "Section: $(field Section)"
+field Maintainer | grep -q '^Pattaro developers' || fail "Maintainer: $(field Maintainer)"
+field Description | grep -q 'regular expressions' || fail "Description: $(field Description)"
+for lib in libc6 libqt6widgets6 libqt6core6 libpcre2-16-0 libstdc++6; do
+    field Depends | grep -q "$lib " || fail "Depends lacks $lib: $(field Depends)"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in $(installed_files "$id"); do
+    echo "$contents" | grep -qx "./usr/$f" || fail "not in the package: /usr/$f"
+done
+
+dpkg-deb -x "$deb" "$out/root"
+record=$(cut -d' ' -f1 "$out/root/usr/share/pattaro/pattaro.sha256")
+[ "$record" = "$(sha256sum "$out/root/usr/bin/pattaro" | cut -d' ' -f1)" ] ||
+    fail "the packaged record is not the packaged program's digest"
+exit $failed
