@@ -15,9 +15,9 @@ log() { printf '%s\n' "$*"; }
 fail() { log "FAIL: $*"; failures=$((failures + 1)); }
 elapsed() { printf '%.2f s' "$(echo "$(date +%s.%N) - $1" | bc)"; }
 
-# Polls "$@" until it succeeds, up to 20 seconds.
+# Polls "$@" until it succeeds, up to WAIT_SECONDS (20) seconds.
 wait_for() {
-    local deadline=$(( $(date +%s) + 20 ))
+    local deadline=$(( $(date +%s) + ${WAIT_SECONDS:-20} ))
     until "$@" >/dev/null 2>&1; do
         [ "$(date +%s)" -ge "$deadline" ] && return 1
         sleep 0.1
@@ -62,14 +62,27 @@ openbox >/dev/null 2>&1 &
 wm=$!
 app=""; demo=""
 trap 'kill $wm $app $demo 2>/dev/null' EXIT
-wait_for xprop -root _NET_SUPPORTING_WM_CHECK || { log "openbox did not start"; exit 1; }
+# Openbox announces itself before it takes windows in, and a window mapped
+# in between is never managed: the display is ready once a probe window of
+# our own has been, which may take a second probe.
+managed() { xprop -name e2e-probe WM_STATE 2>/dev/null | grep -q Normal; }
+ready=""
+for attempt in 1 2 3 4; do
+    xmessage -name e2e-probe -title e2e-probe ready >/dev/null 2>&1 &
+    probe=$!
+    WAIT_SECONDS=5 wait_for managed && ready=yes
+    kill $probe 2>/dev/null
+    wait $probe 2>/dev/null
+    [ -n "$ready" ] && break
+done
+[ -n "$ready" ] || { log "openbox manages no window"; exit 1; }
 
 # --- The main window: drag, then close with No and Yes.
 t=$(date +%s.%N)
 "$program" >"${TMPDIR:-/tmp}/frame-e2e-app.log" 2>&1 &
 app=$!
 wait_for window_of '^Pattaro$' || {
-    log "the main window did not appear; windows:"
+    log "the main window did not appear on $DISPLAY; windows:"
     for w in $(xdotool search --name '.' 2>/dev/null); do
         log "  $w $(xdotool getwindowname "$w" 2>/dev/null) $(xwininfo -id "$w" 2>/dev/null | grep -E 'Map State')"
     done
