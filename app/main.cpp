@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/uifont.h"
+#include "platform/qttranslation.h"
 #include "platform/screenshot.h"
 #include "version.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(pattaro::kVersionMajor).arg(pattaro::kVersionMinor).arg(pattaro::kVersionRevision));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    pattaro::platform::InstallQtChineseTranslation();
     QApplication::setFont(pattaro::uiFont());
 
     pattaro::Form1 form;
