@@ -1,5 +1,7 @@
 #include "app/expressionfault.h"
 
+#include "app/faultwording.h"
+
 #include <QLineEdit>
 
 namespace pattaro {
@@ -17,6 +19,11 @@ void markExpressionFault(QLineEdit* box, const QString& message)
     box->setPalette(palette);
     box->setToolTip(message);
     box->setProperty(kFaultProperty, true);
+}
+
+void markExpressionFault(QLineEdit* box, const RegexError& error)
+{
+    markExpressionFault(box, expressionFaultText(error, box->text()));
 }
 
 void clearExpressionFault(QLineEdit* box)

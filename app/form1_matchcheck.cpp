@@ -61,7 +61,7 @@ void Form1::Command1_Click()
             m_TXT1->SelColor(range.color);
         }
     } catch (const RegexError& error) {
-        markExpressionFault(m_Text3, error.message());
+        markExpressionFault(m_Text3, error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/clickablelabel.h"
+#include "app/commands/simplecase.h"
 #include "app/components/richtext/richtextbox.h"
 #include "app/links.h"
 #include "dialogs/gcommondialog.h"
@@ -26,12 +27,12 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    m_TXT2->Text(m_TXT1->Text().toUpper());
+    m_TXT2->Text(SimpleUpperCase(m_TXT1->Text()));
 }
 
 void Form1::Command6_Click()
 {
-    m_TXT2->Text(m_TXT1->Text().toLower());
+    m_TXT2->Text(SimpleLowerCase(m_TXT1->Text()));
 }
 
 void Form1::chooseSwatchColor(ClickableLabel* swatch)

@@ -14,7 +14,7 @@ using platform::MsgIcon;
 
 const QString kTitle = QStringLiteral("友情提示");
 const QString kOnePerLineQuestion = QStringLiteral("是否将每个替换后的项目放在独立的一行中？");
-const QString kNoMemory = QStringLiteral("There is not enough memory for the result");
+const QString kNoMemory = QStringLiteral("内存不足，容纳不下结果。");
 
 } // namespace
 
@@ -29,7 +29,7 @@ void Form1::Command2_Click()
     try {
         m_TXT2->Text(engine.Replace(sourceText, m_Text4->text()));
     } catch (const RegexError& error) {
-        markExpressionFault(m_Text3, error.message());
+        markExpressionFault(m_Text3, error);
     } catch (const std::bad_alloc&) {
         markExpressionFault(m_Text3, kNoMemory);
     }
@@ -52,7 +52,7 @@ void Form1::Command3_Click()
         if (!engine.Test(sourceText))
             return;
     } catch (const RegexError& error) {
-        markExpressionFault(m_Text3, error.message());
+        markExpressionFault(m_Text3, error);
         return;
     }
 
@@ -64,7 +64,7 @@ void Form1::Command3_Click()
             AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
                                matchIndex);
         } catch (const RegexError& error) {
-            markExpressionFault(m_Text3, error.message());
+            markExpressionFault(m_Text3, error);
         }
         m_TXT2->Text(result);
     } catch (const std::bad_alloc&) {

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/form1.h"
 #include "app/uifont.h"
+#include "platform/qttranslation.h"
 #include "platform/screenshot.h"
 #include "appid.h"
 #include "version.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
         QStringLiteral("%1.%2.%3").arg(pattaro::kVersionMajor).arg(pattaro::kVersionMinor).arg(pattaro::kVersionRevision));
     QApplication::setDesktopFileName(QString::fromLatin1(pattaro::kAppId));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    pattaro::platform::InstallQtChineseTranslation();
     QApplication::setFont(pattaro::uiFont());
 
     pattaro::Form1 form;

@@ -1,6 +1,7 @@
 #include "cli/run.h"
 
 #include "app/commands/replaceeach.h"
+#include "app/commands/simplecase.h"
 #include "app/components/regex/regexp.h"
 #include "cli/escape.h"
 
@@ -49,11 +50,11 @@ std::chrono::milliseconds SearchTimeLimit(qsizetype textLength)
 void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
 {
     if (args.command == Command::Upper) {
-        out.write(text.toUpper());
+        out.write(SimpleUpperCase(text));
         return;
     }
     if (args.command == Command::Lower) {
-        out.write(text.toLower());
+        out.write(SimpleLowerCase(text));
         return;
     }
 

@@ -2,6 +2,7 @@
 // settable from the command line (see --help).
 #include "examples/skindemo/demooptions.h"
 #include "platform/controlcolor.h"
+#include "platform/qttranslation.h"
 #include "platform/screenshot.h"
 #include "platform/services.h"
 #include "skin/errorlog.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    pattaro::platform::InstallQtChineseTranslation();
     QString error;
     const auto options = skindemo::ParseDemoOptions(arguments, &error);
     if (!options) {

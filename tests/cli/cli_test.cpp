@@ -118,6 +118,11 @@ TEST(Cli, UpperAndLower)
     const QByteArray text = "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nXyZ\r";
     EXPECT_EQ(run({"upper"}, text).out, "\xEF\xBB\xBF" "ABC\xE4\xB8\xAD\r\nXYZ\r");
     EXPECT_EQ(run({"lower"}, text).out, "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nxyz\r");
+
+    // Letter for letter, as in the window: sharp s keeps its one letter,
+    // dotted capital I lowers to plain i, Deseret maps within its plane.
+    EXPECT_EQ(run({"upper"}, "stra\xC3\x9F" "e \xF0\x90\x90\xA8").out, "STRA\xC3\x9F" "E \xF0\x90\x90\x80");
+    EXPECT_EQ(run({"lower"}, "\xC4\xB0" "X \xF0\x90\x90\x80").out, "ix \xF0\x90\x90\xA8");
 }
 
 TEST(Cli, EmptyInput)

@@ -209,7 +209,7 @@ TEST_F(Form1Commands, RefusedExpressionIsShownOnTheBoxUntilItChanges)
     window.Command2_Click();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(hasExpressionFault(window.Text3()));
-    EXPECT_FALSE(window.Text3()->toolTip().isEmpty());
+    EXPECT_EQ(window.Text3()->toolTip(), "表达式第 1 个字符处有错误：分组缺少“)”。");
 
     // Typing into the box takes the mark away.
     window.Text3()->setText("(a+)+$");
@@ -219,6 +219,7 @@ TEST_F(Form1Commands, RefusedExpressionIsShownOnTheBoxUntilItChanges)
     window.Command1_Click();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(hasExpressionFault(window.Text3()));
+    EXPECT_TRUE(window.Text3()->toolTip().endsWith("搜索已停止。")) << window.Text3()->toolTip().toStdString();
 
     // A run that succeeds clears it.
     window.Text3()->blockSignals(true);

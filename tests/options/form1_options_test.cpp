@@ -83,6 +83,13 @@ TEST_F(Form1Options, CaseConversionIntoTheResultPane)
     EXPECT_EQ(window.TXT2()->Text(), QString::fromUtf8("regex é 正则\r\nmixed\r"));
     EXPECT_EQ(window.TXT1()->Text(), source);
 
+    // Letter for letter, so the result lines up with the source.
+    window.TXT1()->Text(QString::fromUtf8("Straße İ"));
+    window.Command5_Click();
+    EXPECT_EQ(window.TXT2()->Text(), QString::fromUtf8("STRAßE İ"));
+    window.Command6_Click();
+    EXPECT_EQ(window.TXT2()->Text(), QString::fromUtf8("straße i"));
+
     window.TXT1()->Text(QString::fromUtf8("全是中文，没有字母。"));
     window.Command5_Click();
     EXPECT_EQ(window.TXT2()->Text(), QString::fromUtf8("全是中文，没有字母。"));

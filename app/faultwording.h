@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/components/regex/regexp.h"
+
+#include <QString>
+
+namespace pattaro {
+
+// What the window says about an expression the engine refused or gave up
+// on: the engine's reason in Chinese and, for a refused expression, where
+// in it the fault lies, counted in characters from 1 as a person reads it.
+// A reason the window has no wording for is quoted in the engine's own
+// words after a general Chinese one.
+QString expressionFaultText(const RegexError& error, const QString& expression);
+
+} // namespace pattaro
