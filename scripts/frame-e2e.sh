@@ -157,5 +157,5 @@ else
     fail "grip: expected $((w0 + 82))x$h0, got $(geometry "$win")"
 fi
 
-log "frame end-to-end: $((5 - failures)) passed, $failures failed in $(elapsed "$started")"
+log "frame end-to-end: $((6 - failures)) passed, $failures failed in $(elapsed "$started")"
 [ "$failures" -eq 0 ]
