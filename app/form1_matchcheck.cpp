@@ -35,7 +35,7 @@ void Form1::Command1_Click()
         engine.Pattern(pattern);
         sourceText = m_TXT1->Text();
         matchList = engine.Execute(sourceText);
-        if (!engine.Test(sourceText)) {
+        if (matchList.Count() == 0) {
             m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
             return;
         }

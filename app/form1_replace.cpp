@@ -49,7 +49,7 @@ void Form1::Command3_Click()
     try {
         matchList = engine.Execute(sourceText);
         m_TXT2->Text(QString());
-        if (!engine.Test(sourceText))
+        if (matchList.Count() == 0)
             return;
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);

@@ -57,6 +57,13 @@ ParsedArguments ParseArguments(const QStringList& args)
             haveFile = true;
             if (a.file.isEmpty())
                 return fail(QStringLiteral("-f needs a file name"));
+        } else if (arg == u"--time-limit") {
+            bool number = false;
+            const qlonglong ms = i + 1 < args.size() ? args[++i].toLongLong(&number) : 0;
+            // Up to a day: long enough for any script, short enough to end.
+            if (!number || ms < 1 || ms > 86'400'000)
+                return fail(QStringLiteral("--time-limit needs milliseconds from 1 to 86400000"));
+            a.timeLimit = std::chrono::milliseconds(ms);
         } else if (arg == u"--") {
             ++i;
             break;

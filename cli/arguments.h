@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <optional>
 
 namespace pattaro::cli {
 
@@ -15,6 +17,8 @@ struct Arguments {
     bool json = false;
     bool lines = false;
     QString file; // empty: standard input
+    // How long a search may run; none: in proportion to the text.
+    std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;
     QString replacement;
 };

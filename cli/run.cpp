@@ -63,7 +63,7 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
     engine.Multiline(true);
     engine.IgnoreCase(args.ignoreCase);
     engine.Pattern(args.pattern);
-    engine.TimeLimit(SearchTimeLimit(text.size()));
+    engine.TimeLimit(args.timeLimit.value_or(SearchTimeLimit(text.size())));
 
     switch (args.command) {
     case Command::Count:
@@ -79,7 +79,7 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
         // Searching first reports an invalid pattern even when the
         // replacement is empty and nothing would be written.
         const MatchCollection matches = engine.Execute(text);
-        if (args.replacement.isEmpty() || !engine.Test(text))
+        if (args.replacement.isEmpty() || matches.Count() == 0)
             break;
         qsizetype index = 0;
         ReplaceEachMatch(

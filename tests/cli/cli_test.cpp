@@ -158,6 +158,17 @@ TEST(Cli, UsageErrors)
     expectFailure(run({"count", "a", "b"}), "too many");
     expectFailure(run({"--json", "count", "a"}), "--json");
     expectFailure(run({"-f"}), "-f");
+    for (const char* bad : {"0", "-5", "ms", "86400001"})
+        expectFailure(run({"--time-limit", bad, "count", "a"}), "--time-limit");
+    expectFailure(run({"--time-limit"}), "--time-limit");
+}
+
+TEST(Cli, TimeLimitDecidesWhenARunawaySearchGivesUp)
+{
+    // A pattern that would backtrack for ages on a text with nothing to
+    // find beyond the runaway part: a short limit ends it.
+    const QByteArray text = QByteArray("xxxxxxxxxxxxxxxxxxxz").repeated(20000);
+    expectFailure(run({"--time-limit", "1", "count", "(x+x+)+(?!z)[^x]"}, text), "gave up");
 }
 
 TEST(Cli, BadPatternsAndInput)
@@ -187,8 +198,10 @@ TEST(Cli, ArgumentsAreTakenByteForByte)
 TEST(Cli, RunningOutOfMemoryIsAFailureNotACrash)
 {
     // Each match adds the text before it: far more than 600 MB of address
-    // space can hold, well before any limit of the engine's own.
-    expectFailure(runInShell(R"sh(ulimit -v 600000 && exec "$0" replace a '$`')sh", QByteArray(100000, 'a')),
+    // space can hold, well before any limit of the engine's own. The clock
+    // is out of the way, however busy the machine.
+    expectFailure(runInShell(R"sh(ulimit -v 600000 && exec "$0" --time-limit 600000 replace a '$`')sh",
+                             QByteArray(100000, 'a')),
                   "not enough memory");
 }
 
@@ -231,7 +244,7 @@ TEST(Cli, HelpDescribesEveryCommand)
     const Result r = run({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
-                             "lower", "-i", "-f FILE", "UTF-8", "Exit status"})
+                             "lower", "-i", "-f FILE", "--time-limit MS", "UTF-8", "Exit status"})
         EXPECT_TRUE(r.out.contains(word)) << word;
 }
 
