@@ -178,7 +178,7 @@ bool DrawingSurface::LineTo(int x, int y)
         return true;
 
     const long long x0 = start.x(), y0 = start.y();
-    const long long dx = (long long)x - x0, dy = (long long)y - y0;
+    const long long dx = static_cast<long long>(x) - x0, dy = static_cast<long long>(y) - y0;
     const long long adx = std::llabs(dx), ady = std::llabs(dy);
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const bool xMajor = adx >= ady;
