@@ -16,7 +16,7 @@ package: build
 	cmake --build $(BUILD) --target package
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DPATTARO_WERROR=$(if $(CI),ON,OFF)
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:
