@@ -196,6 +196,21 @@ add(R`x*`, 'g', 'abc', R`-`);
 add(R`\b`, 'g', 'ab cd', R`|`);
 add(R`$`, 'gm', 'a\r\nb', R`;`);
 add(R`.`, 'g', '中文', R`$&$&`);
+// Repeated groups that can match the empty text: once the minimum is met an
+// iteration that ends where it began fails, so the loop tries other ways or stops.
+for (const [pattern, flags] of [[R`(a*?)*`, 'g'], [R`(|a)+`, 'g'], [R`(a?)*`, 'g'], [R`(a*)*b`, 'g'],
+    [R`(?:a|)*`, 'g'], [R`(a|)+?b`, 'g'], [R`(?:)*`, 'g'], [R`(a*)+`, 'g'], [R`((a*)*)*`, 'g'],
+    [R`(?:|a){2,}`, 'g'], [R`(?:a*?){2,}b?`, 'g'], [R`(?:|a){2,3}`, 'g'], [R`(|a)?`, 'g'],
+    [R`(?:|a)+`, 'g'], [R`(?:|a)+?`, 'g'], [R`(?:|a){1,2}`, 'g'], [R`(?:|ab|a)*?$`, 'g'],
+    [R`(?:(?=a)|a)*`, 'g'], [R`(?:\b|a)*`, 'g'], [R`(?:|a)*\1?(a)`, 'g'], [R`(|A)+`, 'gi'],
+    [R`(?:|b)*a`, 'gi'], [R`(?:(?:|a)+b)*`, 'g'], [R`((?:|a)*)\1`, 'g']]) {
+    add(pattern, flags, 'aab', R`[$1|$2]`);
+    add(pattern, flags, 'a', R`[$1|$2]`);
+    add(pattern, flags, 'bA');
+}
+// Groups inside a repeated group keep earlier iterations' values here.
+add(R`((a)|b)*`, 'g', 'aab');
+add(R`((a)|b)*`, 'g', 'ba', R`[$1|$2]`);
 // Patterns JavaScript rejects.
 for (const bad of [R`(`, R`)`, R`a)`, R`[`, R`[a`, R`a{2,1}`, R`a{1}{2}`, R`*`, R`+a`, R`?`, R`a**`, R`a*??`,
     R`{1}`, R`{1,}`, R`(?<a>x)(?<a>y)`, R`(?<a>x)|(?<a>y)`, R`(?<1a>x)`, R`(?<>x)`, R`(?<a-b>x)`,
