@@ -208,6 +208,11 @@ for (const [pattern, flags] of [[R`(a*?)*`, 'g'], [R`(|a)+`, 'g'], [R`(a?)*`, 'g
     add(pattern, flags, 'a', R`[$1|$2]`);
     add(pattern, flags, 'bA');
 }
+// The same where an attempt outgrows the search's windows and is tried on
+// its own, with the time guards.
+add(R`(|a)+y|b`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
+add(R`(a*?)*y`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
+add(R`(?:(?:|a){2,}b)+`, 'g', 'ab'.repeat(1500), R`-`);
 // Groups inside a repeated group keep earlier iterations' values here.
 add(R`((a)|b)*`, 'g', 'aab');
 add(R`((a)|b)*`, 'g', 'ba', R`[$1|$2]`);
