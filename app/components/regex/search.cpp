@@ -170,6 +170,7 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
     }
+    m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_code = pattern.m_code;
     m_context = pattern.m_windowContext;
@@ -253,15 +254,6 @@ bool Searcher::find(qsizetype from)
         }
     }
     return false;
-}
-
-bool Searcher::next(qsizetype from)
-{
-    if (!find(from))
-        return false;
-    if (!m_groupOffsets.empty())
-        dropHiddenCaptures();
-    return true;
 }
 
 void Searcher::dropHiddenCaptures()

@@ -68,9 +68,16 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     // Looks for a match starting at or after `from`. Throws RegexError(GaveUp).
-    bool next(qsizetype from);
+    bool next(qsizetype from)
+    {
+        if (!find(from))
+            return false;
+        if (!m_groupOffsets.empty())
+            dropHiddenCaptures();
+        return true;
+    }
     // Start/end pairs for the match and each group; unset groups hold SIZE_MAX.
-    const size_t* offsets() const { return m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data(); }
+    const size_t* offsets() const { return m_reported; }
 
 private:
     CompiledPattern& m_pattern;
@@ -80,6 +87,7 @@ private:
     const size_t* m_offsets = nullptr;
     // The groups' offsets without the hidden captures, when there are any.
     std::vector<size_t> m_groupOffsets;
+    const size_t* m_reported = nullptr;
     int64_t m_deadline;
     // Memory one match may use on this subject.
     size_t m_matchMemory;
