@@ -20,6 +20,9 @@ constexpr int kMaxNesting = 250;
 // PCRE2 counts repeats in 16 bits.
 constexpr qint64 kMaxRepeat = 65535;
 constexpr qint64 kUnbounded = -1;
+// Groups written twice over (see LoopCheck) double the translation at each
+// level of nesting; a translation this long is refused before it explodes.
+constexpr qsizetype kMaxWrittenTwice = qsizetype(1) << 20;
 
 const QString& dotAtom()
 {
@@ -561,6 +564,7 @@ private:
         m_out += QStringLiteral("(?:");
         emitCheckedIteration(depth, start);
         m_out += u')';
+        refuseIfTooLong(start);
         m_pos = afterQuantifier;
         emitRepeat({0, q.most == kUnbounded ? kUnbounded : q.most - q.least, q.lazy});
         m_guards.push_back(m_out.size());
@@ -594,11 +598,18 @@ private:
         m_out += QStringLiteral("()(?:");
         closeGroup(depth, start);
         m_out += QStringLiteral("))");
+        refuseIfTooLong(start);
         m_pos = afterQuantifier;
         m_guards.push_back(m_out.size());
         if (number)
             m_groupExtents.insert(number, inner);
         return inner.repeated(1, kUnbounded);
+    }
+
+    void refuseIfTooLong(qsizetype start) const
+    {
+        if (m_out.size() > kMaxWrittenTwice)
+            fail(QStringLiteral("regular expression is too large"), start);
     }
 
     Extent closeGroup(int depth, qsizetype start)
