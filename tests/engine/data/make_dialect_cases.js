@@ -208,6 +208,13 @@ for (const [pattern, flags] of [[R`(a*?)*`, 'g'], [R`(|a)+`, 'g'], [R`(a?)*`, 'g
     add(pattern, flags, 'a', R`[$1|$2]`);
     add(pattern, flags, 'bA');
 }
+// With back-references, names, look-arounds and caseless back-references.
+add(R`(?<x>a|)*\k<x>b`, 'g', 'aab ab b', R`[$<x>|$1]`);
+add(R`(|a)+\1(b)\2`, 'g', 'abb aabb', R`[$1|$2]`);
+add(R`(|a)+\1`, 'gi', 'aAa', R`[$1]`);
+add(R`(?=(a|)*b)(?:(a)|)+`, 'g', 'aab ab', R`[$1|$2]`);
+add(R`(?<=xa)(?:|a)*`, 'g', 'xaaa', R`-`);
+add(R`(?:(?!a)|a)+`, 'g', 'aab', R`-`);
 // The same where an attempt outgrows the search's windows and is tried on
 // its own, with the time guards.
 add(R`(|a)+y|b`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
