@@ -187,6 +187,9 @@ TEST(Limits, OversizedPatternsAreRefused)
         {QString(30000, QChar(0xE9)), true, "too large"},
         {QString(uR"([\W])"_qs).repeated(16000), true, "too large"},
         {QString("(?=a){0}").repeated(8193), false, "too long"},
+        // Each level of these is written twice to reject empty repetitions.
+        {QString("(?:").repeated(200) + "|a" + QString(")+").repeated(200), false, "too large"},
+        {QString("(").repeated(200) + "|a" + QString(")+").repeated(200), false, "too large"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

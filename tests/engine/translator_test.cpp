@@ -39,3 +39,34 @@ TEST(Translator, ReachCountsEveryUnitAnAttemptCanExamine)
         EXPECT_EQ(translatePattern(p, true, false).maxReach, c.reach);
     }
 }
+
+// Checking iterations for the empty text costs a callout per iteration, so
+// only a repeated group that can match the empty text may carry the check.
+TEST(Translator, ChecksOnlyGroupsThatCanRepeatEmpty)
+{
+    const struct {
+        const char16_t* pattern;
+        bool checked;
+    } cases[] = {
+        {u"(a*?)*", true},
+        {u"(?:a|)+", true},
+        {u"(?:(?=a))*", true},      // a look-ahead consumes nothing
+        {u"(\\1a?)*", true},        // so may a back-reference
+        {u"(?:a|b\\b)*", false},
+        {u"(?:\\w+\\s*)*", false},
+        {u"(a|b)*", false},
+        {u"(?:a+|[b-z]{2,})+", false},
+        {u"(a?){3}", false},        // a fixed count has no iteration beyond its minimum
+        {u"(a?){0}", false},
+        {u"(?=(a?)*)", true},
+        {u"(?=a?)*", false},        // look-aheads repeat at most once
+        {u"a*", false},
+    };
+    for (const auto& c : cases) {
+        const QString p = QString::fromUtf16(c.pattern);
+        SCOPED_TRACE(p.toStdString());
+        const Translation t = translatePattern(p, false, false);
+        EXPECT_EQ(!t.groupNumbers.empty(), c.checked);
+        EXPECT_EQ(t.pattern.contains(u"(?C"), c.checked);
+    }
+}

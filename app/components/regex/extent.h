@@ -8,15 +8,17 @@ namespace pattaro {
 // How far a piece of pattern can look from where an attempt is when it
 // starts: at most `length` code units consumed and at most `reach` code units
 // examined (an assertion examines one unit beyond what it consumes). -1 in
-// either means there is no bound.
+// either means there is no bound. `canBeEmpty` says whether it can also
+// consume nothing at all.
 struct Extent {
     qint64 length = 0;
     qint64 reach = 0;
+    bool canBeEmpty = true;
 
     static constexpr qint64 kCap = qint64(1) << 20;
 
     static Extent unbounded() { return {-1, -1}; }
-    static Extent unit() { return {1, 1}; }
+    static Extent unit() { return {1, 1, false}; }
     static Extent peek(qint64 units) { return units < 0 ? unbounded() : Extent{0, units}; }
 
     bool bounded() const { return length >= 0 && reach >= 0; }
@@ -24,21 +26,33 @@ struct Extent {
     // This piece followed by `next`.
     Extent then(const Extent& next) const
     {
-        if (!bounded() || !next.bounded())
-            return unbounded();
-        return capped({length + next.length, std::max(reach, length + next.reach)});
+        Extent e = !bounded() || !next.bounded()
+                       ? unbounded()
+                       : capped({length + next.length, std::max(reach, length + next.reach)});
+        e.canBeEmpty = canBeEmpty && next.canBeEmpty;
+        return e;
     }
 
     // Either this piece or `other`.
     Extent orElse(const Extent& other) const
     {
-        if (!bounded() || !other.bounded())
-            return unbounded();
-        return {std::max(length, other.length), std::max(reach, other.reach)};
+        Extent e = !bounded() || !other.bounded()
+                       ? unbounded()
+                       : Extent{std::max(length, other.length), std::max(reach, other.reach)};
+        e.canBeEmpty = canBeEmpty || other.canBeEmpty;
+        return e;
     }
 
-    // Up to `times` repetitions; -1 for no upper bound.
-    Extent repeated(qint64 times) const
+    // From `least` up to `most` repetitions; -1 for no upper bound.
+    Extent repeated(qint64 least, qint64 most) const
+    {
+        Extent e = upTo(most);
+        e.canBeEmpty = least == 0 || canBeEmpty;
+        return e;
+    }
+
+private:
+    Extent upTo(qint64 times) const
     {
         if (!bounded())
             return unbounded();
@@ -51,7 +65,6 @@ struct Extent {
         return capped({times * length, (times - 1) * length + reach});
     }
 
-private:
     static Extent capped(Extent e) { return e.length > kCap || e.reach > kCap ? unbounded() : e; }
 };
 

@@ -166,6 +166,11 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_matchMemory = matchMemoryFor(subject.size());
     pattern.limitHeap(m_matchMemory);
     pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
+    if (!pattern.translation().groupNumbers.empty()) {
+        pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
+        m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
+    }
+    m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_code = pattern.m_code;
     m_context = pattern.m_windowContext;
@@ -187,7 +192,7 @@ Searcher::~Searcher()
 // would look past the cut stops at once and is reported, so no attempt can
 // wander far either. One call per match is the common case, so this path
 // stays in one function.
-bool Searcher::next(qsizetype from)
+bool Searcher::find(qsizetype from)
 {
     const qsizetype n = m_subject.size();
     const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
@@ -251,6 +256,15 @@ bool Searcher::next(qsizetype from)
     return false;
 }
 
+void Searcher::dropHiddenCaptures()
+{
+    const std::vector<int>& numbers = m_pattern.translation().groupNumbers;
+    for (size_t group = 0; group < numbers.size(); ++group) {
+        m_groupOffsets[2 * group] = m_offsets[2 * size_t(numbers[group])];
+        m_groupOffsets[2 * group + 1] = m_offsets[2 * size_t(numbers[group]) + 1];
+    }
+}
+
 // PCRE2 skips hopeless start positions by looking for a unit every match
 // needs, but a window hides the units beyond it; so look once for the last
 // such unit in the whole subject. Returns -1 when there is none.
@@ -294,10 +308,19 @@ bool Searcher::tryAt(qsizetype position)
     gaveUp(rc);
 }
 
-// A single attempt can take long without running out of steps (each step
-// may scan far), so it is stopped from inside once the time is up.
-int Searcher::onCallout(pcre2_callout_block_16*, void* searcher)
+// A callout with a string ends an iteration of a group that can match the
+// empty text: the string names the hidden capture that holds where the
+// iteration began, and an iteration that has not moved fails.
+// The others let a single attempt that takes long without running out of
+// steps (each step may scan far) be stopped from inside once the time is up.
+int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
 {
+    if (block->callout_string_length != 0) {
+        size_t capture = 0;
+        for (size_t i = 0; i < block->callout_string_length; ++i)
+            capture = capture * 10 + size_t(block->callout_string[i] - u'0');
+        return block->offset_vector[2 * capture] == block->current_position ? 1 : 0;
+    }
     auto* self = static_cast<Searcher*>(searcher);
     if (++self->m_callouts % kCalloutsPerClockCheck != 0 || nowNs() <= self->m_deadline)
         return 0;

@@ -4,6 +4,7 @@
 
 #include <QStringView>
 #include <chrono>
+#include <vector>
 
 struct pcre2_real_code_16;
 struct pcre2_real_match_data_16;
@@ -67,9 +68,16 @@ public:
     Searcher& operator=(const Searcher&) = delete;
 
     // Looks for a match starting at or after `from`. Throws RegexError(GaveUp).
-    bool next(qsizetype from);
+    bool next(qsizetype from)
+    {
+        if (!find(from))
+            return false;
+        if (!m_groupOffsets.empty())
+            dropHiddenCaptures();
+        return true;
+    }
     // Start/end pairs for the match and each group; unset groups hold SIZE_MAX.
-    const size_t* offsets() const { return m_offsets; }
+    const size_t* offsets() const { return m_reported; }
 
 private:
     CompiledPattern& m_pattern;
@@ -77,6 +85,9 @@ private:
     const char16_t* m_text;
     pcre2_real_match_data_16* m_data = nullptr;
     const size_t* m_offsets = nullptr;
+    // The groups' offsets without the hidden captures, when there are any.
+    std::vector<size_t> m_groupOffsets;
+    const size_t* m_reported = nullptr;
     int64_t m_deadline;
     // Memory one match may use on this subject.
     size_t m_matchMemory;
@@ -97,6 +108,8 @@ private:
     int m_callsPerClockCheck;
 
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
+    bool find(qsizetype from);
+    void dropHiddenCaptures();
     qsizetype lastRequired() const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);

@@ -20,6 +20,9 @@ constexpr int kMaxNesting = 250;
 // PCRE2 counts repeats in 16 bits.
 constexpr qint64 kMaxRepeat = 65535;
 constexpr qint64 kUnbounded = -1;
+// Groups written twice over (see LoopCheck) double the translation at each
+// level of nesting; a translation this long is refused before it explodes.
+constexpr qsizetype kMaxWrittenTwice = qsizetype(1) << 20;
 
 const QString& dotAtom()
 {
@@ -128,7 +131,29 @@ bool isIdPart(char32_t c)
 }
 
 // What a quantifier repeats, where that changes how it is written.
-enum class AtomKind { Plain, Lookahead, Backreference };
+enum class AtomKind { Plain, Lookahead, Backreference, Group };
+
+struct Quantifier {
+    qint64 least = 0;
+    qint64 most = 0; // kUnbounded for no upper bound
+    bool lazy = false;
+};
+
+// How a repeated group that can match the empty text is written so that,
+// as in JavaScript, an iteration beyond the minimum fails when it ends where
+// it began. A callout at the end of the iteration compares the position with
+// the start of the iteration, held in a hidden capture: captures are undone
+// on backtracking, so it is always the current iteration's own start.
+enum class LoopCheck {
+    // Minimum 0: every iteration is checked.
+    EveryIteration,
+    // Minimum n > 0 on a group without captures: n unchecked copies, then
+    // checked ones (PCRE2 would stop after an empty first iteration, where
+    // JavaScript goes on).
+    BeyondMinimum,
+    // A greedy minimum of 1 with no maximum on a group with captures.
+    FirstUnchecked,
+};
 
 // One item inside a character class: a single unit or a whole set (\d …).
 struct ClassAtom {
@@ -138,10 +163,16 @@ struct ClassAtom {
 
 class Translator {
 public:
-    Translator(const QString& source, bool ignoreCase, bool multiline)
-        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline)
+    // `loopChecks` comes from a first pass over the same source: the groups
+    // that need checks, by the offset of their parenthesis.
+    Translator(const QString& source, bool ignoreCase, bool multiline, QHash<qsizetype, LoopCheck> loopChecks = {})
+        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_loopChecks(std::move(loopChecks)),
+          m_checking(!m_loopChecks.isEmpty())
     {
     }
+
+    // After run(): the groups a second pass has to check.
+    const QHash<qsizetype, LoopCheck>& loopsToCheck() const { return m_loopsToCheck; }
 
     Translation run()
     {
@@ -162,6 +193,8 @@ public:
         if (m_explicitCase)
             m_result.compileOptions |= PCRE2_UCP;
         m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
+        if (m_checking)
+            m_result.groupNumbers.insert(m_result.groupNumbers.begin(), 0);
         return std::move(m_result);
     }
 
@@ -169,6 +202,12 @@ private:
     const QString& m_src;
     const bool m_ignoreCase;
     const bool m_multiline;
+    const QHash<qsizetype, LoopCheck> m_loopChecks;
+    // Hidden captures shift PCRE2's group numbers, so this pass names every
+    // group for its back-references.
+    const bool m_checking;
+    QHash<qsizetype, LoopCheck> m_loopsToCheck;
+    int m_pcreGroups = 0;
     bool m_explicitCase = false;
     bool m_repeatedBackreference = false;
     bool m_hasNamedGroups = false;
@@ -368,6 +407,7 @@ private:
             atom = parseGroup(depth, &complete);
             if (complete)
                 return atom;
+            kind = AtomKind::Group;
             break;
         }
         case '[':
@@ -403,11 +443,9 @@ private:
     Extent parseGroup(int depth, bool* complete)
     {
         const qsizetype start = m_pos;
-        int number = 0;
+        bool capturing = true;
         if (at(m_pos + 1) != '?') {
-            number = ++m_groupsOpened;
             m_pos += 1;
-            m_out += u'(';
         } else {
             const int kind = at(m_pos + 2);
             if (kind == '=' || kind == '!') {
@@ -428,21 +466,150 @@ private:
             }
             if (kind == ':') {
                 m_pos += 3;
-                m_out += QStringLiteral("(?:");
+                capturing = false;
             } else if (kind == '<') {
                 qsizetype end = 0;
                 parseGroupName(m_pos + 3, &end);
-                number = ++m_groupsOpened;
                 m_pos = end;
-                m_out += u'(';
             } else {
                 fail(QStringLiteral("Invalid group"), m_pos);
             }
         }
+        const auto check = m_loopChecks.constFind(start);
+        if (check != m_loopChecks.cend()) {
+            *complete = true;
+            switch (*check) {
+            case LoopCheck::EveryIteration: return parseCheckedGroup(depth, start, capturing);
+            case LoopCheck::FirstUnchecked: return parseBranchedGroup(depth, start, capturing);
+            case LoopCheck::BeyondMinimum: return parseUnrolledGroup(depth, start);
+            }
+        }
+        const int groupsBefore = m_groupsOpened;
+        const int number = openGroup(capturing);
         const Extent inner = closeGroup(depth, start);
         if (number)
             m_groupExtents.insert(number, inner);
+        if (const std::optional<LoopCheck> needed = loopCheckFor(inner, m_groupsOpened > groupsBefore))
+            m_loopsToCheck.insert(start, *needed);
         return inner;
+    }
+
+    // Whether the quantifier at m_pos, if any, needs a group with this body
+    // checked for empty iterations, and how.
+    std::optional<LoopCheck> loopCheckFor(const Extent& body, bool hasCaptures) const
+    {
+        const std::optional<Quantifier> q = peekQuantifier();
+        if (!q || !body.canBeEmpty || q->most == 0 || q->most == q->least)
+            return std::nullopt;
+        if (q->least == 0)
+            return LoopCheck::EveryIteration;
+        if (!hasCaptures)
+            return LoopCheck::BeyondMinimum;
+        if (q->least == 1 && q->most == kUnbounded && !q->lazy)
+            return LoopCheck::FirstUnchecked;
+        return std::nullopt;
+    }
+
+    // Emits a group's opening parenthesis; returns its number, or 0 for a
+    // group that does not capture.
+    int openGroup(bool capturing)
+    {
+        if (!capturing) {
+            m_out += QStringLiteral("(?:");
+            return 0;
+        }
+        const int number = ++m_groupsOpened;
+        ++m_pcreGroups;
+        if (m_checking) {
+            m_result.groupNumbers.push_back(m_pcreGroups);
+            m_out += QStringLiteral("(?<p%1>").arg(number);
+        } else {
+            m_out += u'(';
+        }
+        return number;
+    }
+
+    // The group's body, up to and with its ')', as one iteration that fails
+    // when it ends where it began.
+    Extent emitCheckedIteration(int depth, qsizetype start)
+    {
+        const int startCapture = ++m_pcreGroups;
+        m_out += QStringLiteral("()(?:");
+        const Extent inner = closeGroup(depth, start);
+        m_out += QStringLiteral("(?C{%1})").arg(startCapture);
+        return inner;
+    }
+
+    Extent parseCheckedGroup(int depth, qsizetype start, bool capturing)
+    {
+        const int number = openGroup(capturing);
+        const Extent inner = emitCheckedIteration(depth, start);
+        m_out += u')';
+        if (number)
+            m_groupExtents.insert(number, inner);
+        return parseQuantifier(AtomKind::Group, inner);
+    }
+
+    // (?:X){n,m} as (?:X){n}(?:X checked){0,m-n}; X holds no captures, so
+    // writing it twice leaves the group numbers alone.
+    Extent parseUnrolledGroup(int depth, qsizetype start)
+    {
+        const qsizetype bodyStart = m_pos;
+        m_out += QStringLiteral("(?:");
+        const Extent inner = closeGroup(depth, start);
+        const Quantifier q = readQuantifier(AtomKind::Group).value();
+        const qsizetype afterQuantifier = m_pos;
+        emitRepeat({q.least, q.least, false});
+        m_pos = bodyStart;
+        m_out += QStringLiteral("(?:");
+        emitCheckedIteration(depth, start);
+        m_out += u')';
+        refuseIfTooLong(start);
+        m_pos = afterQuantifier;
+        emitRepeat({0, q.most == kUnbounded ? kUnbounded : q.most - q.least, q.lazy});
+        m_guards.push_back(m_out.size());
+        return inner.repeated(q.least, q.most);
+    }
+
+    // A greedy (X)+ whose first iteration may be empty: JavaScript then goes
+    // on with checked iterations, so it first tries every way to start with
+    // a checked one, and only then an empty X alone. A branch reset gives X
+    // the same group numbers in both ways; the second starts with an unused
+    // capture so that its numbers line up with the first's hidden one.
+    Extent parseBranchedGroup(int depth, qsizetype start, bool capturing)
+    {
+        const qsizetype bodyStart = m_pos;
+        const int groupsBefore = m_groupsOpened;
+        const int pcreGroupsBefore = m_pcreGroups;
+        const size_t numbersBefore = m_result.groupNumbers.size();
+        m_out += QStringLiteral("(?|(?:");
+        const int number = openGroup(capturing);
+        const Extent inner = emitCheckedIteration(depth, start);
+        m_out += QStringLiteral("))+");
+        readQuantifier(AtomKind::Group);
+        const qsizetype afterQuantifier = m_pos;
+        m_out += u'|';
+        m_pos = bodyStart;
+        m_groupsOpened = groupsBefore;
+        m_pcreGroups = pcreGroupsBefore;
+        m_result.groupNumbers.resize(numbersBefore);
+        openGroup(capturing);
+        ++m_pcreGroups;
+        m_out += QStringLiteral("()(?:");
+        closeGroup(depth, start);
+        m_out += QStringLiteral("))");
+        refuseIfTooLong(start);
+        m_pos = afterQuantifier;
+        m_guards.push_back(m_out.size());
+        if (number)
+            m_groupExtents.insert(number, inner);
+        return inner.repeated(1, kUnbounded);
+    }
+
+    void refuseIfTooLong(qsizetype start) const
+    {
+        if (m_out.size() > kMaxWrittenTwice)
+            fail(QStringLiteral("regular expression is too large"), start);
     }
 
     Extent closeGroup(int depth, qsizetype start)
@@ -489,7 +656,25 @@ private:
         return true;
     }
 
-    Extent parseQuantifier(AtomKind kind, const Extent& atom)
+    std::optional<Quantifier> peekQuantifier() const
+    {
+        qint64 lo = 0, hi = 0;
+        qsizetype end = 0;
+        switch (at(m_pos)) {
+        case '*': return Quantifier{0, kUnbounded, at(m_pos + 1) == '?'};
+        case '+': return Quantifier{1, kUnbounded, at(m_pos + 1) == '?'};
+        case '?': return Quantifier{0, 1, at(m_pos + 1) == '?'};
+        case '{':
+            if (bracedQuantifierAt(m_pos, &lo, &hi, &end))
+                return Quantifier{lo, hi > kMaxRepeat ? kUnbounded : hi, at(end) == '?'};
+            return std::nullopt;
+        default: return std::nullopt;
+        }
+    }
+
+    // Reads the quantifier at m_pos, if any, rejecting what JavaScript or
+    // PCRE2 cannot take.
+    std::optional<Quantifier> readQuantifier(AtomKind kind)
     {
         const qsizetype quantStart = m_pos;
         qint64 lo = 0, hi = 0;
@@ -506,18 +691,29 @@ private:
         case '{': {
             qsizetype end = 0;
             if (!bracedQuantifierAt(m_pos, &lo, &hi, &end))
-                return atom;
+                return std::nullopt;
             m_pos = end;
             break;
         }
         default:
-            return atom;
+            return std::nullopt;
         }
         const bool lazy = at(m_pos) == '?';
         if (lazy)
             ++m_pos;
         if (hi != kUnbounded && lo > hi)
             fail(QStringLiteral("numbers out of order in {} quantifier"), quantStart);
+        if (kind != AtomKind::Lookahead && lo > kMaxRepeat)
+            fail(QStringLiteral("Repeat count above 65535"), quantStart);
+        return Quantifier{lo, hi > kMaxRepeat ? kUnbounded : hi, lazy};
+    }
+
+    Extent parseQuantifier(AtomKind kind, const Extent& atom)
+    {
+        const std::optional<Quantifier> q = readQuantifier(kind);
+        if (!q)
+            return atom;
+        const qint64 lo = q->least;
         if (kind == AtomKind::Lookahead) {
             // A repeated look-ahead either runs once or, when it may run
             // zero times, never holds on to anything (its empty iteration
@@ -529,14 +725,19 @@ private:
             }
             return atom;
         }
-        if (lo > kMaxRepeat)
-            fail(QStringLiteral("Repeat count above 65535"), quantStart);
         // PCRE2 10.42's JIT never matches a back-reference repeated at least
         // once when its group is unset, though it stands for empty text.
         if (kind == AtomKind::Backreference && lo >= 1)
             m_repeatedBackreference = true;
-        if (hi > kMaxRepeat)
-            hi = kUnbounded;
+        emitRepeat(*q);
+        // A repeat may scan far each time it is entered or gives a unit back.
+        m_guards.push_back(m_out.size());
+        return atom.repeated(q->least, q->most);
+    }
+
+    void emitRepeat(const Quantifier& q)
+    {
+        const qint64 lo = q.least, hi = q.most;
         if (lo == 0 && hi == kUnbounded)
             m_out += u'*';
         else if (lo == 1 && hi == kUnbounded)
@@ -549,11 +750,8 @@ private:
             m_out += QStringLiteral("{%1,}").arg(lo);
         else
             m_out += QStringLiteral("{%1,%2}").arg(lo).arg(hi);
-        if (lazy)
+        if (q.lazy)
             m_out += u'?';
-        // A repeat may scan far each time it is entered or gives a unit back.
-        m_guards.push_back(m_out.size());
-        return atom.repeated(hi);
     }
 
     // The translation with a callout at each guard; built from the one pass,
@@ -603,10 +801,9 @@ private:
 
     Extent emitBackreference(int group)
     {
-        if (m_explicitCase)
-            m_out += QStringLiteral("(?i:\\g{%1})").arg(group);
-        else
-            m_out += QStringLiteral("\\g{%1}").arg(group);
+        const QString reference = m_checking ? QStringLiteral("\\k<p%1>").arg(group)
+                                             : QStringLiteral("\\g{%1}").arg(group);
+        m_out += m_explicitCase ? QStringLiteral("(?i:%1)").arg(reference) : reference;
         // A group not closed yet matches nothing here, or its last value.
         const auto it = m_groupExtents.constFind(group);
         if (it == m_groupExtents.cend() || !it->bounded())
@@ -840,7 +1037,11 @@ Translation translatePattern(const QString& source, bool ignoreCase, bool multil
                              .arg(source.size())
                              .arg(kMaxPatternLength),
                          kMaxPatternLength);
-    return Translator(source, ignoreCase, multiline).run();
+    Translator plain(source, ignoreCase, multiline);
+    Translation t = plain.run();
+    if (plain.loopsToCheck().isEmpty())
+        return t;
+    return Translator(source, ignoreCase, multiline, plain.loopsToCheck()).run();
 }
 
 } // namespace pattaro

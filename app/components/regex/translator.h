@@ -20,6 +20,11 @@ struct Translation {
     // back-reference to an unset group, so such patterns use the interpreter.
     bool jitSafe = true;
     int groupCount = 0;
+    // PCRE2's number for each group, by the group's own number (0 is the
+    // match); empty when they are the same. They differ when the pattern
+    // holds hidden captures, which mark where the iterations of a group that
+    // can match the empty text begin.
+    std::vector<int> groupNumbers;
     // Group numbers by name; empty when the pattern names no group.
     QHash<QString, int> groupNames;
     // How many code units from its start an attempt can examine, or -1 when

@@ -196,6 +196,33 @@ add(R`x*`, 'g', 'abc', R`-`);
 add(R`\b`, 'g', 'ab cd', R`|`);
 add(R`$`, 'gm', 'a\r\nb', R`;`);
 add(R`.`, 'g', '中文', R`$&$&`);
+// Repeated groups that can match the empty text: once the minimum is met an
+// iteration that ends where it began fails, so the loop tries other ways or stops.
+for (const [pattern, flags] of [[R`(a*?)*`, 'g'], [R`(|a)+`, 'g'], [R`(a?)*`, 'g'], [R`(a*)*b`, 'g'],
+    [R`(?:a|)*`, 'g'], [R`(a|)+?b`, 'g'], [R`(?:)*`, 'g'], [R`(a*)+`, 'g'], [R`((a*)*)*`, 'g'],
+    [R`(?:|a){2,}`, 'g'], [R`(?:a*?){2,}b?`, 'g'], [R`(?:|a){2,3}`, 'g'], [R`(|a)?`, 'g'],
+    [R`(?:|a)+`, 'g'], [R`(?:|a)+?`, 'g'], [R`(?:|a){1,2}`, 'g'], [R`(?:|ab|a)*?$`, 'g'],
+    [R`(?:(?=a)|a)*`, 'g'], [R`(?:\b|a)*`, 'g'], [R`(?:|a)*\1?(a)`, 'g'], [R`(|A)+`, 'gi'],
+    [R`(?:|b)*a`, 'gi'], [R`(?:(?:|a)+b)*`, 'g'], [R`((?:|a)*)\1`, 'g']]) {
+    add(pattern, flags, 'aab', R`[$1|$2]`);
+    add(pattern, flags, 'a', R`[$1|$2]`);
+    add(pattern, flags, 'bA');
+}
+// With back-references, names, look-arounds and caseless back-references.
+add(R`(?<x>a|)*\k<x>b`, 'g', 'aab ab b', R`[$<x>|$1]`);
+add(R`(|a)+\1(b)\2`, 'g', 'abb aabb', R`[$1|$2]`);
+add(R`(|a)+\1`, 'gi', 'aAa', R`[$1]`);
+add(R`(?=(a|)*b)(?:(a)|)+`, 'g', 'aab ab', R`[$1|$2]`);
+add(R`(?<=xa)(?:|a)*`, 'g', 'xaaa', R`-`);
+add(R`(?:(?!a)|a)+`, 'g', 'aab', R`-`);
+// The same where an attempt outgrows the search's windows and is tried on
+// its own, with the time guards.
+add(R`(|a)+y|b`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
+add(R`(a*?)*y`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
+add(R`(?:(?:|a){2,}b)+`, 'g', 'ab'.repeat(1500), R`-`);
+// Groups inside a repeated group keep earlier iterations' values here.
+add(R`((a)|b)*`, 'g', 'aab');
+add(R`((a)|b)*`, 'g', 'ba', R`[$1|$2]`);
 // Patterns JavaScript rejects.
 for (const bad of [R`(`, R`)`, R`a)`, R`[`, R`[a`, R`a{2,1}`, R`a{1}{2}`, R`*`, R`+a`, R`?`, R`a**`, R`a*??`,
     R`{1}`, R`{1,}`, R`(?<a>x)(?<a>y)`, R`(?<a>x)|(?<a>y)`, R`(?<1a>x)`, R`(?<>x)`, R`(?<a-b>x)`,
