@@ -18,7 +18,7 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPATTARO_SANITIZE=ON \
 	  -DPATTARO_END_TO_END_TESTS=OFF -DPATTARO_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The libFuzzer targets (clang, with the same sanitizers), each run for
