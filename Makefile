@@ -14,8 +14,11 @@ test: build
 
 # The test programs built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # the end-to-end tests only start the same code again, many times slower.
+# -O1 -g1 compiles in little more than half the time of -O2 -g, and still
+# gives the sanitizers' reports file and line.
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPATTARO_SANITIZE=ON \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
 	  -DPATTARO_END_TO_END_TESTS=OFF -DPATTARO_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
