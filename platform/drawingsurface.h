@@ -49,8 +49,8 @@ public:
     // The current content.
     const QImage& Image() const { return m_image; }
 
-    // Changing the background colour or picture clears the surface, as the
-    // original control's persistent bitmap did.
+    // Changing the background colour or picture clears the surface, so
+    // nothing drawn over the old background lingers on the new one.
     OleColor BackColor() const { return m_backColor; }
     void BackColor(OleColor color);
     const QImage& Picture() const { return m_picture; }

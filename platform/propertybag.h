@@ -11,10 +11,10 @@
 namespace pattaro::platform {
 
 // One saved property: a 32-bit integer, a 16-bit integer, a truth value or a
-// text. The to* conversions follow the original runtime's rules: truth values
-// read as -1 / 0, texts are parsed as numbers or True / False, a text that is
-// neither fails with a type mismatch (VBError 13) and a number out of range
-// with an overflow (VBError 6).
+// text. The to* conversions are strict where the skin needs them to be:
+// truth values read as -1 / 0, texts are parsed as numbers or True / False, a
+// text that is neither fails with a type mismatch (VBError 13) and a number
+// out of range with an overflow (VBError 6).
 class PropertyValue {
 public:
     enum class Type { Long, Integer, Boolean, String };

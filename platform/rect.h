@@ -21,7 +21,8 @@ inline bool SetRect(RECT& r, std::int32_t left, std::int32_t top, std::int32_t r
     return true;
 }
 
-// Wraps on 32-bit overflow as the original does; callers stay well inside.
+// Wraps on 32-bit overflow instead of overflowing a signed type; callers
+// stay well inside.
 inline bool OffsetRect(RECT& r, std::int32_t dx, std::int32_t dy)
 {
     auto add = [](std::int32_t a, std::int32_t b) { return std::int32_t(std::uint32_t(a) + std::uint32_t(b)); };

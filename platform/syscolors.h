@@ -40,7 +40,7 @@ private:
 };
 
 // GetSysColor: the plain colour of system colour n; 0 (black) for an
-// unknown index, as the original call does.
+// unknown index, so a stray index draws black rather than failing.
 OleColor GetSysColor(int index);
 
 } // namespace pattaro::platform

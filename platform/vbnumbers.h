@@ -7,7 +7,7 @@
 
 namespace pattaro::platform {
 
-// Number semantics of the skin control's original runtime: integer
+// Number semantics the skin control's arithmetic relies on: integer
 // conversions round half to even, 16- and 32-bit values whose result does not
 // fit fail with an overflow (VBError 6) instead of wrapping, and "/" by zero
 // fails (11, or 6 for 0 / 0). Every function here throws VBError.

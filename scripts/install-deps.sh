@@ -3,7 +3,7 @@
 # Debian machine (as root, or through sudo).
 set -eu
 packages="cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libpcre2-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk xvfb xauth
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-noto-cjk xvfb xauth
   openbox xdotool x11-utils bc dpkg-dev file desktop-file-utils appstream"
 missing=""
 for p in $packages; do

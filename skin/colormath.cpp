@@ -8,7 +8,8 @@ namespace pattaro {
 
 Channels SplitColor(std::int32_t c)
 {
-    // C++ integer division truncates toward zero, as the original "\" does.
+    // Division truncating toward zero, not an arithmetic shift: the two split
+    // a negative value differently, and the theme colours rely on this one.
     return {c & 255, (c / 256) & 255, (c / 65536) & 255};
 }
 

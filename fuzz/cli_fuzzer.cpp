@@ -1,0 +1,96 @@
+// The command-line tool's front end: its argument parser and its strict
+// UTF-8 decoder. The first input byte picks which one gets the rest.
+#include "cli/arguments.h"
+#include "cli/utf8.h"
+#include "fuzz/fuzzinput.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace pattaro;
+
+void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+// A plain reading of RFC 3629, to hold the decoder against: no overlong
+// forms, no surrogates, nothing above U+10FFFF, no sequence cut short.
+bool isStrictUtf8(const std::uint8_t* data, std::size_t size)
+{
+    std::size_t i = 0;
+    while (i < size) {
+        const std::uint8_t lead = data[i];
+        int follow;
+        std::uint32_t min;
+        std::uint32_t code;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            follow = 1, min = 0x80, code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            follow = 2, min = 0x800, code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            follow = 3, min = 0x10000, code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (size - i - 1 < std::size_t(follow))
+            return false;
+        for (int k = 1; k <= follow; ++k) {
+            if ((data[i + k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (data[i + k] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += std::size_t(follow) + 1;
+    }
+    return true;
+}
+
+void checkDecoding(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(data, qsizetype(size));
+    const std::optional<QString> text = cli::DecodeUtf8(bytes);
+    require(text.has_value() == isStrictUtf8(data, size));
+    // Whatever is accepted passes through unchanged, a byte order mark too.
+    if (text)
+        require(text->toUtf8() == bytes);
+}
+
+// A usable command line ends in the command word and its operands.
+void checkParsing(const std::uint8_t* data, std::size_t size)
+{
+    const QStringList args = fuzz::splitTexts(data, size);
+    const cli::ParsedArguments parsed = cli::ParseArguments(args);
+    const cli::Arguments& a = parsed.arguments;
+    if (!parsed.error.isEmpty() || a.help || a.version)
+        return;
+    const bool hasReplacement = a.command == cli::Command::Replace || a.command == cli::Command::Extract;
+    const bool hasPattern = hasReplacement || a.command == cli::Command::Count || a.command == cli::Command::Matches;
+    const qsizetype operands = (hasPattern ? 1 : 0) + (hasReplacement ? 1 : 0);
+    require(args.size() > operands);
+    if (hasPattern)
+        require(a.pattern == args[args.size() - operands]);
+    if (hasReplacement)
+        require(a.replacement == args.last());
+    require(!a.json || a.command == cli::Command::Matches);
+    require(!a.lines || a.command == cli::Command::Extract);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    if (data[0] & 1)
+        checkDecoding(data + 1, size - 1);
+    else
+        checkParsing(data + 1, size - 1);
+    return 0;
+}

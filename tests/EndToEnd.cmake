@@ -1,0 +1,43 @@
+# The whole program started on virtual X displays, installed and packaged.
+# One end-to-end start of the real program on a virtual X display.
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN AND TARGET pattaro)
+  add_test(NAME StartsOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 91 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/smoke-under-x.sh $<TARGET_FILE:pattaro>)
+  # xvfb-run -a picks a free display number racily, and a display just
+  # closed may linger: one virtual display at a time, each test its own number.
+  set_tests_properties(StartsOnARealDisplay PROPERTIES TIMEOUT 60 RESOURCE_LOCK virtual-display)
+endif()
+
+# The window's class is the one the desktop entry names.
+find_program(XPROP xprop)
+if(XVFB_RUN AND XPROP AND TARGET pattaro)
+  add_test(NAME WindowClassMatchesTheDesktopEntry
+    COMMAND ${XVFB_RUN} -a -n 92 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/wmclass-e2e.sh $<TARGET_FILE:pattaro>
+            ${CMAKE_BINARY_DIR}/packaging/${PATTARO_APP_ID}.desktop)
+  set_tests_properties(WindowClassMatchesTheDesktopEntry PROPERTIES TIMEOUT 60 RESOURCE_LOCK virtual-display)
+endif()
+
+# The self-drawn frame driven like a person would, under openbox.
+find_program(XDOTOOL xdotool)
+find_program(OPENBOX openbox)
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro AND TARGET skindemo)
+  add_test(NAME FrameOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 93 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/frame-e2e.sh $<TARGET_FILE:pattaro> $<TARGET_FILE:skindemo>)
+  # Alone, so that pointer timing does not compete with other tests.
+  set_tests_properties(FrameOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()
+
+# The installed layout and the Debian package, checked from this build.
+if(TARGET pattaro AND TARGET pattaro-cli)
+  add_test(NAME InstallsIntoAPrefix
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/install-e2e.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR}
+            ${PATTARO_APP_ID} ${PROJECT_VERSION})
+  add_test(NAME BuildsADebianPackage
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/package-e2e.sh ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR}
+            ${PATTARO_APP_ID} ${PROJECT_VERSION})
+  set_tests_properties(InstallsIntoAPrefix BuildsADebianPackage PROPERTIES TIMEOUT 300)
+endif()
