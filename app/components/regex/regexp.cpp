@@ -26,6 +26,7 @@ struct RegExp::Impl {
     bool global = false;
     bool multiline = false;
     std::chrono::milliseconds timeLimit = RegExp::kDefaultTimeLimit;
+    RegExp::MonotonicClock clock = MonotonicNanoseconds;
     qsizetype outputLimit = RegExp::kDefaultOutputLimit;
     // Kept until Pattern, IgnoreCase or Multiline change.
     std::unique_ptr<CompiledPattern> compiled;
@@ -41,7 +42,7 @@ struct RegExp::Impl {
     // moving one code unit on after an empty match.
     template <class F> void forEachMatch(const QString& text, F f)
     {
-        Searcher searcher(code(), text, timeLimit);
+        Searcher searcher(code(), text, timeLimit, clock);
         qsizetype from = 0;
         while (searcher.next(from)) {
             const size_t* offsets = searcher.offsets();
@@ -90,6 +91,7 @@ void RegExp::Multiline(bool on)
 
 std::chrono::milliseconds RegExp::TimeLimit() const { return d->timeLimit; }
 void RegExp::TimeLimit(std::chrono::milliseconds limit) { d->timeLimit = limit; }
+void RegExp::Clock(MonotonicClock clock) { d->clock = clock; }
 qsizetype RegExp::OutputLimit() const { return d->outputLimit; }
 void RegExp::OutputLimit(qsizetype units) { d->outputLimit = units; }
 
@@ -117,7 +119,7 @@ MatchCollection RegExp::Execute(const QString& text)
 bool RegExp::Test(const QString& text)
 {
     return memoryGuarded([&] {
-        Searcher searcher(d->code(), text, d->timeLimit);
+        Searcher searcher(d->code(), text, d->timeLimit, d->clock);
         return searcher.next(0);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -83,6 +84,10 @@ public:
     static constexpr std::chrono::milliseconds kDefaultTimeLimit{750};
     std::chrono::milliseconds TimeLimit() const;
     void TimeLimit(std::chrono::milliseconds limit);
+    // The clock the time limit is measured on: monotonic nanoseconds. Tests
+    // give a scripted one, so that the limit does not depend on the machine.
+    using MonotonicClock = std::int64_t (*)();
+    void Clock(MonotonicClock clock);
 
     // How long a Replace result may grow, in code units: this many (1 GiB of
     // text by default), or kOutputPerInputUnit per unit of the text if that

@@ -44,12 +44,6 @@ constexpr size_t kMatchMemoryFloor = size_t(64) << 20;
 constexpr size_t kMatchMemoryCeiling = size_t(1) << 30;
 constexpr uint32_t kParensNestLimit = 1000;
 
-int64_t nowNs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
-    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
 
 size_t matchMemoryFor(qsizetype length)
 {
@@ -157,10 +151,18 @@ pcre2_code_16* CompiledPattern::anchored()
     return m_anchored;
 }
 
-Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget)
+std::int64_t MonotonicNanoseconds()
+{
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
+    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget,
+                   std::int64_t (*clock)())
     : m_pattern(pattern), m_subject(subject), m_text(subject.isEmpty() ? u"" : subject.utf16()),
       m_data(pcre2_match_data_create_from_pattern_16(pattern.m_code, nullptr)),
-      m_deadline(nowNs() + int64_t(budget.count()) * 1000000)
+      m_clock(clock), m_deadline(clock() + int64_t(budget.count()) * 1000000)
 {
     m_offsets = pcre2_get_ovector_pointer_16(m_data);
     m_matchMemory = matchMemoryFor(subject.size());
@@ -322,7 +324,7 @@ int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
         return block->offset_vector[2 * capture] == block->current_position ? 1 : 0;
     }
     auto* self = static_cast<Searcher*>(searcher);
-    if (++self->m_callouts % kCalloutsPerClockCheck != 0 || nowNs() <= self->m_deadline)
+    if (++self->m_callouts % kCalloutsPerClockCheck != 0 || self->m_clock() <= self->m_deadline)
         return 0;
     return PCRE2_ERROR_CALLOUT;
 }
@@ -330,7 +332,7 @@ int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
 void Searcher::checkClock()
 {
     m_callsSinceCheck = 0;
-    if (nowNs() > m_deadline)
+    if (m_clock() > m_deadline)
         gaveUp(PCRE2_ERROR_CALLOUT);
 }
 

@@ -14,6 +14,9 @@ struct pcre2_callout_block_16;
 
 namespace pattaro {
 
+// Nanoseconds on a coarse monotonic clock: cheap enough to read often.
+std::int64_t MonotonicNanoseconds();
+
 // A translated pattern compiled by PCRE2 (JIT where it is safe), plus an
 // anchored twin built on first need for trying single start positions; the
 // twin calls back between its steps so that one long attempt can be stopped.
@@ -62,7 +65,8 @@ private:
 // under a larger one.
 class Searcher {
 public:
-    Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget);
+    Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::milliseconds budget,
+             std::int64_t (*clock)() = MonotonicNanoseconds);
     ~Searcher();
     Searcher(const Searcher&) = delete;
     Searcher& operator=(const Searcher&) = delete;
@@ -88,6 +92,7 @@ private:
     // The groups' offsets without the hidden captures, when there are any.
     std::vector<size_t> m_groupOffsets;
     const size_t* m_reported = nullptr;
+    std::int64_t (*m_clock)();
     int64_t m_deadline;
     // Memory one match may use on this subject.
     size_t m_matchMemory;
