@@ -17,10 +17,7 @@ GripBox::GripBox(QWidget* form, const QString& name) : QWidget(form)
 void GripBox::MousePointer(std::int16_t code)
 {
     m_mousePointer = code;
-    if (const auto cursor = CursorForPointer(code))
-        setCursor(*cursor);
-    else
-        unsetCursor();
+    ShowPointer(*this, code);
 }
 
 void GripBox::BackColor(platform::OleColor color)

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 #include <array>
 
 namespace pattaro {
@@ -65,6 +66,14 @@ std::optional<QCursor> CursorForPointer(std::int16_t code)
     default:
         return std::nullopt;
     }
+}
+
+void ShowPointer(QWidget& widget, std::int16_t code)
+{
+    if (const auto cursor = CursorForPointer(code))
+        widget.setCursor(*cursor);
+    else
+        widget.unsetCursor();
 }
 
 } // namespace pattaro

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+class QWidget;
+
 namespace pattaro {
 
 // Mouse-pointer codes of the skin control and its grips.
@@ -18,6 +20,9 @@ enum MousePointerCode : std::int16_t {
 // The cursor a code stands for; nothing for the default (the widget then
 // shows whatever its parent shows, the arrow on a form).
 std::optional<QCursor> CursorForPointer(std::int16_t code);
+
+// Shows the pointer a code stands for over the widget.
+void ShowPointer(QWidget& widget, std::int16_t code);
 
 // A 32 x 32 pointing hand, hot spot at the fingertip (12, 1).
 QCursor HandCursor();

@@ -130,10 +130,7 @@ std::int16_t orukForms::HitTestCaptionBtn(std::int16_t x, std::int16_t y) const
 void orukForms::MousePointer(std::int16_t code)
 {
     m_mousePointer = code;
-    if (const auto cursor = CursorForPointer(code))
-        setCursor(*cursor);
-    else
-        unsetCursor();
+    ShowPointer(*this, code);
 }
 
 } // namespace pattaro
