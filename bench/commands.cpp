@@ -9,10 +9,9 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include "bench/support/goalreport.h"
 #include "bench/support/qtbenchmain.h"
 #include <cstdio>
-#include <map>
-#include <string>
 
 using namespace pattaro;
 
@@ -132,23 +131,15 @@ BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command2, WholeCommand::ReplaceKeep)
 BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command3, WholeCommand::ReplaceEach)
     ->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Prints as usual and keeps each result's time for the ratio at the end.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> realTime;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            realTime[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    RecordingReporter reporter;
+    // Before: measured on the same shared machine, medians of three runs.
+    pattaro::bench::GoalReporter reporter({
+        {"BM_WholeCommand10MB/Command2/iterations:3", "Command2 on 10 MB, 200k matches", 250, 1602, 770},
+        {"BM_WholeCommand10MB/Command3/iterations:3", "Command3 on 10 MB, 200k matches", 250, 1459, 729},
+    });
     const int status = pattaro::bench::runQtBenchmarks(argc, argv, &reporter);
     const auto small = reporter.realTime.find("BM_Command3Output/100000");
     const auto large = reporter.realTime.find("BM_Command3Output/200000");

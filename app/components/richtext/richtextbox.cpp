@@ -1,5 +1,6 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -138,6 +139,18 @@ void RichTextBox::formatsChanged()
         viewport()->update();
 }
 
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (isReadOnly() || !source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertText(documentTextOfInput(source->text()));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 void RichTextBox::paintEvent(QPaintEvent* event)
 {
     showFormatsOfVisibleBlocks();
@@ -215,12 +228,20 @@ void RichTextBox::showFormats(QTextBlock& block, qreal visibleTop, qreal visible
         return;
     }
     block.setUserState(m_revision);
-    const qsizetype textFrom = m_map.toText(block.position());
+    // A block holds several lines, so runs go through the map: the CR LF
+    // pairs inside it are one position each.
+    const qsizetype position = block.position();
+    const qsizetype textFrom = m_map.toText(position + from);
     QList<QTextLayout::FormatRange> formats;
-    for (const CharFormats::Run& run : m_formats.runs(textFrom + from, textFrom + to)) {
+    for (const CharFormats::Run& run : m_formats.runs(textFrom, m_map.toText(position + to))) {
+        const qsizetype start = m_map.toDocument(textFrom + run.start) - position;
+        const qsizetype end = m_map.toDocument(textFrom + run.start + run.length) - position;
+        // The LF of a pair alone covers no position.
+        if (end <= start)
+            continue;
         QTextLayout::FormatRange range;
-        range.start = int(from + run.start);
-        range.length = int(run.length);
+        range.start = int(start);
+        range.length = int(end - start);
         if (run.color)
             range.format.setForeground(platform::toQColor(*run.color));
         if (run.bold)

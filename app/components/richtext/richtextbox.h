@@ -54,6 +54,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Pasted and dropped text goes in with its lines gathered into blocks
+    // the way Text() does it, so a long paste costs what setting it would.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void scheduleFlush();
