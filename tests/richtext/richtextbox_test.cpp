@@ -1,5 +1,7 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -289,6 +291,33 @@ TEST(RichTextBox, ReplacingEverythingByHandIsFollowed)
     EXPECT_EQ(box.Text(), QString());
 }
 
+TEST(RichTextBox, PastedLinesShareBlocksAndUndoAndRedoKeepTheText)
+{
+    QString pasted;
+    for (int i = 0; i < 3000; ++i)
+        pasted += u"line "_qs + QString::number(i) + (i % 2 ? u"\r\n"_qs : u"\n"_qs);
+    QString want = pasted;
+    want.replace(u"\r\n"_qs, u"\n"_qs).replace(u"\n"_qs, u"\r\n"_qs);
+    want = u"a"_qs + want + u"b"_qs;
+
+    RichTextBox box;
+    box.Text(u"ab"_qs);
+    box.SelStart(1);
+    box.Flush();
+    QApplication::clipboard()->setText(pasted);
+    box.paste();
+    QApplication::clipboard()->clear();
+    EXPECT_EQ(box.Text(), want);
+    EXPECT_LT(box.document()->blockCount(), 100);
+    box.undo();
+    EXPECT_EQ(box.Text(), u"ab"_qs);
+    box.redo();
+    EXPECT_EQ(box.Text(), want);
+    // Offsets still land right after the round.
+    highlight(box, want.size() - 2, 2, kGreen);
+    EXPECT_EQ(painted(box), expected(want, {{want.size() - 2, 2, kGreen, true}}));
+}
+
 TEST(RichTextBox, UndoReachesTypingButNotProgramColouring)
 {
     RichTextBox box;
@@ -424,6 +453,28 @@ TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
     ASSERT_NE(green, formats.end());
     EXPECT_EQ(green->start, lastWord);
     EXPECT_EQ(green->length, 4);
+}
+
+// Lines share blocks laid out only in view, yet the scroll range counts
+// every line, after a new width and a new font too.
+TEST(RichTextBox, ScrollRangeCountsEveryLine)
+{
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += QString::number(i) + u" short line\r\n"_qs;
+    RichTextBox box;
+    box.resize(400, 150);
+    box.show();
+    box.Text(text);
+    box.grab();
+    const QScrollBar* bar = box.verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 19900);
+    box.resize(300, 150);
+    EXPECT_GT(bar->maximum(), 19900) << "after a resize";
+    QFont font = box.font();
+    font.setPointSize(font.pointSize() + 2);
+    box.setFont(font);
+    EXPECT_GT(bar->maximum(), 19900) << "after a font change";
 }
 
 TEST(RichTextBox, VeryLongLineTakesFormatsAroundWhatIsInView)

@@ -1,5 +1,6 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -35,6 +36,7 @@ void RichTextBox::Text(const QString& text)
     formatsChanged();
     m_internal = true;
     setPlainText(documentTextOf(text));
+    countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
     m_selLength = 0;
@@ -147,8 +149,38 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
     }
     QTextCursor cursor = textCursor();
     cursor.insertText(documentTextOfInput(source->text()));
+    countLinesOfBlocksNotLaidOut();
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void RichTextBox::resizeEvent(QResizeEvent* event)
+{
+    // A new width lays the document out afresh, every block back to one line.
+    QPlainTextEdit::resizeEvent(event);
+    countLinesOfBlocksNotLaidOut();
+}
+
+void RichTextBox::countLinesOfBlocksNotLaidOut()
+{
+    // The scroll range counts lines, and a block not laid out yet counts as
+    // one; given the lines it holds, the range stays near the text's even
+    // though most blocks are laid out only when scrolled to.
+    QTextDocument* doc = document();
+    bool changed = false;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        if (!block.isVisible() || block.layout()->lineCount() > 0)
+            continue;
+        const int lines = int(block.text().count(QChar::LineSeparator)) + 1;
+        if (block.lineCount() != lines) {
+            block.setLineCount(lines);
+            changed = true;
+        }
+    }
+    if (changed) {
+        QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        emit layout->documentSizeChanged(layout->documentSize());
+    }
 }
 
 void RichTextBox::paintEvent(QPaintEvent* event)

@@ -54,6 +54,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Pasted and dropped text goes in with its lines gathered into blocks
     // the way Text() does it, so a long paste costs what setting it would.
     void insertFromMimeData(const QMimeData* source) override;
@@ -67,6 +68,7 @@ private:
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
     void rederiveText();
+    void countLinesOfBlocksNotLaidOut();
 
     QString m_text;
     LineBreakMap m_map;
