@@ -6,6 +6,16 @@ namespace pattaro {
 
 using platform::OleColor;
 
+namespace {
+
+// Cells kept free after an edit: many keys' worth, yet little beside the text.
+qsizetype typingRoom(qsizetype size)
+{
+    return std::max<qsizetype>(size / 64, 1024);
+}
+
+} // namespace
+
 void CharFormats::reset(qsizetype size)
 {
     m_size = std::max<qsizetype>(size, 0);
@@ -17,9 +27,10 @@ void CharFormats::reset(qsizetype size)
 void CharFormats::allocate()
 {
     if (m_cells.empty() && m_size > 0) {
-        m_cells.assign(size_t(m_size), 0);
+        // Made with room to type, so the first key does not copy the table.
         m_gapAt = m_size;
-        m_gapLength = 0;
+        m_gapLength = typingRoom(m_size);
+        m_cells.assign(size_t(m_size + m_gapLength), 0);
     }
 }
 
@@ -105,7 +116,7 @@ void CharFormats::replace(qsizetype from, qsizetype to, qsizetype added)
     m_size -= to - from;
     if (added > m_gapLength) {
         // Room for this edit and for typing after it.
-        const qsizetype grow = added - m_gapLength + std::max<qsizetype>(m_size / 64, 1024);
+        const qsizetype grow = added - m_gapLength + typingRoom(m_size);
         m_cells.insert(m_cells.begin() + m_gapAt, size_t(grow), 0);
         m_gapLength += grow;
     }

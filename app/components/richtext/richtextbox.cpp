@@ -25,12 +25,12 @@ RichTextBox::RichTextBox(QWidget* parent)
 
 QString RichTextBox::Text() const
 {
-    return m_text;
+    return m_text.text();
 }
 
 void RichTextBox::Text(const QString& text)
 {
-    m_text = text;
+    m_text.reset(text);
     m_map = LineBreakMap::fromText(text);
     m_formats.reset(text.size());
     formatsChanged();
@@ -310,7 +310,7 @@ void RichTextBox::onContentsChange(int position, int removed, int added)
     const QString inserted = textOfDocumentChars(read.selectedText());
     const qsizetype textFrom = m_map.toText(position);
     const qsizetype textTo = m_map.toText(qsizetype(position) + removed);
-    m_text.replace(textFrom, textTo - textFrom, inserted);
+    m_text.replace(textFrom, textTo, inserted);
     m_map.replace(textFrom, textTo, inserted);
     m_formats.replace(textFrom, textTo, inserted.size());
     m_documentLength = newLength;
@@ -330,8 +330,8 @@ void RichTextBox::rederiveText()
 {
     // Only reached when the document's change report does not add up; the
     // text is read afresh and its formatting cannot be placed any more.
-    m_text = textOfDocumentChars(document()->toRawText());
-    m_map = LineBreakMap::fromText(m_text);
+    m_text.reset(textOfDocumentChars(document()->toRawText()));
+    m_map = LineBreakMap::fromText(m_text.text());
     m_formats.reset(m_text.size());
     m_documentLength = document()->characterCount() - 1;
     formatsChanged();

@@ -2,6 +2,7 @@
 
 #include "app/components/richtext/charformats.h"
 #include "app/components/richtext/linebreakmap.h"
+#include "app/components/richtext/piecetext.h"
 #include "platform/olecolor.h"
 
 #include <QPlainTextEdit>
@@ -70,7 +71,7 @@ private:
     void rederiveText();
     void countLinesOfBlocksNotLaidOut();
 
-    QString m_text;
+    PieceText m_text;
     LineBreakMap m_map;
     CharFormats m_formats;
     // Bumped on every change of text or formats; a block whose user state
