@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -316,6 +317,37 @@ TEST(RichTextBox, PastedLinesShareBlocksAndUndoAndRedoKeepTheText)
     // Offsets still land right after the round.
     highlight(box, want.size() - 2, 2, kGreen);
     EXPECT_EQ(painted(box), expected(want, {{want.size() - 2, 2, kGreen, true}}));
+}
+
+TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
+{
+    QString text;
+    for (int i = 0; i < 400; ++i)
+        text += QString::number(i) + u" words\r\n"_qs;
+    RichTextBox box;
+    box.resize(400, 300);
+    box.show();
+    box.Text(text);
+    // The last line of a block ends at the block's own separator.
+    ASSERT_GT(box.document()->blockCount(), 1);
+    const QString lastOfBlock = box.document()->firstBlock().text().section(QChar::LineSeparator, -1);
+    for (const QString& line : {u"3 words"_qs, u"0 words"_qs, lastOfBlock, u"399 words"_qs}) {
+        const qsizetype offset = text.indexOf(line + u"\r\n"_qs);
+        box.SelStart(offset + 1);
+        box.Flush();
+        box.grab();
+        const QPoint at = box.cursorRect().center();
+        QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(box.SelStart(), offset) << line.toStdString();
+        EXPECT_EQ(box.SelLength(), line.size() + 2) << line.toStdString();
+    }
+    // Well after a double click, a click only places the caret.
+    const QPoint at = box.cursorRect().center();
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, at);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(box.SelLength(), 0);
 }
 
 TEST(RichTextBox, UndoReachesTypingButNotProgramColouring)

@@ -1,6 +1,8 @@
 #include "app/components/richtext/richtextbox.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -159,6 +161,43 @@ void RichTextBox::resizeEvent(QResizeEvent* event)
     // A new width lays the document out afresh, every block back to one line.
     QPlainTextEdit::resizeEvent(event);
     countLinesOfBlocksNotLaidOut();
+}
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    m_sinceDoubleClick.start();
+    m_doubleClickAt = event->position().toPoint();
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool tripleClick = event->button() == Qt::LeftButton && m_sinceDoubleClick.isValid()
+        && !m_sinceDoubleClick.hasExpired(QApplication::doubleClickInterval())
+        && (at - m_doubleClickAt).manhattanLength() < QApplication::startDragDistance();
+    // Taken before the block's selection scrolls the view.
+    const int clicked = cursorForPosition(at).position();
+    QPlainTextEdit::mousePressEvent(event);
+    if (tripleClick)
+        narrowSelectionToLineAt(clicked);
+}
+
+void RichTextBox::narrowSelectionToLineAt(int position)
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const QString shown = block.text();
+    const qsizetype clicked = position - block.position();
+    const qsizetype start = shown.lastIndexOf(QChar::LineSeparator, clicked - 1) + 1;
+    const qsizetype separator = shown.indexOf(QChar::LineSeparator, clicked);
+    // Like the block's selection, the line's takes its line break along.
+    const qsizetype end = separator < 0 ? cursor.selectionEnd() : block.position() + separator + 1;
+    cursor.setPosition(int(block.position() + start));
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 void RichTextBox::countLinesOfBlocksNotLaidOut()

@@ -5,6 +5,7 @@
 #include "app/components/richtext/piecetext.h"
 #include "platform/olecolor.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class QTextBlock;
@@ -56,6 +57,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A triple click selects the line under the pointer, not the whole block
+    // of lines it shares.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     // Pasted and dropped text goes in with its lines gathered into blocks
     // the way Text() does it, so a long paste costs what setting it would.
     void insertFromMimeData(const QMimeData* source) override;
@@ -70,6 +75,7 @@ private:
     void onCursorMoved();
     void rederiveText();
     void countLinesOfBlocksNotLaidOut();
+    void narrowSelectionToLineAt(int position);
 
     PieceText m_text;
     LineBreakMap m_map;
@@ -81,6 +87,8 @@ private:
     qsizetype m_selStart = 0;
     qsizetype m_selLength = 0;
     bool m_flushQueued = false;
+    QElapsedTimer m_sinceDoubleClick;
+    QPoint m_doubleClickAt;
     // Set while the document changes at our own hand, so the change is not
     // mistaken for typing.
     bool m_internal = false;
