@@ -3,6 +3,7 @@
 #include "app/commands/replaceeach.h"
 #include "app/commands/simplecase.h"
 #include "app/components/regex/regexp.h"
+#include "app/components/textfile/utf8encoder.h"
 #include "cli/escape.h"
 
 #include <algorithm>
@@ -72,9 +73,17 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
     case Command::Matches:
         listMatches(engine.Execute(text), args.json, out);
         break;
-    case Command::Replace:
-        out.write(engine.Replace(text, args.replacement));
+    case Command::Replace: {
+        // Encoded as the engine hands it over, which spares a full-size UTF-16
+        // copy, and written only once complete: a replace that gives up
+        // part-way writes nothing.
+        QByteArray result;
+        Utf8Encoder encoder;
+        engine.Replace(text, args.replacement, [&](QStringView piece) { encoder.append(result, piece); });
+        encoder.finish(result);
+        out.writeEncoded(result);
         break;
+    }
     case Command::Extract: {
         // Searching first reports an invalid pattern even when the
         // replacement is empty and nothing would be written.

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace pattaro {
+
+class TextBuilder;
 
 // Raised by Execute, Test and Replace. The message says what went wrong and,
 // for an invalid pattern, where (a code-unit offset into the pattern).
@@ -102,6 +106,13 @@ public:
     MatchCollection Execute(const QString& text);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
+    // The same replace, handed to sink in order, in pieces of up to
+    // kReplacePieceUnits code units, for a caller that writes the result
+    // away and so never needs room for all of it. When it throws, the pieces
+    // before have gone to sink.
+    static constexpr qsizetype kReplacePieceUnits = qsizetype(1) << 16;
+    void Replace(const QString& text, const QString& replacement,
+                 const std::function<void(QStringView)>& sink);
 
 private:
     struct Impl;
@@ -109,6 +120,8 @@ private:
 
     MatchCollection execute(const QString& text);
     QString replace(const QString& text, const QString& replacement);
+    void replaceInto(TextBuilder& out, const QString& text, const QString& replacement);
+    qsizetype replaceLimit(const QString& text) const;
 };
 
 } // namespace pattaro
