@@ -3,6 +3,7 @@
 #include "app/commands/replaceeach.h"
 #include "app/commands/simplecase.h"
 #include "app/components/regex/regexp.h"
+#include "app/components/textfile/largebuffer.h"
 #include "app/components/textfile/utf8encoder.h"
 #include "cli/escape.h"
 
@@ -78,6 +79,10 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
         // copy, and written only once complete: a replace that gives up
         // part-way writes nothing.
         QByteArray result;
+        // Room for a result as long as the text, at up to three bytes a unit:
+        // growing would copy it all. Room never written costs nothing.
+        result.reserve((text.size() + RegExp::kReplacePieceUnits) * 3);
+        AdviseLargeBuffer(result.data(), result.capacity());
         Utf8Encoder encoder;
         engine.Replace(text, args.replacement, [&](QStringView piece) { encoder.append(result, piece); });
         encoder.finish(result);

@@ -1,5 +1,7 @@
 #include "app/components/textfile/textdecoding.h"
 
+#include "app/components/textfile/largebuffer.h"
+
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -39,6 +41,7 @@ DecodedText decodeUtf16(QByteArrayView bytes)
         return failed(DecodedText::Fault::Invalid, encoding);
     // Code unit for code unit: there is nothing to check but the length.
     QString text(bytes.size() / 2, Qt::Uninitialized);
+    AdviseLargeBuffer(text.data(), bytes.size());
     if (encoding == TextEncoding::Utf16LE)
         qFromLittleEndian<char16_t>(bytes.data(), text.size(), text.data());
     else
@@ -89,9 +92,13 @@ std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder(bytes);
+    // UTF-8 never takes more code units than bytes.
+    QString text(bytes.size(), Qt::Uninitialized);
+    AdviseLargeBuffer(text.data(), text.size() * qsizetype(sizeof(QChar)));
+    QChar* const end = decoder.appendToBuffer(text.data(), bytes);
     if (decoder.hasError())
         return std::nullopt;
+    text.truncate(end - text.constData());
     return text;
 }
 
