@@ -106,10 +106,10 @@ public:
     MatchCollection Execute(const QString& text);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
-    // The same replace, handed to sink in order, in pieces of up to
-    // kReplacePieceUnits code units, for a caller that writes the result
-    // away and so never needs room for all of it. When it throws, the pieces
-    // before have gone to sink.
+    // The same replace, handed to sink in order and in pieces, for a caller
+    // that writes the result away: the engine holds no more than
+    // kReplacePieceUnits code units of it at a time. When it throws, the
+    // pieces before have gone to sink.
     static constexpr qsizetype kReplacePieceUnits = qsizetype(1) << 16;
     void Replace(const QString& text, const QString& replacement,
                  const std::function<void(QStringView)>& sink);
