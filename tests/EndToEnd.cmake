@@ -34,7 +34,7 @@ endif()
 # Opening and saving files in the real window, through the real dialogs.
 if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
   add_test(NAME FilesOnARealDisplay
-    COMMAND ${XVFB_RUN} -a -n 94 -s "-screen 0 1024x768x24"
+    COMMAND ${XVFB_RUN} -a -n 96 -s "-screen 0 1024x768x24"
             ${CMAKE_SOURCE_DIR}/scripts/files-e2e.sh $<TARGET_FILE:pattaro>)
   set_tests_properties(FilesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
