@@ -12,29 +12,58 @@ RegexError::RegexError(Kind kind, const QString& message, qsizetype patternOffse
 {
 }
 
+MatchCollection::MatchCollection(QString subject, std::vector<Span> spans)
+    : MatchCollection(std::move(subject), std::move(spans), Groups())
+{
+}
+
+MatchCollection::MatchCollection(QString subject, std::vector<Span> spans, Groups groups)
+    : m_subject(std::move(subject))
+    , m_found(std::make_shared<const Found>(Found{std::move(spans), std::move(groups)}))
+{
+}
+
+const MatchCollection::Found& MatchCollection::found() const
+{
+    static const Found none;
+    return m_found ? *m_found : none;
+}
+
+const std::vector<MatchCollection::Span>& MatchCollection::spans() const
+{
+    return found().spans;
+}
+
 Match MatchCollection::Item(qsizetype index) const
 {
     if (index < 0 || index >= Count())
         throw std::out_of_range("match index out of range");
-    const Span& s = m_spans[size_t(index)];
+    const Span& s = spans()[size_t(index)];
     return Match(m_subject, s.firstIndex, s.length);
+}
+
+int MatchCollection::GroupCount() const
+{
+    return found().groups.count;
 }
 
 QString MatchCollection::GroupName(int group) const
 {
-    return group > 0 && size_t(group) < m_groups.names.size() ? m_groups.names[size_t(group)] : QString();
+    const std::vector<QString>& names = found().groups.names;
+    return group > 0 && size_t(group) < names.size() ? names[size_t(group)] : QString();
 }
 
 bool MatchCollection::HasGroups() const
 {
-    return m_groups.spans.size() == m_spans.size() * size_t(m_groups.count);
+    const Found& f = found();
+    return f.groups.spans.size() == f.spans.size() * size_t(f.groups.count);
 }
 
 MatchCollection::Span MatchCollection::Group(qsizetype match, int group) const
 {
-    if (!HasGroups() || match < 0 || match >= Count() || group < 1 || group > m_groups.count)
+    if (!HasGroups() || match < 0 || match >= Count() || group < 1 || group > GroupCount())
         throw std::out_of_range("group index out of range");
-    return m_groups.spans[size_t(match) * size_t(m_groups.count) + size_t(group - 1)];
+    return found().groups.spans[size_t(match) * size_t(GroupCount()) + size_t(group - 1)];
 }
 
 struct RegExp::Impl {

@@ -59,18 +59,16 @@ public:
         std::vector<Span> spans;
     };
     MatchCollection() = default;
-    MatchCollection(QString subject, std::vector<Span> spans)
-        : m_subject(std::move(subject)), m_spans(std::move(spans)) {}
-    MatchCollection(QString subject, std::vector<Span> spans, Groups groups)
-        : m_subject(std::move(subject)), m_spans(std::move(spans)), m_groups(std::move(groups)) {}
-    qsizetype Count() const { return qsizetype(m_spans.size()); }
+    MatchCollection(QString subject, std::vector<Span> spans);
+    MatchCollection(QString subject, std::vector<Span> spans, Groups groups);
+    qsizetype Count() const { return qsizetype(spans().size()); }
     // Zero-based; throws std::out_of_range outside 0 … Count() − 1.
     Match Item(qsizetype index) const;
-    const std::vector<Span>& spans() const { return m_spans; }
+    const std::vector<Span>& spans() const;
     const QString& Subject() const { return m_subject; }
 
     // The pattern's capture groups, kept or not.
-    int GroupCount() const { return m_groups.count; }
+    int GroupCount() const;
     QString GroupName(int group) const;
     // Whether Group() can answer: the groups were asked for, and there were
     // few enough of them over all matches to keep (RegExp::kMaxKeptGroupSpans).
@@ -79,9 +77,15 @@ public:
     Span Group(qsizetype match, int group) const;
 
 private:
+    struct Found {
+        std::vector<Span> spans;
+        Groups groups;
+    };
     QString m_subject;
-    std::vector<Span> m_spans;
-    Groups m_groups;
+    // Shared by copies, so a list of many matches can be kept in more than
+    // one place at no cost; never changed once made.
+    std::shared_ptr<const Found> m_found;
+    const Found& found() const;
 };
 
 // The window's expression engine. Properties follow one shape throughout the
