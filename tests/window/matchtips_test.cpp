@@ -75,6 +75,17 @@ TEST_F(MatchTipsTest, TipNamesTheMatchUnderThePointerInPaneOffsets)
     EXPECT_EQ(w.form->matchTips()->TipAt(QPoint(end.x(), w.form->TXT1()->viewport()->height() - 2)), QString());
 }
 
+TEST_F(MatchTipsTest, TwoHundredThousandMatchesOnAsManyLines)
+{
+    w.form->TXT1()->Text(QStringLiteral("ab\r\n").repeated(200000));
+    w.form->Text3()->setText(QStringLiteral("a(b)"));
+    check(kIdYes);
+    // The check leaves the last match selected and in view.
+    QApplication::processEvents();
+    EXPECT_EQ(tipOver(799997), QStringLiteral("第 200000 个匹配，共 200000 个\n位置 799996，长度 2\n内容：“ab”\n$1：“b”"));
+    EXPECT_TRUE(tipOver(799993).startsWith(QStringLiteral("第 199999 个匹配，共 200000 个\n")));
+}
+
 TEST_F(MatchTipsTest, ShownThroughTheToolTipEvent)
 {
     check(kIdYes);
