@@ -62,8 +62,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
     createControls();
     loadSkinDesign();
     connectEvents();
+    setUpMatchTips();
     Form_Load();
     fitCaptions();
+    // Tab follows the controls' final places.
+    setUpKeyboard();
 }
 
 Form1::~Form1()

@@ -24,6 +24,7 @@ namespace pattaro {
 class ClickableLabel;
 class SystemSkinPlatform;
 class GCommonDialog;
+class MatchTips;
 class RichTextBox;
 class orukForms;
 
@@ -88,6 +89,8 @@ public:
     // The colour dialog of the swatches: none until the first swatch click,
     // then the same one for the rest of the window's life.
     GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
+    // The details of the coloured matches, shown over TXT1.
+    MatchTips* matchTips() const { return m_matchTips; }
 
     // State the commands share.
     QString sourceText;
@@ -119,6 +122,8 @@ private:
     void loadSkinDesign();
     void connectEvents();
     void fitCaptions();
+    void setUpMatchTips();
+    void setUpKeyboard();
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
 
@@ -130,6 +135,7 @@ private:
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
+    MatchTips* m_matchTips = nullptr;
 
     orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;
