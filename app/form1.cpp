@@ -63,9 +63,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     createControls();
     loadSkinDesign();
     connectEvents();
+    setUpMatchTips();
     setUpFiles();
     Form_Load();
     fitCaptions();
+    // Tab follows the controls' final places.
+    setUpKeyboard();
 }
 
 Form1::~Form1()

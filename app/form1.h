@@ -25,6 +25,7 @@ namespace pattaro {
 class ClickableLabel;
 class SystemSkinPlatform;
 class GCommonDialog;
+class MatchTips;
 class RichTextBox;
 class orukForms;
 
@@ -91,6 +92,8 @@ public:
     // The colour dialog of the swatches: none until the first swatch click,
     // then the same one for the rest of the window's life.
     GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
+    // The details of the coloured matches, shown over TXT1.
+    MatchTips* matchTips() const { return m_matchTips; }
 
     // Opens a text file into TXT1, its encoding detected. A file that cannot
     // be opened is explained in a message box and TXT1 stays as it was.
@@ -130,6 +133,8 @@ private:
     void loadSkinDesign();
     void connectEvents();
     void fitCaptions();
+    void setUpMatchTips();
+    void setUpKeyboard();
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
     void setUpFiles();
@@ -147,6 +152,7 @@ private:
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
+    MatchTips* m_matchTips = nullptr;
 
     orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;
