@@ -211,12 +211,32 @@ MatchCollection RegExp::execute(const QString& text, Groups groups)
     return MatchCollection(text, std::move(spans), std::move(kept));
 }
 
+qsizetype RegExp::replaceLimit(const QString& text) const
+{
+    return std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
+}
+
+void RegExp::Replace(const QString& text, const QString& replacement,
+                     const std::function<void(QStringView)>& sink)
+{
+    memoryGuarded([&] {
+        TextBuilder out(kReplacePieceUnits, replaceLimit(text), sink);
+        replaceInto(out, text, replacement);
+        out.flush();
+    });
+}
+
 QString RegExp::replace(const QString& text, const QString& replacement)
+{
+    TextBuilder out(text.size(), replaceLimit(text));
+    replaceInto(out, text, replacement);
+    return out.take();
+}
+
+void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& replacement)
 {
     CompiledPattern& code = d->code();
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
-    const qsizetype limit = std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
-    TextBuilder out(text.size(), limit);
     qsizetype kept = 0;
     try {
         d->forEachMatch(text, [&](const size_t* offsets) {
@@ -228,9 +248,8 @@ QString RegExp::replace(const QString& text, const QString& replacement)
     } catch (const std::length_error&) {
         throw RegexError(RegexError::Kind::GaveUp,
                          QStringLiteral("The result would be longer than %1 characters; the replace was stopped")
-                             .arg(limit));
+                             .arg(replaceLimit(text)));
     }
-    return out.take();
 }
 
 } // namespace pattaro

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace pattaro {
+
+class TextBuilder;
 
 // Raised by Execute, Test and Replace. The message says what went wrong and,
 // for an invalid pattern, where (a code-unit offset into the pattern).
@@ -134,6 +138,13 @@ public:
     MatchCollection Execute(const QString& text, Groups groups = Groups::Drop);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
+    // The same replace, handed to sink in order and in pieces, for a caller
+    // that writes the result away: the engine holds no more than
+    // kReplacePieceUnits code units of it at a time. When it throws, the
+    // pieces before have gone to sink.
+    static constexpr qsizetype kReplacePieceUnits = qsizetype(1) << 16;
+    void Replace(const QString& text, const QString& replacement,
+                 const std::function<void(QStringView)>& sink);
 
 private:
     struct Impl;
@@ -141,6 +152,8 @@ private:
 
     MatchCollection execute(const QString& text, Groups groups);
     QString replace(const QString& text, const QString& replacement);
+    void replaceInto(TextBuilder& out, const QString& text, const QString& replacement);
+    qsizetype replaceLimit(const QString& text) const;
 };
 
 } // namespace pattaro
