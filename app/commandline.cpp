@@ -20,13 +20,29 @@ std::optional<InfoRequest> FindInfoRequest(const QStringList& arguments)
     return std::nullopt;
 }
 
+std::optional<QString> FindFileArgument(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == u"--screenshot")
+            ++i;
+        else if (arg == u"--")
+            return i + 1 < arguments.size() ? std::optional(arguments[i + 1]) : std::nullopt;
+        else if (!arg.startsWith(u'-'))
+            return arg;
+    }
+    return std::nullopt;
+}
+
 QString HelpText()
 {
     return QStringLiteral(
-        "Usage: pattaro [--screenshot FILE] [Qt options]\n"
+        "Usage: pattaro [--screenshot FILE] [Qt options] [TEXTFILE]\n"
         "       pattaro --help | --version\n"
         "\n"
-        "Opens Pattaro's window for trying regular expressions on a text.\n"
+        "Opens Pattaro's window for trying regular expressions on a text, with\n"
+        "TEXTFILE in the source pane if one is named (UTF-8, UTF-16 with a byte\n"
+        "order mark, or GB18030).\n"
         "\n"
         "Options:\n"
         "  --screenshot FILE  Start as usual, write the window to FILE as PNG\n"

@@ -12,6 +12,10 @@ enum class InfoRequest { Help, Version };
 
 // arguments: the command line without the program name.
 std::optional<InfoRequest> FindInfoRequest(const QStringList& arguments);
+// The FILE to open, the first argument that is not an option (or any after
+// "--"); the FILE of --screenshot is not one. Qt has taken its own options
+// out by then.
+std::optional<QString> FindFileArgument(const QStringList& arguments);
 QString HelpText();
 QString VersionText();
 

@@ -6,6 +6,7 @@
 #include "app/selfcheck.h"
 #include "app/versioncaption.h"
 #include "dialogs/gcommondialog.h"
+#include "platform/filestore.h"
 #include "platform/propertybag.h"
 #include "skin/skinplatform.h"
 #include "skin/orukforms.h"
@@ -62,8 +63,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     createControls();
     loadSkinDesign();
     connectEvents();
+    setUpMatchTips();
+    setUpFiles();
     Form_Load();
     fitCaptions();
+    // Tab follows the controls' final places.
+    setUpKeyboard();
 }
 
 Form1::~Form1()

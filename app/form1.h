@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace pattaro::platform {
 class CommonDialogApi;
+class FileStore;
 class LinkOpener;
 } // namespace pattaro::platform
 
@@ -24,6 +25,7 @@ namespace pattaro {
 class ClickableLabel;
 class SystemSkinPlatform;
 class GCommonDialog;
+class MatchTips;
 class RichTextBox;
 class orukForms;
 
@@ -33,8 +35,10 @@ struct Form1Services {
     platform::MessageBoxService* messageBox = nullptr;
     // The integrity check that start-up runs first.
     std::function<void()> selfCheck;
-    // The dialogs behind colorDialog; empty: Qt's.
+    // The dialogs behind colorDialog and the open and save dialogs; empty: Qt's.
     std::shared_ptr<platform::CommonDialogApi> commonDialogs = nullptr;
+    // Where files are opened and saved; empty: the disk.
+    platform::FileStore* files = nullptr;
     // Where the link labels open their pages; empty: the default browser.
     platform::LinkOpener* linkOpener = nullptr;
     // What the window's skin reports through and asks of the desktop;
@@ -88,6 +92,12 @@ public:
     // The colour dialog of the swatches: none until the first swatch click,
     // then the same one for the rest of the window's life.
     GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
+    // The details of the coloured matches, shown over TXT1.
+    MatchTips* matchTips() const { return m_matchTips; }
+
+    // Opens a text file into TXT1, its encoding detected. A file that cannot
+    // be opened is explained in a message box and TXT1 stays as it was.
+    bool openTextFile(const QString& path);
 
     // State the commands share.
     QString sourceText;
@@ -110,6 +120,10 @@ public slots:
     void Image1_Click();
     void Label5_Click();
     void Label6_Click();
+    // Ctrl+O: a file into TXT1, chosen in the open dialog.
+    void OpenFile();
+    // Ctrl+S: TXT2 into a file, chosen in the save dialog, as UTF-8.
+    void SaveResult();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -119,17 +133,26 @@ private:
     void loadSkinDesign();
     void connectEvents();
     void fitCaptions();
+    void setUpMatchTips();
+    void setUpKeyboard();
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
+    void setUpFiles();
+    GCommonDialog& fileDialog();
 
     Form1Services m_services;
     std::unique_ptr<platform::MessageBoxService> m_ownMessageBox;
     std::unique_ptr<platform::MessageBoxService> m_ownSkinMessageBox;
     std::unique_ptr<RegExp> m_regEngine;
     std::unique_ptr<GCommonDialog> m_colorDialog;
+    std::unique_ptr<GCommonDialog> m_fileDialog;
+    std::unique_ptr<platform::FileStore> m_ownFiles;
+    // Where the open and save dialogs start: the folder of the last file.
+    QString m_fileFolder;
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
+    MatchTips* m_matchTips = nullptr;
 
     orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;

@@ -3,6 +3,7 @@
 #include "app/components/richtext/richtextbox.h"
 #include "app/expressionfault.h"
 #include "app/form1.h"
+#include "app/matchtips.h"
 
 #include <QLineEdit>
 
@@ -26,6 +27,7 @@ QString matchesFoundQuestion(qsizetype count)
 void Form1::Command1_Click()
 {
     const QString pattern = m_Text3->text();
+    m_matchTips->Forget();
     if (pattern.isEmpty())
         return;
     clearExpressionFault(m_Text3);
@@ -34,7 +36,7 @@ void Form1::Command1_Click()
         RegExp& engine = regEngine();
         engine.Pattern(pattern);
         sourceText = m_TXT1->Text();
-        matchList = engine.Execute(sourceText);
+        matchList = engine.Execute(sourceText, RegExp::Groups::Keep);
         if (matchList.Count() == 0) {
             m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
             return;
@@ -60,6 +62,7 @@ void Form1::Command1_Click()
             m_TXT1->SelBold(true);
             m_TXT1->SelColor(range.color);
         }
+        m_matchTips->Keep(matchList);
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
     }

@@ -23,6 +23,8 @@ int main(int argc, char** argv)
 
     pattaro::Form1 form;
     form.show();
+    if (const auto file = pattaro::FindFileArgument(QApplication::arguments().mid(1)))
+        form.openTextFile(*file);
     if (const auto file = pattaro::platform::ScreenshotRequest(QApplication::arguments()))
         return pattaro::platform::SaveScreenshot(form, *file) ? 0 : 1;
     return app.exec();

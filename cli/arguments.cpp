@@ -25,6 +25,24 @@ const CommandWord* findCommand(const QString& word)
 
 ParsedArguments fail(const QString& message) { return {{}, message}; }
 
+constexpr struct {
+    QStringView name;
+    EncodingChoice choice;
+} kEncodings[] = {
+    {u"auto", EncodingChoice::Auto},
+    {u"utf-8", EncodingChoice::Utf8},
+    {u"utf-16", EncodingChoice::Utf16},
+    {u"gb18030", EncodingChoice::Gb18030},
+};
+
+std::optional<EncodingChoice> findEncoding(const QString& name)
+{
+    for (const auto& e : kEncodings)
+        if (name.compare(e.name, Qt::CaseInsensitive) == 0)
+            return e.choice;
+    return std::nullopt;
+}
+
 } // namespace
 
 ParsedArguments ParseArguments(const QStringList& args)
@@ -57,6 +75,11 @@ ParsedArguments ParseArguments(const QStringList& args)
             haveFile = true;
             if (a.file.isEmpty())
                 return fail(QStringLiteral("-f needs a file name"));
+        } else if (arg == u"--encoding") {
+            const std::optional<EncodingChoice> encoding = i + 1 < args.size() ? findEncoding(args[++i]) : std::nullopt;
+            if (!encoding)
+                return fail(QStringLiteral("--encoding needs auto, utf-8, utf-16 or gb18030"));
+            a.encoding = *encoding;
         } else if (arg == u"--time-limit") {
             bool number = false;
             const qlonglong ms = i + 1 < args.size() ? args[++i].toLongLong(&number) : 0;

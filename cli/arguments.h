@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/components/textfile/textdecoding.h"
+
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -17,6 +19,7 @@ struct Arguments {
     bool json = false;
     bool lines = false;
     QString file; // empty: standard input
+    EncodingChoice encoding = EncodingChoice::Auto;
     // How long a search may run; none: in proportion to the text.
     std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;

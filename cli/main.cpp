@@ -1,10 +1,10 @@
 #include "app/components/regex/regexp.h"
+#include "app/components/textfile/textdecoding.h"
 #include "cli/arguments.h"
 #include "cli/input.h"
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/usage.h"
-#include "cli/utf8.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     // Taken byte for byte: a PATTERN or REPLACEMENT may begin with U+FEFF.
     QStringList args;
     for (int i = 1; i < argc; ++i) {
-        const std::optional<QString> arg = DecodeUtf8(argv[i]);
+        const std::optional<QString> arg = DecodeUtf8Exactly(argv[i]);
         if (!arg)
             return fail(QStringLiteral("argument %1 is not valid UTF-8").arg(i));
         args << *arg;
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
 
     try {
         QString error;
-        const std::optional<QString> text = ReadInput(a.file, error);
+        const std::optional<QString> text = ReadInput(a.file, a.encoding, error);
         if (!text)
             return fail(error);
         RunCommand(a, *text, out);

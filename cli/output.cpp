@@ -1,43 +1,48 @@
 #include "cli/output.h"
 
-#include <QStringEncoder>
 #include <algorithm>
 
 namespace pattaro::cli {
 namespace {
-constexpr qsizetype kChunk = 1 << 16;
+constexpr qsizetype kBlock = 1 << 16;
 }
 
 void Utf8Output::write(QStringView text)
 {
-    // Slice large texts so the buffer, not the text, bounds the extra memory.
+    // Slice large texts so the block, not the text, bounds the extra memory.
     while (!text.isEmpty()) {
-        const qsizetype take = std::min(kChunk - m_pending.size(), text.size());
-        m_pending += text.first(take);
+        const qsizetype take = std::min(kBlock, text.size());
+        m_encoder.append(m_pending, text.first(take));
         text = text.sliced(take);
-        if (m_pending.size() >= kChunk)
-            drain(false);
+        if (m_pending.size() >= kBlock)
+            drain();
     }
 }
 
-void Utf8Output::drain(bool all)
+void Utf8Output::writeEncoded(QByteArrayView bytes)
 {
-    qsizetype n = m_pending.size();
-    // Hold back a high surrogate whose partner may come with the next write.
-    if (!all && n > 0 && m_pending.at(n - 1).isHighSurrogate())
-        --n;
-    if (n == 0)
-        return;
-    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder(QStringView(m_pending).first(n));
-    if (!m_failed && std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_stream) != size_t(bytes.size()))
+    m_encoder.finish(m_pending);
+    drain();
+    put(bytes);
+}
+
+void Utf8Output::drain()
+{
+    put(m_pending);
+    m_pending.resize(0);
+}
+
+void Utf8Output::put(QByteArrayView bytes)
+{
+    if (!m_failed && !bytes.isEmpty()
+        && std::fwrite(bytes.data(), 1, size_t(bytes.size()), m_stream) != size_t(bytes.size()))
         m_failed = true;
-    m_pending.remove(0, n);
 }
 
 bool Utf8Output::finish()
 {
-    drain(true);
+    m_encoder.finish(m_pending);
+    drain();
     if (std::fflush(m_stream) != 0)
         m_failed = true;
     return !m_failed;

@@ -1,14 +1,17 @@
 #pragma once
 
-#include <QString>
+#include "app/components/textfile/utf8encoder.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 #include <cstdio>
 
 namespace pattaro::cli {
 
-// Buffered UTF-8 output. Text is encoded in pieces as it comes, so a large
-// result never needs a second full-size copy. A code unit that cannot be
-// encoded (a lone surrogate) is written as U+FFFD.
+// Buffered UTF-8 output. Text is encoded as it comes and written out in
+// blocks, so a large result never needs a second full-size copy. A code unit
+// that cannot be encoded (a lone surrogate) is written as U+FFFD.
 class Utf8Output {
 public:
     explicit Utf8Output(std::FILE* stream) : m_stream(stream) {}
@@ -17,14 +20,18 @@ public:
 
     void write(QStringView text);
     void write(QLatin1StringView text) { write(QString(text)); }
+    // Bytes already encoded as UTF-8, after everything written before.
+    void writeEncoded(QByteArrayView bytes);
     // Writes what is buffered; false if anything could not be written.
     bool finish();
 
 private:
-    void drain(bool all);
+    void drain();
+    void put(QByteArrayView bytes);
 
     std::FILE* m_stream;
-    QString m_pending;
+    Utf8Encoder m_encoder;
+    QByteArray m_pending;
     bool m_failed = false;
 };
 

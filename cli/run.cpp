@@ -3,6 +3,8 @@
 #include "app/commands/replaceeach.h"
 #include "app/commands/simplecase.h"
 #include "app/components/regex/regexp.h"
+#include "app/components/textfile/largebuffer.h"
+#include "app/components/textfile/utf8encoder.h"
 #include "cli/escape.h"
 
 #include <algorithm>
@@ -72,9 +74,21 @@ void RunCommand(const Arguments& args, const QString& text, Utf8Output& out)
     case Command::Matches:
         listMatches(engine.Execute(text), args.json, out);
         break;
-    case Command::Replace:
-        out.write(engine.Replace(text, args.replacement));
+    case Command::Replace: {
+        // Encoded as the engine hands it over, which spares a full-size UTF-16
+        // copy, and written only once complete: a replace that gives up
+        // part-way writes nothing.
+        QByteArray result;
+        // Room for a result as long as the text, at up to three bytes a unit:
+        // growing would copy it all. Room never written costs nothing.
+        result.reserve((text.size() + RegExp::kReplacePieceUnits) * 3);
+        AdviseLargeBuffer(result.data(), result.capacity());
+        Utf8Encoder encoder;
+        engine.Replace(text, args.replacement, [&](QStringView piece) { encoder.append(result, piece); });
+        encoder.finish(result);
+        out.writeEncoded(result);
         break;
+    }
     case Command::Extract: {
         // Searching first reports an invalid pattern even when the
         // replacement is empty and nothing would be written.

@@ -1,7 +1,7 @@
-// The command-line tool's front end: its argument parser and its strict
-// UTF-8 decoder. The first input byte picks which one gets the rest.
+// The command-line tool's front end: its argument parser and its input
+// decoding. The first input byte picks which one gets the rest.
+#include "app/components/textfile/textdecoding.h"
 #include "cli/arguments.h"
-#include "cli/utf8.h"
 #include "fuzz/fuzzinput.h"
 
 #include <cstdlib>
@@ -55,11 +55,20 @@ bool isStrictUtf8(const std::uint8_t* data, std::size_t size)
 void checkDecoding(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(data, qsizetype(size));
-    const std::optional<QString> text = cli::DecodeUtf8(bytes);
+    const std::optional<QString> text = DecodeUtf8Exactly(bytes);
     require(text.has_value() == isStrictUtf8(data, size));
     // Whatever is accepted passes through unchanged, a byte order mark too.
     if (text)
         require(text->toUtf8() == bytes);
+
+    // Detection takes valid UTF-8 as UTF-8, unchanged but for a leading mark.
+    const bool utf16Marked = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const bool binary = bytes.first(std::min(bytes.size(), kBinaryProbeBytes)).contains('\0');
+    const DecodedText detected = DecodeText(bytes, EncodingChoice::Auto);
+    if (text && !utf16Marked && !binary) {
+        require(detected.fault == DecodedText::Fault::None && detected.encoding == TextEncoding::Utf8);
+        require(detected.text.toUtf8() == (bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes));
+    }
 }
 
 // A usable command line ends in the command word and its operands.

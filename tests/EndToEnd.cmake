@@ -31,6 +31,23 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro AND TARGET skindemo)
   set_tests_properties(FrameOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
 
+# The match tips and the command keys, tried by pointer and keyboard.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND XPROP AND TARGET pattaro)
+  add_test(NAME MatchTipsAndKeysOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 94 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/hover-e2e.sh $<TARGET_FILE:pattaro>)
+  # Tips wait for the pointer to rest: alone, like the frame's checks.
+  set_tests_properties(MatchTipsAndKeysOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()
+
+# Opening and saving files in the real window, through the real dialogs.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
+  add_test(NAME FilesOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 96 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/files-e2e.sh $<TARGET_FILE:pattaro>)
+  set_tests_properties(FilesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()
+
 # The installed layout and the Debian package, checked from this build.
 if(TARGET pattaro AND TARGET pattaro-cli)
   add_test(NAME InstallsIntoAPrefix

@@ -116,10 +116,10 @@ TEST(Cli, Extract)
 
 TEST(Cli, UpperAndLower)
 {
-    // A byte order mark and CR-only breaks pass through.
+    // CR-only breaks pass through; a byte order mark is read as a mark.
     const QByteArray text = "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nXyZ\r";
-    EXPECT_EQ(run({"upper"}, text).out, "\xEF\xBB\xBF" "ABC\xE4\xB8\xAD\r\nXYZ\r");
-    EXPECT_EQ(run({"lower"}, text).out, "\xEF\xBB\xBF" "abc\xE4\xB8\xAD\r\nxyz\r");
+    EXPECT_EQ(run({"upper"}, text).out, "ABC\xE4\xB8\xAD\r\nXYZ\r");
+    EXPECT_EQ(run({"lower"}, text).out, "abc\xE4\xB8\xAD\r\nxyz\r");
 
     // Letter for letter, as in the window: sharp s keeps its one letter,
     // dotted capital I lowers to plain i, Deseret maps within its plane.
@@ -182,7 +182,96 @@ TEST(Cli, BadPatternsAndInput)
     // Overlong form, encoded surrogate, stray byte, sequence cut short at the end.
     for (const QByteArray& bad : {QByteArray("a\xC0\x80"), QByteArray("\xED\xA0\x80"),
                                   QByteArray("ok\xFF"), QByteArray("ab\xE4\xB8")})
-        expectFailure(run({"upper"}, bad), "UTF-8");
+        expectFailure(run({"--encoding", "utf-8", "upper"}, bad), "not valid UTF-8");
+}
+
+// One text, saved in every encoding the input may come in.
+struct EncodedFile {
+    const char* name;
+    QByteArray bytes;
+};
+
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    for (const QChar c : text) {
+        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+        out += bigEndian ? QByteArray{&hi, 1} + QByteArray{&lo, 1} : QByteArray{&lo, 1} + QByteArray{&hi, 1};
+    }
+    return out;
+}
+
+TEST(Cli, ReadsEachEncodingExactly)
+{
+    // 中, U+20000 (four bytes in GB18030 and in UTF-8), CR LF and a lone CR.
+    const QString text = QString::fromUtf8("a\xE4\xB8\xAD\xF0\xA0\x80\x80\r\nb\rc");
+    const QByteArray upper = "A\xE4\xB8\xAD\xF0\xA0\x80\x80\r\nB\rC";
+    const EncodedFile files[] = {
+        {"UTF-8", text.toUtf8()},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"UTF-16LE", utf16(text, false)},
+        {"UTF-16BE", utf16(text, true)},
+        {"GB18030", QByteArray("a\xD6\xD0\x95\x32\x82\x36\r\nb\rc")},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const EncodedFile& f : files) {
+        const QString path = dir.filePath(QString::fromLatin1(f.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(f.bytes);
+        file.close();
+        const Result fromFile = run({"-f", path, "upper"});
+        EXPECT_EQ(fromFile.exitCode, 0) << f.name << fromFile.err.constData();
+        EXPECT_EQ(fromFile.out, upper) << f.name;
+        EXPECT_EQ(run({"upper"}, f.bytes).out, upper) << f.name << " from standard input";
+        // Offsets count the text's UTF-16 units, the mark not among them.
+        EXPECT_EQ(run({"-f", path, "matches", "b"}).out, "6\t1\tb\n") << f.name;
+    }
+}
+
+TEST(Cli, NamedEncodings)
+{
+    const QByteArray gbk = "\xD6\xD0\xCE\xC4";
+    EXPECT_EQ(run({"--encoding", "gb18030", "count", "\xE4\xB8\xAD"}, gbk).out, "1\n");
+    EXPECT_EQ(run({"--encoding", "GB18030", "lower"}, "\x84\x31\x95\x33" "A").out, "a");
+    EXPECT_EQ(run({"--encoding", "utf-16", "upper"}, QByteArray("a\0b\0", 4)).out, "AB");
+    EXPECT_EQ(run({"--encoding", "utf-16", "upper"}, QByteArray("\xFE\xFF\0a", 4)).out, "A");
+    // A NUL byte is text once the encoding is named.
+    EXPECT_EQ(run({"--encoding", "utf-8", "count", "b"}, QByteArray("a\0b", 3)).out, "1\n");
+
+    expectFailure(run({"--encoding", "utf-8", "count", "a"}, gbk), "input is not valid UTF-8");
+    expectFailure(run({"--encoding", "utf-16", "count", "a"}, "abc"), "input is not valid UTF-16LE");
+    expectFailure(run({"--encoding", "gb18030", "count", "a"}, "a\x80"), "input is not valid GB18030");
+    expectFailure(run({"count", "a"}, "ok\xFF"), "neither valid UTF-8 nor valid GB18030");
+    expectFailure(run({"count", "a"}, QByteArray("a\0b", 3)), "binary");
+    expectFailure(run({"--encoding", "latin1", "count", "a"}), "--encoding");
+    expectFailure(run({"--encoding"}), "--encoding");
+}
+
+TEST(Cli, StandardInputIsReadFromWhereItStands)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("in.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("abcdef");
+    file.close();
+    // The shell has read two bytes of the file already.
+    EXPECT_EQ(runInShell(QStringLiteral(R"sh({ dd bs=1 count=2 of=/dev/null 2>/dev/null; exec "$0" upper; } < '%1')sh")
+                             .arg(path))
+                  .out,
+              "CDEF");
+    // A pipe named as the file.
+    EXPECT_EQ(run({"-f", "/dev/stdin", "upper"}, "xyz").out, "XYZ");
+}
+
+TEST(Cli, AReplaceThatGivesUpPartWayWritesNothing)
+{
+    // Many matches are replaced before the runaway part stops the search.
+    const QByteArray text = QByteArray(100000, 'y') + QByteArray("xxxxxxxxxxxxxxxxxxxz").repeated(20000);
+    expectFailure(run({"--time-limit", "300", "replace", "y|(x+x+)+(?!z)[^x]", "Y"}, text), "gave up");
 }
 
 TEST(Cli, ArgumentsAreTakenByteForByte)
@@ -248,7 +337,8 @@ TEST(Cli, HelpDescribesEveryCommand)
     const Result r = run({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
-                             "lower", "-i", "-f FILE", "--time-limit MS", "UTF-8", "Exit status"})
+                             "lower", "-i", "-f FILE", "--time-limit MS", "--encoding ENC", "gb18030", "UTF-8",
+                             "Exit status"})
         EXPECT_TRUE(r.out.contains(word)) << word;
 }
 

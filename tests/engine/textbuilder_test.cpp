@@ -34,3 +34,37 @@ TEST(TextBuilder, RefusesAPieceBeyondItsLimit)
     builder.append(u"ij");
     EXPECT_EQ(builder.take(), "abcdefghij");
 }
+
+TEST(TextBuilder, WithASinkHoldsOnlyItsCapacity)
+{
+    // Pieces smaller than, equal to and larger than the buffer.
+    for (const qsizetype capacity : {qsizetype(0), qsizetype(1), qsizetype(7), qsizetype(64)}) {
+        QString handed;
+        qsizetype largestHeld = 0;
+        TextBuilder builder(capacity, 100000, [&](QStringView piece) {
+            handed += piece;
+            largestHeld = std::max(largestHeld, piece.size());
+        });
+        QString expected;
+        for (int i = 0; i < 300; ++i) {
+            const QString piece(i % 11, QChar(u'a' + i % 26));
+            builder.append(piece);
+            expected += piece;
+        }
+        builder.flush();
+        EXPECT_EQ(handed, expected) << "capacity " << capacity;
+        EXPECT_LE(largestHeld, std::max(capacity, qsizetype(10))) << "capacity " << capacity;
+    }
+}
+
+TEST(TextBuilder, WithASinkCountsWhatItHandedOutAgainstTheLimit)
+{
+    QString handed;
+    TextBuilder builder(4, 9, [&](QStringView piece) { handed += piece; });
+    builder.append(u"abc");
+    builder.append(u"def"); // the first three go to the sink
+    builder.append(u"ghi"); // and the next three: the buffer has room for one more
+    EXPECT_THROW(builder.append(u"j"), std::length_error);
+    builder.flush();
+    EXPECT_EQ(handed, "abcdefghi");
+}

@@ -12,12 +12,58 @@ RegexError::RegexError(Kind kind, const QString& message, qsizetype patternOffse
 {
 }
 
+MatchCollection::MatchCollection(QString subject, std::vector<Span> spans)
+    : MatchCollection(std::move(subject), std::move(spans), Groups())
+{
+}
+
+MatchCollection::MatchCollection(QString subject, std::vector<Span> spans, Groups groups)
+    : m_subject(std::move(subject))
+    , m_found(std::make_shared<const Found>(Found{std::move(spans), std::move(groups)}))
+{
+}
+
+const MatchCollection::Found& MatchCollection::found() const
+{
+    static const Found none;
+    return m_found ? *m_found : none;
+}
+
+const std::vector<MatchCollection::Span>& MatchCollection::spans() const
+{
+    return found().spans;
+}
+
 Match MatchCollection::Item(qsizetype index) const
 {
     if (index < 0 || index >= Count())
         throw std::out_of_range("match index out of range");
-    const Span& s = m_spans[size_t(index)];
+    const Span& s = spans()[size_t(index)];
     return Match(m_subject, s.firstIndex, s.length);
+}
+
+int MatchCollection::GroupCount() const
+{
+    return found().groups.count;
+}
+
+QString MatchCollection::GroupName(int group) const
+{
+    const std::vector<QString>& names = found().groups.names;
+    return group > 0 && size_t(group) < names.size() ? names[size_t(group)] : QString();
+}
+
+bool MatchCollection::HasGroups() const
+{
+    const Found& f = found();
+    return f.groups.spans.size() == f.spans.size() * size_t(f.groups.count);
+}
+
+MatchCollection::Span MatchCollection::Group(qsizetype match, int group) const
+{
+    if (!HasGroups() || match < 0 || match >= Count() || group < 1 || group > GroupCount())
+        throw std::out_of_range("group index out of range");
+    return found().groups.spans[size_t(match) * size_t(GroupCount()) + size_t(group - 1)];
 }
 
 struct RegExp::Impl {
@@ -111,9 +157,9 @@ template <class F> auto memoryGuarded(F f)
 
 } // namespace
 
-MatchCollection RegExp::Execute(const QString& text)
+MatchCollection RegExp::Execute(const QString& text, Groups groups)
 {
-    return memoryGuarded([&] { return execute(text); });
+    return memoryGuarded([&] { return execute(text, groups); });
 }
 
 bool RegExp::Test(const QString& text)
@@ -129,25 +175,68 @@ QString RegExp::Replace(const QString& text, const QString& replacement)
     return memoryGuarded([&] { return replace(text, replacement); });
 }
 
-MatchCollection RegExp::execute(const QString& text)
+MatchCollection RegExp::execute(const QString& text, Groups groups)
 {
     std::vector<MatchCollection::Span> spans;
     // Growing from nothing copies the spans over and over and touches twice
     // the memory; room for one match in 32 units covers most texts at once,
     // and pages never written cost nothing.
     spans.reserve(d->global ? size_t(text.size() / 32) + 1 : 1);
+    const Translation& translation = d->code().translation();
+    MatchCollection::Groups kept;
+    kept.count = translation.groupCount;
+    bool keeping = groups == Groups::Keep && kept.count > 0;
+    if (keeping) {
+        kept.names.resize(size_t(kept.count) + 1);
+        for (auto it = translation.groupNames.cbegin(); it != translation.groupNames.cend(); ++it)
+            kept.names[size_t(it.value())] = it.key();
+    }
+    const auto unset = size_t(-1);
     d->forEachMatch(text, [&](const size_t* offsets) {
         spans.push_back({qsizetype(offsets[0]), qsizetype(offsets[1] - offsets[0])});
+        if (!keeping)
+            return;
+        if (qsizetype(kept.spans.size()) + kept.count > kMaxKeptGroupSpans) {
+            keeping = false;
+            kept.spans = {};
+            return;
+        }
+        for (int group = 1; group <= kept.count; ++group) {
+            const size_t start = offsets[2 * group];
+            const size_t end = offsets[2 * group + 1];
+            kept.spans.push_back(start == unset ? MatchCollection::Span{-1, 0}
+                                                : MatchCollection::Span{qsizetype(start), qsizetype(end - start)});
+        }
     });
-    return MatchCollection(text, std::move(spans));
+    return MatchCollection(text, std::move(spans), std::move(kept));
+}
+
+qsizetype RegExp::replaceLimit(const QString& text) const
+{
+    return std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
+}
+
+void RegExp::Replace(const QString& text, const QString& replacement,
+                     const std::function<void(QStringView)>& sink)
+{
+    memoryGuarded([&] {
+        TextBuilder out(kReplacePieceUnits, replaceLimit(text), sink);
+        replaceInto(out, text, replacement);
+        out.flush();
+    });
 }
 
 QString RegExp::replace(const QString& text, const QString& replacement)
 {
+    TextBuilder out(text.size(), replaceLimit(text));
+    replaceInto(out, text, replacement);
+    return out.take();
+}
+
+void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& replacement)
+{
     CompiledPattern& code = d->code();
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
-    const qsizetype limit = std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
-    TextBuilder out(text.size(), limit);
     qsizetype kept = 0;
     try {
         d->forEachMatch(text, [&](const size_t* offsets) {
@@ -159,9 +248,8 @@ QString RegExp::replace(const QString& text, const QString& replacement)
     } catch (const std::length_error&) {
         throw RegexError(RegexError::Kind::GaveUp,
                          QStringLiteral("The result would be longer than %1 characters; the replace was stopped")
-                             .arg(limit));
+                             .arg(replaceLimit(text)));
     }
-    return out.take();
 }
 
 } // namespace pattaro

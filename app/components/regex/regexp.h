@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace pattaro {
+
+class TextBuilder;
 
 // Raised by Execute, Test and Replace. The message says what went wrong and,
 // for an invalid pattern, where (a code-unit offset into the pattern).
@@ -42,24 +46,50 @@ private:
     qsizetype m_length = 0;
 };
 
-// The matches of one Execute, in order of position.
+// The matches of one Execute, in order of position, and, when asked for, the
+// capture groups of each.
 class MatchCollection {
 public:
     struct Span {
         qsizetype firstIndex;
         qsizetype length;
     };
+    // Group numbers start at 1; a group that took no part in its match has
+    // firstIndex -1. names[n] is group n's name or empty; names[0] unused.
+    struct Groups {
+        int count = 0;
+        std::vector<QString> names;
+        // count spans per match, match after match; empty when not kept.
+        std::vector<Span> spans;
+    };
     MatchCollection() = default;
-    MatchCollection(QString subject, std::vector<Span> spans)
-        : m_subject(std::move(subject)), m_spans(std::move(spans)) {}
-    qsizetype Count() const { return qsizetype(m_spans.size()); }
+    MatchCollection(QString subject, std::vector<Span> spans);
+    MatchCollection(QString subject, std::vector<Span> spans, Groups groups);
+    qsizetype Count() const { return qsizetype(spans().size()); }
     // Zero-based; throws std::out_of_range outside 0 … Count() − 1.
     Match Item(qsizetype index) const;
-    const std::vector<Span>& spans() const { return m_spans; }
+    const std::vector<Span>& spans() const;
+    const QString& Subject() const { return m_subject; }
+
+    // The pattern's capture groups, kept or not.
+    int GroupCount() const;
+    QString GroupName(int group) const;
+    // Whether Group() can answer: the groups were asked for, and there were
+    // few enough of them over all matches to keep (RegExp::kMaxKeptGroupSpans).
+    bool HasGroups() const;
+    // Group 1 … GroupCount() of a match; requires HasGroups().
+    Span Group(qsizetype match, int group) const;
 
 private:
+    struct Found {
+        std::vector<Span> spans;
+        Groups groups;
+    };
     QString m_subject;
-    std::vector<Span> m_spans;
+    // Shared by copies, so a list of many matches can be kept in more than
+    // one place at no cost; never changed once made.
+    std::shared_ptr<const Found> m_found;
+    const Found& found() const;
 };
 
 // The window's expression engine. Properties follow one shape throughout the
@@ -97,18 +127,33 @@ public:
     qsizetype OutputLimit() const;
     void OutputLimit(qsizetype units);
 
+    // Groups::Keep records each match's capture groups too, while they fit
+    // in this many spans; past it they are dropped, so a pattern of many
+    // groups over many matches cannot take all memory.
+    enum class Groups { Drop, Keep };
+    static constexpr qsizetype kMaxKeptGroupSpans = qsizetype(1) << 22;
+
     // All three throw RegexError for an invalid pattern or a search that gave
     // up, also for lack of memory.
-    MatchCollection Execute(const QString& text);
+    MatchCollection Execute(const QString& text, Groups groups = Groups::Drop);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
+    // The same replace, handed to sink in order and in pieces, for a caller
+    // that writes the result away: the engine holds no more than
+    // kReplacePieceUnits code units of it at a time. When it throws, the
+    // pieces before have gone to sink.
+    static constexpr qsizetype kReplacePieceUnits = qsizetype(1) << 16;
+    void Replace(const QString& text, const QString& replacement,
+                 const std::function<void(QStringView)>& sink);
 
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
 
-    MatchCollection execute(const QString& text);
+    MatchCollection execute(const QString& text, Groups groups);
     QString replace(const QString& text, const QString& replacement);
+    void replaceInto(TextBuilder& out, const QString& text, const QString& replacement);
+    qsizetype replaceLimit(const QString& text) const;
 };
 
 } // namespace pattaro

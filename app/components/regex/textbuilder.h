@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 namespace pattaro {
@@ -13,20 +14,42 @@ namespace pattaro {
 // thousands of matches notices; this writes straight into the buffer.
 // It never grows beyond `limit` code units: a piece that would take it
 // further throws std::length_error instead.
+//
+// Given a sink, it keeps no more than `capacity` units: whenever the buffer
+// is full, what it holds goes to the sink, and flush() hands over the rest.
 class TextBuilder {
 public:
-    TextBuilder(qsizetype capacity, qsizetype limit) : m_limit(limit) { reset(0, std::min(capacity, limit)); }
+    using Sink = std::function<void(QStringView)>;
+
+    TextBuilder(qsizetype capacity, qsizetype limit, Sink sink = {}) : m_limit(limit), m_sink(std::move(sink))
+    {
+        reset(0, std::min(capacity, limit));
+    }
 
     void append(QStringView piece)
     {
         const qsizetype n = piece.size();
-        if (m_end - m_at < n)
+        if (m_end - m_at < n) {
+            if (m_sink) {
+                pass(piece);
+                return;
+            }
             grow(n);
+        }
         if (n == 1)
             *m_at = piece.front().unicode();
         else if (n > 0)
             std::memcpy(m_at, piece.utf16(), size_t(n) * sizeof(char16_t));
         m_at += n;
+    }
+
+    // With a sink: hands over what the buffer holds.
+    void flush()
+    {
+        const qsizetype used = m_at - begin();
+        if (used > 0)
+            m_sink(QStringView(begin(), used));
+        handedOut(used);
     }
 
     QString take()
@@ -39,6 +62,8 @@ public:
 private:
     QString m_text;
     qsizetype m_limit;
+    Sink m_sink;
+    qsizetype m_handedOut = 0;
     char16_t* m_at = nullptr;
     char16_t* m_end = nullptr;
 
@@ -49,6 +74,29 @@ private:
         m_text.resize(capacity);
         m_at = begin() + used;
         m_end = begin() + capacity;
+    }
+
+    // With a sink: empties the buffer; a piece larger than the whole buffer
+    // goes to the sink as it is.
+    void pass(QStringView piece)
+    {
+        if (piece.size() > m_limit - m_handedOut - (m_at - begin()))
+            throw std::length_error("text limit reached");
+        flush();
+        if (piece.size() <= m_end - m_at) {
+            append(piece);
+            return;
+        }
+        m_sink(piece);
+        handedOut(piece.size());
+    }
+
+    // The buffer starts over, with no more room than the limit leaves.
+    void handedOut(qsizetype units)
+    {
+        m_handedOut += units;
+        m_at = begin();
+        m_end = begin() + std::min(m_text.size(), m_limit - m_handedOut);
     }
 
     void grow(qsizetype needed)

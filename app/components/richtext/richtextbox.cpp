@@ -114,6 +114,27 @@ void RichTextBox::BackColor(OleColor color)
     setPalette(p);
 }
 
+qsizetype RichTextBox::CharacterAt(const QPoint& viewportPoint) const
+{
+    const QTextBlock block = cursorForPosition(viewportPoint).block();
+    if (!block.isValid() || !block.isVisible())
+        return -1;
+    const QPointF local = QPointF(viewportPoint) - blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        if (local.y() < line.y() || local.y() >= line.y() + line.height())
+            continue;
+        if (local.x() < line.x() || local.x() >= line.x() + line.naturalTextWidth())
+            return -1;
+        const int inBlock = line.xToCursor(local.x(), QTextLine::CursorOnCharacter);
+        if (inBlock < line.textStart() || inBlock >= line.textStart() + line.textLength())
+            return -1;
+        return m_map.toText(block.position() + inBlock);
+    }
+    return -1;
+}
+
 void RichTextBox::Flush()
 {
     m_flushQueued = false;

@@ -49,6 +49,11 @@ public:
     platform::OleColor BackColor() const;
     void BackColor(platform::OleColor color);
 
+    // Offset into Text() of the character drawn under a point of the
+    // viewport, or -1 when the point is over no character (past a line's
+    // end, below the last line). A surrogate pair answers with its first unit.
+    qsizetype CharacterAt(const QPoint& viewportPoint) const;
+
     // The selection set through SelStart and SelLength is shown when control
     // returns to the event loop, so that many of them cost one cursor move;
     // this shows it now.

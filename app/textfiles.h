@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/filestore.h"
+
+#include <QString>
+#include <optional>
+
+namespace pattaro {
+
+// The largest file the source pane opens.
+inline constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
+
+struct OpenedText {
+    std::optional<QString> text;
+    QString problem; // without text: what to tell the user
+};
+
+// A text file for the source pane, its encoding detected: UTF-8, UTF-16 by
+// its byte order mark, else GB18030. Binary, oversized, unreadable or
+// undecodable files give no text but a message naming the file.
+OpenedText OpenTextFile(platform::FileStore& files, const QString& path);
+
+struct SavedText {
+    bool saved = false;
+    // What to tell the user, if anything: why it failed, or that a lone
+    // surrogate was written as U+FFFD.
+    QString message;
+};
+
+// The text as UTF-8 without a byte order mark, every character and line
+// break as it is.
+SavedText SaveTextFile(platform::FileStore& files, const QString& path, const QString& text);
+
+} // namespace pattaro
