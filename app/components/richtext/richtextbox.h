@@ -19,6 +19,10 @@ namespace pattaro {
 // them is a fill, and a block of the document takes its formats only when it
 // is about to be painted. The document itself stays plain, so the user's Undo
 // never reaches the program's colouring.
+//
+// Lines share the document's blocks a couple of thousand units at a time
+// (see documentTextOf), since the document's costs grow with its blocks; a
+// triple click and the scroll range still go by lines.
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
