@@ -8,11 +8,11 @@
 #include "tests/support/scripted_messagebox.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include "bench/support/goalreport.h"
 #include "bench/support/qtbenchmain.h"
 #include <cstdio>
-#include <map>
-#include <string>
 
 using namespace pattaro;
 
@@ -132,23 +132,45 @@ BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command2, WholeCommand::ReplaceKeep)
 BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command3, WholeCommand::ReplaceEach)
     ->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Prints as usual and keeps each result's time for the ratio at the end.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> realTime;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            realTime[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
+// One key typed into a 10 MB source right after the match check has coloured
+// its 200,000 matches, until the pane has painted: the first edit after a
+// command, while the window still holds the text the command read.
+void BM_FirstKeyAfterCommand1(benchmark::State& state)
+{
+    testing::ScriptedMessageBox boxes;
+    Form1 window(Form1Services{&boxes, [] {}});
+    window.show();
+    window.TXT1()->Text(sourceWith(200'000, 50));
+    window.Text3()->setText(kPattern);
+    QCoreApplication::processEvents();
+    RichTextBox* source = window.TXT1();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Command1_Click();
+        source->SelStart(30);
+        source->Flush();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(source, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(source, &release);
+        source->viewport()->repaint();
+        QCoreApplication::processEvents();
     }
-};
+}
+BENCHMARK(BM_FirstKeyAfterCommand1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    RecordingReporter reporter;
+    // Before: measured on the same shared machine, medians of three runs.
+    pattaro::bench::GoalReporter reporter({
+        {"BM_WholeCommand10MB/Command2/iterations:3", "Command2 on 10 MB, 200k matches", 250, 1602, 770},
+        {"BM_WholeCommand10MB/Command3/iterations:3", "Command3 on 10 MB, 200k matches", 250, 1459, 729},
+        {"BM_FirstKeyAfterCommand1/iterations:5", "first key into 10 MB after Command1", 16, 37.3, 20.9},
+    });
     const int status = pattaro::bench::runQtBenchmarks(argc, argv, &reporter);
     const auto small = reporter.realTime.find("BM_Command3Output/100000");
     const auto large = reporter.realTime.find("BM_Command3Output/200000");

@@ -2,9 +2,12 @@
 // match ranges the way the match check does (start, length, bold, colour).
 #include "app/components/richtext/richtextbox.h"
 
+#include "bench/support/goalreport.h"
 #include "bench/support/qtbenchmain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 
 namespace {
 
@@ -24,9 +27,33 @@ QString bigText()
     return text;
 }
 
+// About `size` units of CR LF lines, each `lineLength` units long with its
+// line break: words and numbers, some of them Chinese.
+QString linesOf(qsizetype size, qsizetype lineLength)
+{
+    const QString words = QStringLiteral("alpha 中文 42 beta gamma 7 delta 正则 epsilon ");
+    QString text;
+    text.reserve(size + lineLength);
+    qsizetype at = 0;
+    while (text.size() < size) {
+        for (qsizetype i = 0; i < lineLength - 2; ++i)
+            text += words[(at + i) % words.size()];
+        text += QStringLiteral("\r\n");
+        at += 7;
+    }
+    return text;
+}
+
 void settle()
 {
     QCoreApplication::processEvents();
+}
+
+// A pane the size of the window's, shown.
+void showPane(pattaro::RichTextBox& box)
+{
+    box.resize(585, 129);
+    box.show();
 }
 
 // Colours ranges as the match check does, alternating its two default colours,
@@ -58,6 +85,77 @@ void BM_SetText(benchmark::State& state)
     state.counters["MB"] = double(text.size()) / 1e6;
 }
 BENCHMARK(BM_SetText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Setting 10 MB into a pane until it has painted, in lines of the given length.
+void BM_SetText10MB(benchmark::State& state)
+{
+    const QString text = linesOf(10'000'000, state.range(0));
+    pattaro::RichTextBox box;
+    showPane(box);
+    for (auto _ : state) {
+        box.Text(text);
+        box.viewport()->repaint();
+        settle();
+        state.PauseTiming();
+        box.Text(QString());
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SetText10MB)->Arg(50)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One key typed in the middle of the first visible line of a 10 MB pane,
+// until it has painted; with the second argument set every tenth character
+// is coloured first, as after the match check.
+void BM_TypeOneCharacter10MB(benchmark::State& state)
+{
+    const QString text = linesOf(10'000'000, state.range(0));
+    pattaro::RichTextBox box;
+    showPane(box);
+    box.Text(text);
+    if (state.range(1)) {
+        for (qsizetype at = 0; at < text.size(); at += 10) {
+            box.SelStart(at);
+            box.SelLength(5);
+            box.SelBold(true);
+            box.SelColor(0x0000C000);
+        }
+    }
+    box.SelStart(3);
+    box.Flush();
+    box.viewport()->repaint();
+    settle();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&box, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&box, &release);
+        box.viewport()->repaint();
+        settle();
+    }
+}
+BENCHMARK(BM_TypeOneCharacter10MB)
+    ->Args({50, 0})->Args({50, 1})->Args({10, 0})->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Pasting 5 MB of short lines over a pane's whole text, until it has painted.
+void BM_Paste5MBShortLines(benchmark::State& state)
+{
+    const QString text = linesOf(5'000'000, 10);
+    pattaro::RichTextBox box;
+    showPane(box);
+    for (auto _ : state) {
+        state.PauseTiming();
+        box.Text(QStringLiteral("before"));
+        box.selectAll();
+        QApplication::clipboard()->setText(text);
+        settle();
+        state.ResumeTiming();
+        box.paste();
+        box.viewport()->repaint();
+        settle();
+    }
+}
+BENCHMARK(BM_Paste5MBShortLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ColourRanges(benchmark::State& state)
 {
@@ -125,4 +223,16 @@ BENCHMARK(BM_TypeInColouredLine)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-PATTARO_BENCHMARK_MAIN()
+int main(int argc, char** argv)
+{
+    // Before: measured on the same shared machine, medians of three runs.
+    pattaro::bench::GoalReporter reporter({
+        {"BM_SetText10MB/50/iterations:5", "set 10 MB, 50-unit lines", 200, 2038, 830},
+        {"BM_SetText10MB/10/iterations:5", "set 10 MB, 10-unit lines", 200, 11213, 4536},
+        {"BM_TypeOneCharacter10MB/50/0/iterations:20", "type a key, 10 MB of 50-unit lines", 16, 3.3, 1.7},
+        {"BM_TypeOneCharacter10MB/50/1/iterations:20", "type a key, 10 MB coloured", 16, 9.0, 6.2},
+        {"BM_TypeOneCharacter10MB/10/0/iterations:20", "type a key, 10 MB of 10-unit lines", 16, 4.6, 2.3},
+        {"BM_Paste5MBShortLines/iterations:3", "paste 5 MB of 10-unit lines", 200, 9281, 4398},
+    });
+    return pattaro::bench::runQtBenchmarks(argc, argv, &reporter);
+}

@@ -1,5 +1,6 @@
 #include "app/components/richtext/linebreakmap.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace pattaro {
@@ -77,8 +78,46 @@ TEST(DocumentText, KeepsLengthsAndReplacesWhatADocumentWouldNotKeep)
 
 TEST(DocumentText, SeparatorsReadBackAsCrLf)
 {
-    EXPECT_EQ(textOfDocumentChars(u"a\u2029b\u2029"_qs), u"a\r\nb\r\n"_qs);
-    EXPECT_EQ(documentTextOf(u"a\r\nb\rc\nd"_qs), u"a\u2029b\u2029c\u2029d"_qs);
+    EXPECT_EQ(textOfDocumentChars(u"a\u2029b\u2028c\u2029"_qs), u"a\r\nb\r\nc\r\n"_qs);
+    EXPECT_EQ(documentTextOf(u"a\r\nb\rc\nd"_qs), u"a\u2028b\u2028c\u2028d"_qs);
+}
+
+TEST(DocumentText, LinesGatherIntoBlocksOfBoundedSize)
+{
+    const QString breaks[] = {u"\r\n"_qs, u"\r"_qs, u"\n"_qs};
+    QString text;
+    QString oneBreakKind;
+    for (int i = 0; i < 3000; ++i) {
+        text += u"0123456789"_qs + breaks[i % 3];
+        oneBreakKind += u"0123456789\n"_qs;
+    }
+    const QString shown = documentTextOf(text);
+    EXPECT_EQ(shown.size(), LineBreakMap::fromText(text).toDocument(text.size()));
+    EXPECT_EQ(documentTextOfInput(text), shown);
+    QString lines = shown;
+    lines.replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
+    EXPECT_EQ(lines, oneBreakKind);
+
+    // Each block but the last closes at the first break past the target.
+    const QStringList blocks = shown.split(QChar::ParagraphSeparator);
+    ASSERT_GT(blocks.size(), 2);
+    for (qsizetype i = 0; i + 1 < blocks.size(); ++i) {
+        EXPECT_GE(blocks[i].size(), 2048) << "block " << i;
+        EXPECT_LT(blocks[i].size(), 2048 + 11) << "block " << i;
+    }
+}
+
+TEST(DocumentText, ParagraphSeparatorOfTheTextStartsABlockAfresh)
+{
+    const QString text = QString(2000, u'x') + QChar::ParagraphSeparator + QString(100, u'y') + u"\r\nz"_qs;
+    EXPECT_EQ(documentTextOf(text).count(QChar::ParagraphSeparator), 1);
+}
+
+TEST(DocumentText, InsertedTextKeepsEveryCharacterButLineBreaks)
+{
+    const QString input = u"a"_qs + QChar(0) + QChar(0xD800) + QChar(0xFDD0) + u"\r\nb\rc"_qs;
+    const QString want = u"a"_qs + QChar(0) + QChar(0xD800) + QChar(0xFDD0) + u"\u2028b\u2028c"_qs;
+    EXPECT_EQ(documentTextOfInput(input), want);
 }
 
 } // namespace

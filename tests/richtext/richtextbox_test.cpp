@@ -1,7 +1,10 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -28,8 +31,9 @@ void PrintTo(const Painted& p, std::ostream* os)
     *os << "U+" << std::hex << unsigned(p.ch.unicode()) << std::dec << " colour " << p.color << (p.bold ? " bold" : "");
 }
 
-// Every character the document shows, line breaks left out, with the format
-// its block was laid out with when the pane was last painted.
+// Every character the document shows, line breaks (the separators between
+// and inside blocks) left out, with the format its block was laid out with
+// when the pane was last painted.
 std::vector<Painted> painted(RichTextBox& box)
 {
     box.Flush();
@@ -37,17 +41,20 @@ std::vector<Painted> painted(RichTextBox& box)
     box.grab();
     std::vector<Painted> out;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-        const QString shown = block.text();
-        const size_t first = out.size();
-        for (const QChar c : shown)
-            out.push_back({c, kBlack, false});
+        std::vector<Painted> shown;
+        for (const QChar c : block.text())
+            shown.push_back({c, kBlack, false});
         for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
             for (int i = range.start; i < range.start + range.length; ++i) {
-                Painted& p = out[first + size_t(i)];
+                Painted& p = shown[size_t(i)];
                 if (range.format.hasProperty(QTextFormat::ForegroundBrush))
                     p.color = platform::fromQColor(range.format.foreground().color());
                 p.bold = range.format.fontWeight() >= QFont::Bold;
             }
+        }
+        for (const Painted& p : shown) {
+            if (p.ch != QChar::LineSeparator)
+                out.push_back(p);
         }
     }
     return out;
@@ -106,12 +113,27 @@ TEST(RichTextBox, TextRoundTripsEveryCharacterAsGiven)
     }
 }
 
+// The text of each line the pane shows, line breaks left out.
+QStringList shownLines(RichTextBox& box)
+{
+    box.resize(400, 300);
+    box.grab();
+    QStringList lines;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines += block.text().mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator);
+        }
+    }
+    return lines;
+}
+
 TEST(RichTextBox, LineBreaksShowAsLines)
 {
     RichTextBox box;
     box.Text(u"a\r\nb\rc\nd"_qs);
-    EXPECT_EQ(box.document()->blockCount(), 4);
-    EXPECT_EQ(box.document()->findBlockByNumber(3).text(), u"d"_qs);
+    EXPECT_EQ(shownLines(box), QStringList({u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
 }
 
 TEST(RichTextBox, ColoursLandOnTheOffsetsOfTextAcrossEveryKindOfLineBreak)
@@ -270,6 +292,64 @@ TEST(RichTextBox, ReplacingEverythingByHandIsFollowed)
     EXPECT_EQ(box.Text(), QString());
 }
 
+TEST(RichTextBox, PastedLinesShareBlocksAndUndoAndRedoKeepTheText)
+{
+    QString pasted;
+    for (int i = 0; i < 3000; ++i)
+        pasted += u"line "_qs + QString::number(i) + (i % 2 ? u"\r\n"_qs : u"\n"_qs);
+    QString want = pasted;
+    want.replace(u"\r\n"_qs, u"\n"_qs).replace(u"\n"_qs, u"\r\n"_qs);
+    want = u"a"_qs + want + u"b"_qs;
+
+    RichTextBox box;
+    box.Text(u"ab"_qs);
+    box.SelStart(1);
+    box.Flush();
+    QApplication::clipboard()->setText(pasted);
+    box.paste();
+    QApplication::clipboard()->clear();
+    EXPECT_EQ(box.Text(), want);
+    EXPECT_LT(box.document()->blockCount(), 100);
+    box.undo();
+    EXPECT_EQ(box.Text(), u"ab"_qs);
+    box.redo();
+    EXPECT_EQ(box.Text(), want);
+    // Offsets still land right after the round.
+    highlight(box, want.size() - 2, 2, kGreen);
+    EXPECT_EQ(painted(box), expected(want, {{want.size() - 2, 2, kGreen, true}}));
+}
+
+TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
+{
+    QString text;
+    for (int i = 0; i < 400; ++i)
+        text += QString::number(i) + u" words\r\n"_qs;
+    RichTextBox box;
+    box.resize(400, 300);
+    box.show();
+    box.Text(text);
+    // The last line of a block ends at the block's own separator.
+    ASSERT_GT(box.document()->blockCount(), 1);
+    const QString lastOfBlock = box.document()->firstBlock().text().section(QChar::LineSeparator, -1);
+    for (const QString& line : {u"3 words"_qs, u"0 words"_qs, lastOfBlock, u"399 words"_qs}) {
+        const qsizetype offset = text.indexOf(line + u"\r\n"_qs);
+        box.SelStart(offset + 1);
+        box.Flush();
+        box.grab();
+        const QPoint at = box.cursorRect().center();
+        QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(box.SelStart(), offset) << line.toStdString();
+        EXPECT_EQ(box.SelLength(), line.size() + 2) << line.toStdString();
+    }
+    // Well after a double click, a click only places the caret.
+    const QPoint at = box.cursorRect().center();
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, at);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(box.SelLength(), 0);
+}
+
 TEST(RichTextBox, UndoReachesTypingButNotProgramColouring)
 {
     RichTextBox box;
@@ -372,7 +452,7 @@ TEST(RichTextBox, FormatsSurviveRelayoutOnResizeAndFontChange)
 TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
 {
     QString text;
-    for (int i = 0; i < 500; ++i)
+    for (int i = 0; i < 5000; ++i)
         text += u"line\r\n"_qs;
     RichTextBox box;
     box.resize(300, 150);
@@ -389,15 +469,44 @@ TEST(RichTextBox, OnlyBlocksInViewTakeTheirFormatsUntilScrolledTo)
     box.grab();
     const QTextDocument* document = box.document();
     EXPECT_FALSE(document->firstBlock().layout()->formats().isEmpty());
-    const QTextBlock last = document->findBlockByNumber(499);
+    ASSERT_GT(document->blockCount(), 2);
+    const QTextBlock last = document->lastBlock();
     EXPECT_TRUE(last.layout()->formats().isEmpty());
 
     box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
     box.grab();
+    // The last "line" of the text, before its closing line break.
+    const qsizetype lastWord = last.text().size() - 5;
+    ASSERT_EQ(last.text().mid(lastWord), u"line"_qs + QChar::LineSeparator);
     const auto formats = last.layout()->formats();
-    ASSERT_EQ(formats.size(), 1);
-    EXPECT_EQ(formats[0].length, 4);
-    EXPECT_EQ(platform::fromQColor(formats[0].format.foreground().color()), kGreen);
+    const auto green = std::find_if(formats.begin(), formats.end(), [](const QTextLayout::FormatRange& range) {
+        return platform::fromQColor(range.format.foreground().color()) == kGreen;
+    });
+    ASSERT_NE(green, formats.end());
+    EXPECT_EQ(green->start, lastWord);
+    EXPECT_EQ(green->length, 4);
+}
+
+// Lines share blocks laid out only in view, yet the scroll range counts
+// every line, after a new width and a new font too.
+TEST(RichTextBox, ScrollRangeCountsEveryLine)
+{
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += QString::number(i) + u" short line\r\n"_qs;
+    RichTextBox box;
+    box.resize(400, 150);
+    box.show();
+    box.Text(text);
+    box.grab();
+    const QScrollBar* bar = box.verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 19900);
+    box.resize(300, 150);
+    EXPECT_GT(bar->maximum(), 19900) << "after a resize";
+    QFont font = box.font();
+    font.setPointSize(font.pointSize() + 2);
+    box.setFont(font);
+    EXPECT_GT(bar->maximum(), 19900) << "after a font change";
 }
 
 TEST(RichTextBox, VeryLongLineTakesFormatsAroundWhatIsInView)

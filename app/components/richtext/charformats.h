@@ -51,11 +51,20 @@ private:
 
     Cell cell(qsizetype at) const;
     void allocate();
+    // Where the cell of a character lies in m_cells.
+    size_t slot(qsizetype at) const { return size_t(at < m_gapAt ? at : at + m_gapLength); }
+    void moveGapTo(qsizetype at);
+    template <typename Change>
+    void change(qsizetype from, qsizetype to, Change apply);
 
     qsizetype m_size = 0;
     // One cell per character, or none while nothing is formatted, so panes
-    // that are never coloured cost nothing.
+    // that are never coloured cost nothing. Unused cells form a gap at the
+    // last edit, so typing moves only the cells between one edit and the
+    // next rather than every cell after the caret.
     std::vector<Cell> m_cells;
+    qsizetype m_gapAt = 0;
+    qsizetype m_gapLength = 0;
 };
 
 } // namespace pattaro

@@ -32,14 +32,20 @@ private:
     std::vector<qsizetype> m_pairLf;
 };
 
-// What the document shows for a text: every line break one paragraph
-// separator, and the characters a document would not keep as they are
-// (lone surrogates, NUL, the document's own frame markers) replaced by a
-// visible stand-in of the same length. Positions match the map above.
+// What the document shows for a text: every line break one position, so
+// positions match the map above. Lines share a block, broken by line
+// separators, until the block holds a couple of thousand units; then a
+// paragraph separator starts the next one. Characters a document would not
+// keep as they are (lone surrogates, NUL, the document's own frame markers)
+// become a visible stand-in of the same length.
 QString documentTextOf(const QString& text);
 
+// The same for text the user inserts, with its line breaks gathered into
+// blocks alike and every other character left as it is.
+QString documentTextOfInput(const QString& input);
+
 // The text for characters read back from the document after the user edited
-// it: separators become CR LF.
+// it: paragraph and line separators become CR LF.
 QString textOfDocumentChars(const QString& documentChars);
 
 } // namespace pattaro

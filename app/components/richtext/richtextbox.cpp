@@ -1,5 +1,9 @@
 #include "app/components/richtext/richtextbox.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -23,17 +27,18 @@ RichTextBox::RichTextBox(QWidget* parent)
 
 QString RichTextBox::Text() const
 {
-    return m_text;
+    return m_text.text();
 }
 
 void RichTextBox::Text(const QString& text)
 {
-    m_text = text;
+    m_text.reset(text);
     m_map = LineBreakMap::fromText(text);
     m_formats.reset(text.size());
     formatsChanged();
     m_internal = true;
     setPlainText(documentTextOf(text));
+    countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
     m_selLength = 0;
@@ -159,6 +164,85 @@ void RichTextBox::formatsChanged()
         viewport()->update();
 }
 
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (isReadOnly() || !source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertText(documentTextOfInput(source->text()));
+    countLinesOfBlocksNotLaidOut();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void RichTextBox::resizeEvent(QResizeEvent* event)
+{
+    // A new width lays the document out afresh, every block back to one line.
+    QPlainTextEdit::resizeEvent(event);
+    countLinesOfBlocksNotLaidOut();
+}
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    m_sinceDoubleClick.start();
+    m_doubleClickAt = event->position().toPoint();
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool tripleClick = event->button() == Qt::LeftButton && m_sinceDoubleClick.isValid()
+        && !m_sinceDoubleClick.hasExpired(QApplication::doubleClickInterval())
+        && (at - m_doubleClickAt).manhattanLength() < QApplication::startDragDistance();
+    // Taken before the block's selection scrolls the view.
+    const int clicked = cursorForPosition(at).position();
+    QPlainTextEdit::mousePressEvent(event);
+    if (tripleClick)
+        narrowSelectionToLineAt(clicked);
+}
+
+void RichTextBox::narrowSelectionToLineAt(int position)
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const QString shown = block.text();
+    const qsizetype clicked = position - block.position();
+    const qsizetype start = shown.lastIndexOf(QChar::LineSeparator, clicked - 1) + 1;
+    const qsizetype separator = shown.indexOf(QChar::LineSeparator, clicked);
+    // Like the block's selection, the line's takes its line break along.
+    const qsizetype end = separator < 0 ? cursor.selectionEnd() : block.position() + separator + 1;
+    cursor.setPosition(int(block.position() + start));
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void RichTextBox::countLinesOfBlocksNotLaidOut()
+{
+    // The scroll range counts lines, and a block not laid out yet counts as
+    // one; given the lines it holds, the range stays near the text's even
+    // though most blocks are laid out only when scrolled to.
+    QTextDocument* doc = document();
+    bool changed = false;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        if (!block.isVisible() || block.layout()->lineCount() > 0)
+            continue;
+        const int lines = int(block.text().count(QChar::LineSeparator)) + 1;
+        if (block.lineCount() != lines) {
+            block.setLineCount(lines);
+            changed = true;
+        }
+    }
+    if (changed) {
+        QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        emit layout->documentSizeChanged(layout->documentSize());
+    }
+}
+
 void RichTextBox::paintEvent(QPaintEvent* event)
 {
     showFormatsOfVisibleBlocks();
@@ -236,12 +320,20 @@ void RichTextBox::showFormats(QTextBlock& block, qreal visibleTop, qreal visible
         return;
     }
     block.setUserState(m_revision);
-    const qsizetype textFrom = m_map.toText(block.position());
+    // A block holds several lines, so runs go through the map: the CR LF
+    // pairs inside it are one position each.
+    const qsizetype position = block.position();
+    const qsizetype textFrom = m_map.toText(position + from);
     QList<QTextLayout::FormatRange> formats;
-    for (const CharFormats::Run& run : m_formats.runs(textFrom + from, textFrom + to)) {
+    for (const CharFormats::Run& run : m_formats.runs(textFrom, m_map.toText(position + to))) {
+        const qsizetype start = m_map.toDocument(textFrom + run.start) - position;
+        const qsizetype end = m_map.toDocument(textFrom + run.start + run.length) - position;
+        // The LF of a pair alone covers no position.
+        if (end <= start)
+            continue;
         QTextLayout::FormatRange range;
-        range.start = int(from + run.start);
-        range.length = int(run.length);
+        range.start = int(start);
+        range.length = int(end - start);
         if (run.color)
             range.format.setForeground(platform::toQColor(*run.color));
         if (run.bold)
@@ -278,7 +370,7 @@ void RichTextBox::onContentsChange(int position, int removed, int added)
     const QString inserted = textOfDocumentChars(read.selectedText());
     const qsizetype textFrom = m_map.toText(position);
     const qsizetype textTo = m_map.toText(qsizetype(position) + removed);
-    m_text.replace(textFrom, textTo - textFrom, inserted);
+    m_text.replace(textFrom, textTo, inserted);
     m_map.replace(textFrom, textTo, inserted);
     m_formats.replace(textFrom, textTo, inserted.size());
     m_documentLength = newLength;
@@ -298,8 +390,8 @@ void RichTextBox::rederiveText()
 {
     // Only reached when the document's change report does not add up; the
     // text is read afresh and its formatting cannot be placed any more.
-    m_text = textOfDocumentChars(document()->toRawText());
-    m_map = LineBreakMap::fromText(m_text);
+    m_text.reset(textOfDocumentChars(document()->toRawText()));
+    m_map = LineBreakMap::fromText(m_text.text());
     m_formats.reset(m_text.size());
     m_documentLength = document()->characterCount() - 1;
     formatsChanged();

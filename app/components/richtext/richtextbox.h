@@ -2,8 +2,10 @@
 
 #include "app/components/richtext/charformats.h"
 #include "app/components/richtext/linebreakmap.h"
+#include "app/components/richtext/piecetext.h"
 #include "platform/olecolor.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class QTextBlock;
@@ -17,6 +19,10 @@ namespace pattaro {
 // them is a fill, and a block of the document takes its formats only when it
 // is about to be painted. The document itself stays plain, so the user's Undo
 // never reaches the program's colouring.
+//
+// Lines share the document's blocks a couple of thousand units at a time
+// (see documentTextOf), since the document's costs grow with its blocks; a
+// triple click and the scroll range still go by lines.
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -59,6 +65,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // A triple click selects the line under the pointer, not the whole block
+    // of lines it shares.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // Pasted and dropped text goes in with its lines gathered into blocks
+    // the way Text() does it, so a long paste costs what setting it would.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void scheduleFlush();
@@ -69,8 +83,10 @@ private:
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
     void rederiveText();
+    void countLinesOfBlocksNotLaidOut();
+    void narrowSelectionToLineAt(int position);
 
-    QString m_text;
+    PieceText m_text;
     LineBreakMap m_map;
     CharFormats m_formats;
     // Bumped on every change of text or formats; a block whose user state
@@ -80,6 +96,8 @@ private:
     qsizetype m_selStart = 0;
     qsizetype m_selLength = 0;
     bool m_flushQueued = false;
+    QElapsedTimer m_sinceDoubleClick;
+    QPoint m_doubleClickAt;
     // Set while the document changes at our own hand, so the change is not
     // mistaken for typing.
     bool m_internal = false;
