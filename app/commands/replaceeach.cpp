@@ -1,14 +1,51 @@
 #include "app/commands/replaceeach.h"
 
+#include <QHash>
+
 namespace pattaro {
+namespace {
+
+// Replacing a text on its own gives the same result every time, so a text
+// that comes back (the empty matches of \B, repeated words) is replaced once.
+// Only short texts are kept, and only so many, so the memory stays small.
+class ReplacedTexts {
+public:
+    static constexpr qsizetype kLongestKept = 256;
+    static constexpr qsizetype kMostKept = 1 << 16;
+
+    const QString* find(const QString& text) const
+    {
+        const auto it = m_results.constFind(text);
+        return it == m_results.constEnd() ? nullptr : &it.value();
+    }
+
+    void keep(const QString& text, const QString& result)
+    {
+        if (text.size() <= kLongestKept && result.size() <= kLongestKept && m_results.size() < kMostKept)
+            m_results.insert(text, result);
+    }
+
+private:
+    QHash<QString, QString> m_results;
+};
+
+} // namespace
 
 void ReplaceEachMatch(RegExp& engine, const MatchCollection& matches,
                       const QString& replacement, bool onePerLine,
                       const std::function<void(QStringView)>& sink, qsizetype& index)
 {
+    ReplacedTexts replaced;
     const qsizetype count = matches.Count();
     for (index = 0; index < count; ++index) {
-        sink(engine.Replace(matches.Item(index).Value(), replacement));
+        const QString text = matches.Item(index).Value();
+        if (const QString* known = replaced.find(text)) {
+            sink(*known);
+        } else {
+            const QString result = engine.Replace(text, replacement);
+            replaced.keep(text, result);
+            sink(result);
+        }
         if (onePerLine)
             sink(kItemLineBreak);
     }

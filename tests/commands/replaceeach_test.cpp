@@ -57,6 +57,24 @@ TEST(ReplaceEachMatch, SinkSeesItemsAndBreaksInOrder)
     EXPECT_EQ(pieces, (QStringList{"<1>", "\r\n", "<2>", "\r\n"}));
 }
 
+TEST(ReplaceEachMatch, RepeatedTextsGiveTheirOwnResults)
+{
+    // Texts come back in any order, empty or beyond the length that is kept;
+    // each must read as if replaced afresh.
+    Engine words(R"(\w*)");
+    const QString longWord(300, u'w');
+    const QString source = "ab cd ab " + longWord + " ab " + longWord + " cd";
+    const QString each = words.each(source, "<$&>", false);
+    // A word alone gives itself and the empty match at its end.
+    QString expected;
+    for (const QString& word : QStringList{"ab", "cd", "ab", longWord, "ab", longWord, "cd"})
+        expected += "<" + word + "><><>";
+    EXPECT_EQ(each, expected);
+
+    Engine digits(R"(\d)");
+    EXPECT_EQ(digits.each("1 2 1 1 2", "[$&]", true), "[1]\r\n[2]\r\n[1]\r\n[1]\r\n[2]\r\n");
+}
+
 TEST(ReplaceEachMatch, FailureKeepsTheItemsDoneSoFar)
 {
     // Both items match in the source through the look-behind. Alone, neither
