@@ -253,8 +253,8 @@ private:
     const bool m_checking;
     QHash<qsizetype, LoopCheck> m_loopsToCheck;
     QHash<qsizetype, std::pair<int, int>> m_clearing;
-    // By group number: whether a back-reference names it.
-    std::vector<bool> m_referenced;
+    // Each back-reference: its offset and the group it names.
+    std::vector<std::pair<qsizetype, int>> m_references;
     // By group number: the offset of its parenthesis.
     std::vector<qsizetype> m_groupStarts;
     // Each look-around's parenthesis and the offset past its end.
@@ -310,10 +310,9 @@ private:
         }
     }
 
-    // Whether the pattern has back-references; fills m_referenced.
+    // Whether the pattern has back-references; fills m_references.
     bool findBackreferences()
     {
-        m_referenced.assign(size_t(m_result.groupCount) + 1, false);
         bool any = false;
         bool inClass = false;
         for (qsizetype i = 0; i < m_src.size(); ++i) {
@@ -321,13 +320,15 @@ private:
             if (c == '\\') {
                 if (!inClass && m_hasNamedGroups && at(i + 1) == 'k') {
                     any = true;
-                    markNamedReference(i + 3);
+                    noteNamedReference(i);
                 }
                 if (!inClass && at(i + 1) >= '1' && at(i + 1) <= '9') {
                     qsizetype j = i + 1;
                     const qint64 n = decimalAt(j);
-                    if (n <= m_result.groupCount)
-                        any = m_referenced[size_t(n)] = true;
+                    if (n <= m_result.groupCount) {
+                        any = true;
+                        m_references.emplace_back(i, int(n));
+                    }
                 }
                 ++i;
             } else if (inClass) {
@@ -339,17 +340,17 @@ private:
         return any;
     }
 
-    // The name of `\k<name>` starts at `i`; a malformed one is refused later,
-    // when the parse gets there.
-    void markNamedReference(qsizetype i)
+    // `\k<name>` is at `i`; a malformed one is refused later, when the parse
+    // gets there.
+    void noteNamedReference(qsizetype i)
     {
-        if (at(i - 1) != '<')
+        if (at(i + 2) != '<')
             return;
         try {
             qsizetype end = 0;
-            const auto it = m_result.groupNames.constFind(parseGroupName(i, &end));
+            const auto it = m_result.groupNames.constFind(parseGroupName(i + 3, &end));
             if (it != m_result.groupNames.cend())
-                m_referenced[size_t(it.value())] = true;
+                m_references.emplace_back(i, it.value());
         } catch (const RegexError&) {
         }
     }
@@ -587,14 +588,16 @@ private:
 
     // JavaScript clears the groups inside a repeated group, and the group
     // itself, at each iteration. Only what can show is recorded: groups
-    // inside, and the group itself when a back-reference (maybe one inside
-    // it) names it.
+    // inside, and the group itself when a back-reference inside names it.
     void noteClearing(qsizetype start, int groupsBefore, int number)
     {
         const std::optional<Quantifier> q = peekQuantifier();
         if (!q || (q->most != kUnbounded && q->most < 2))
             return;
-        if (m_groupsOpened > groupsBefore + (number ? 1 : 0) || (number && m_referenced[size_t(number)]))
+        const bool selfReferenced = std::any_of(m_references.begin(), m_references.end(), [&](const auto& r) {
+            return r.second == number && r.first > start && r.first < m_pos;
+        });
+        if (m_groupsOpened > groupsBefore + (number ? 1 : 0) || (number && selfReferenced))
             m_clearing.insert(start, {groupsBefore + 1, m_groupsOpened});
     }
 
