@@ -157,12 +157,14 @@ enum class LoopCheck {
     BeyondMinimum,
     // A greedy minimum of 1 with no maximum on a group with captures.
     FirstUnchecked,
+    // A greedy minimum n ≥ 2 with no maximum on a group with captures: PCRE2
+    // would not go on after an empty n-th iteration, so the first n − 1 are
+    // written apart, their captures hidden (JavaScript reports only the last
+    // iteration's groups, which is never among them), then the rest as for
+    // FirstUnchecked.
+    FirstUncheckedAfter,
     // Any other minimum n > 0 on a group with captures: a counter tells the
-    // check which iterations are beyond the minimum. PCRE2 does not start
-    // another iteration of a loop after an empty one, so where the last
-    // iteration within the minimum is empty and more may follow, the loop
-    // still ends there; writing the group twice would give its captures two
-    // numbers.
+    // check which iterations are beyond the minimum.
     Counted,
 };
 
@@ -253,13 +255,16 @@ private:
     const bool m_checking;
     QHash<qsizetype, LoopCheck> m_loopsToCheck;
     QHash<qsizetype, std::pair<int, int>> m_clearing;
+    // Inside a part of the pattern written apart with hidden captures: PCRE2's
+    // numbers for the groups opened in it so far.
+    int m_hiddenCopies = 0;
+    QHash<int, int> m_hiddenNumbers;
     // Each back-reference: its offset and the group it names.
     std::vector<std::pair<qsizetype, int>> m_references;
     // By group number: the offset of its parenthesis.
     std::vector<qsizetype> m_groupStarts;
     // Each look-around's parenthesis and the offset past its end.
     std::vector<std::pair<qsizetype, qsizetype>> m_lookarounds;
-    int m_lookbehinds = 0;
     int m_pcreGroups = 0;
     bool m_explicitCase = false;
     bool m_repeatedBackreference = false;
@@ -536,9 +541,7 @@ private:
                 markLookaround(start);
                 m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
                 m_pos += 4;
-                ++m_lookbehinds;
                 const Extent inner = closeGroup(depth, start);
-                --m_lookbehinds;
                 m_lookarounds.emplace_back(start, m_pos);
                 if (quantifierAt(m_pos))
                     fail(QStringLiteral("Invalid quantifier"), m_pos);
@@ -563,6 +566,7 @@ private:
             case LoopCheck::EveryIteration: return parseCheckedGroup(depth, start, capturing);
             case LoopCheck::FirstUnchecked: return parseBranchedGroup(depth, start, capturing);
             case LoopCheck::BeyondMinimum: return parseUnrolledGroup(depth, start);
+            case LoopCheck::FirstUncheckedAfter: return parseSplitGroup(depth, start, capturing);
             case LoopCheck::Counted: return parseCountedGroup(depth, start, capturing);
             }
         }
@@ -658,6 +662,8 @@ private:
             return LoopCheck::BeyondMinimum;
         if (q->least == 1 && q->most == kUnbounded && !q->lazy)
             return LoopCheck::FirstUnchecked;
+        if (q->most == kUnbounded && !q->lazy)
+            return LoopCheck::FirstUncheckedAfter;
         return LoopCheck::Counted;
     }
 
@@ -671,6 +677,11 @@ private:
         }
         const int number = ++m_groupsOpened;
         m_groupStarts[size_t(number)] = m_pos;
+        if (m_hiddenCopies > 0) {
+            m_hiddenNumbers.insert(number, ++m_pcreGroups);
+            m_out += u'(';
+            return number;
+        }
         ++m_pcreGroups;
         if (m_checking) {
             m_result.groupNumbers.push_back(m_pcreGroups);
@@ -784,6 +795,30 @@ private:
         if (number)
             m_groupExtents.insert(number, inner);
         return inner.repeated(1, kUnbounded);
+    }
+
+    // (X){n,} as (?:(X)){n-1} then (X)+ as parseBranchedGroup writes it. The
+    // first part's captures are hidden: a back-reference inside it names its
+    // own, all others the second part's.
+    Extent parseSplitGroup(int depth, qsizetype start, bool capturing)
+    {
+        const qsizetype bodyStart = m_pos;
+        const int groupsBefore = m_groupsOpened;
+        const QHash<int, int> outerHidden = m_hiddenNumbers;
+        ++m_hiddenCopies;
+        m_out += QStringLiteral("(?:");
+        const int number = openGroup(capturing);
+        emitIterationStart(start);
+        m_out += QStringLiteral("(?:");
+        closeGroup(depth, start);
+        emitCaptured(number);
+        m_out += QStringLiteral("))");
+        --m_hiddenCopies;
+        m_hiddenNumbers = outerHidden;
+        m_out += QStringLiteral("{%1}").arg(peekQuantifier()->least - 1);
+        m_pos = bodyStart;
+        m_groupsOpened = groupsBefore;
+        return parseBranchedGroup(depth, start, capturing);
     }
 
     void refuseIfTooLong(qsizetype start) const
@@ -981,12 +1016,13 @@ private:
 
     Extent emitBackreference(int group)
     {
-        const QString reference = m_checking ? QStringLiteral("\\k<p%1>").arg(group)
-                                             : QStringLiteral("\\g{%1}").arg(group);
+        const auto hidden = m_hiddenNumbers.constFind(group);
+        const QString reference = hidden != m_hiddenNumbers.cend() ? QStringLiteral("\\g{%1}").arg(*hidden)
+                                  : m_checking                     ? QStringLiteral("\\k<p%1>").arg(group)
+                                                                   : QStringLiteral("\\g{%1}").arg(group);
         const QString caseless = m_explicitCase ? QStringLiteral("(?i:%1)").arg(reference) : reference;
-        // A cleared group stands for the empty text. Look-behinds keep the
-        // plain reference: their alternatives must have fixed lengths.
-        if (isCleared(group) && m_lookbehinds == 0)
+        // A cleared group stands for the empty text.
+        if (isCleared(group))
             m_out += QStringLiteral("(?:(?C{s%1})%2|(?C{c%1}))").arg(group).arg(caseless);
         else
             m_out += caseless;

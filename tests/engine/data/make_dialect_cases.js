@@ -230,10 +230,10 @@ for (const [pattern, flags] of [[R`(?:(a)|b)+`, 'g'], [R`((a)|b)*`, 'g'], [R`(?:
     add(pattern, flags, 'abba\nab', R`[$1|$2]`);
     add(pattern, flags, 'aAbxaab', R`[$1|$2]`);
 }
-// Counted: only iterations beyond the minimum must move, also lazily or
-// with an upper bound.
+// Only iterations beyond the minimum must move, also lazily, with an upper
+// bound, or with a minimum above 1.
 for (const pattern of [R`(|a){1,3}`, R`(|a)+?$`, R`(|a){2,3}`, R`(a|){2,4}`, R`(?:(a)|b|){2,3}?b`,
-    R`((a)|b|){2,}?$`, R`(?:(a)|b|){1,3}`, R`(|a){2,}?b`]) {
+    R`((a)|b|){2,}?$`, R`(?:(a)|b|){1,3}`, R`(|a){2,}?b`, R`(|a){2,}`, R`(?:(a)|b|){3,}`, R`((a)|\2b|){2,}c?`]) {
     add(pattern, 'g', 'aab', R`[$1|$2]`);
     add(pattern, 'g', 'baa', R`[$1|$2]`);
 }
