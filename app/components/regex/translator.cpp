@@ -259,8 +259,8 @@ private:
     // numbers for the groups opened in it so far.
     int m_hiddenCopies = 0;
     QHash<int, int> m_hiddenNumbers;
-    // Each back-reference: its offset and the group it names.
-    std::vector<std::pair<qsizetype, int>> m_references;
+    // By group number: the offsets of the back-references to it, in order.
+    std::vector<std::vector<qsizetype>> m_references;
     // By group number: the offset of its parenthesis.
     std::vector<qsizetype> m_groupStarts;
     // Each look-around's parenthesis and the offset past its end.
@@ -318,6 +318,7 @@ private:
     // Whether the pattern has back-references; fills m_references.
     bool findBackreferences()
     {
+        m_references.assign(size_t(m_result.groupCount) + 1, {});
         bool any = false;
         bool inClass = false;
         for (qsizetype i = 0; i < m_src.size(); ++i) {
@@ -332,7 +333,7 @@ private:
                     const qint64 n = decimalAt(j);
                     if (n <= m_result.groupCount) {
                         any = true;
-                        m_references.emplace_back(i, int(n));
+                        m_references[size_t(n)].push_back(i);
                     }
                 }
                 ++i;
@@ -355,7 +356,7 @@ private:
             qsizetype end = 0;
             const auto it = m_result.groupNames.constFind(parseGroupName(i + 3, &end));
             if (it != m_result.groupNames.cend())
-                m_references.emplace_back(i, it.value());
+                m_references[size_t(it.value())].push_back(i);
         } catch (const RegexError&) {
         }
     }
@@ -598,10 +599,13 @@ private:
         const std::optional<Quantifier> q = peekQuantifier();
         if (!q || (q->most != kUnbounded && q->most < 2))
             return;
-        const bool selfReferenced = std::any_of(m_references.begin(), m_references.end(), [&](const auto& r) {
-            return r.second == number && r.first > start && r.first < m_pos;
-        });
-        if (m_groupsOpened > groupsBefore + (number ? 1 : 0) || (number && selfReferenced))
+        bool selfReferenced = false;
+        if (number) {
+            const std::vector<qsizetype>& references = m_references[size_t(number)];
+            const auto next = std::upper_bound(references.begin(), references.end(), start);
+            selfReferenced = next != references.end() && *next < m_pos;
+        }
+        if (m_groupsOpened > groupsBefore + (number ? 1 : 0) || selfReferenced)
             m_clearing.insert(start, {groupsBefore + 1, m_groupsOpened});
     }
 

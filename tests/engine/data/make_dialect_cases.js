@@ -226,10 +226,15 @@ for (const [pattern, flags] of [[R`(?:(a)|b)+`, 'g'], [R`((a)|b)*`, 'g'], [R`(?:
     [R`(?:(a)|b\1)+`, 'g'], [R`(?:(a)|b)+\1`, 'g'], [R`(?:(?<x>a)|b)+\k<x>c?`, 'g'], [R`(?:(?=(a))|b)+`, 'g'],
     [R`(?:(?!(a))b|a)+`, 'g'], [R`(?:(a)|B)+`, 'gi'], [R`^(?:(a)|b)+$`, 'gm'], [R`((a*)b)*`, 'g'],
     [R`(?:x(a)?)*`, 'g'], [R`(?:(\w)\1|\w)+`, 'g'], [R`(?:((a)|b)c?)+`, 'g'], [R`(?:(a)|b)*?$`, 'g'],
-    [R`(?:(a)|b)+\1`, 'gi'], [R`(a\1|b)+`, 'g'], [R`(?:(a)|b)+(?=\1)`, 'g']]) {
+    [R`(?:(a)|b)+\1`, 'gi'], [R`(a\1|b)+`, 'g'], [R`(?:(a)|b)+(?=\1)`, 'g'], [R`(?:(?=(a))ab|a)+`, 'g'],
+    [R`(?:(?!(a)a)ab|a)+`, 'g']]) {
     add(pattern, flags, 'abba\nab', R`[$1|$2]`);
     add(pattern, flags, 'aAbxaab', R`[$1|$2]`);
 }
+// What a look-around inside set is dropped when matching backtracks past it.
+add(R`(?:(?=(a))ab|a)+`, 'g', 'aba', R`[$1]`);
+add(R`(?:(?=(a)b)?a|b)+`, 'g', 'aba', R`[$1]`);
+add(R`(?:(?!(a)a)b|a)+`, 'g', 'aab', R`[$1]`);
 // Only iterations beyond the minimum must move, also lazily, with an upper
 // bound, or with a minimum above 1.
 for (const pattern of [R`(|a){1,3}`, R`(|a)+?$`, R`(|a){2,3}`, R`(a|){2,4}`, R`(?:(a)|b|){2,3}?b`,
