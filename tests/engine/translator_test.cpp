@@ -70,3 +70,33 @@ TEST(Translator, ChecksOnlyGroupsThatCanRepeatEmpty)
         EXPECT_EQ(t.pattern.contains(u"(?C"), c.checked);
     }
 }
+
+// Clearing the groups inside a repeated group, and counting iterations, costs
+// callouts at every iteration, so only patterns where either can show carry them.
+TEST(Translator, KeepsBooksOnlyWhereTheyShow)
+{
+    const struct {
+        const char16_t* pattern;
+        bool books;
+    } cases[] = {
+        {u"(?:(a)|b)+", true},      // group 1 may be left from an earlier iteration
+        {u"((a)|b){2}", true},      // a fixed count repeats too
+        {u"(a\\1|b)*", true},       // a reference inside sees the group cleared
+        {u"(?<x>a\\k<x>)*", true},
+        {u"(|a){1,3}", true},       // counts to check beyond the minimum only
+        {u"(?:(a)|b)?", false},     // at most once: nothing earlier to clear
+        {u"(a|b)*", false},         // every iteration sets the group itself
+        {u"(\\w+\\s)*\\1", false},  // a reference after the loop sees the last one
+        {u"(?:(a)|b){0}", false},
+        {u"(?=(a))*b", false},      // a look-ahead repeats at most once
+        {u"(|a)+", false},          // written twice instead
+        {u"(a)(b)", false},
+    };
+    for (const auto& c : cases) {
+        const QString p = QString::fromUtf16(c.pattern);
+        SCOPED_TRACE(p.toStdString());
+        const Translation t = translatePattern(p, false, false);
+        EXPECT_EQ(!t.actions.empty(), c.books);
+        EXPECT_EQ(t.pattern.contains(u"(?C{d"), c.books);
+    }
+}

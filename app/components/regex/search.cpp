@@ -45,6 +45,20 @@ constexpr size_t kMatchMemoryCeiling = size_t(1) << 30;
 constexpr uint32_t kParensNestLimit = 1000;
 
 
+bool isDecimal(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// Reads a number in a callout's string (PCRE2 ends it with a zero) and the
+// comma after it, if any.
+size_t readNumber(const char16_t*& p)
+{
+    size_t n = 0;
+    while (isDecimal(*p))
+        n = n * 10 + size_t(*p++ - u'0');
+    if (*p == u',')
+        ++p;
+    return n;
+}
+
 size_t matchMemoryFor(qsizetype length)
 {
     return std::clamp(size_t(length) * kMatchMemoryPerUnit, kMatchMemoryFloor, kMatchMemoryCeiling);
@@ -172,6 +186,8 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
     }
+    m_hasActions = !pattern.translation().actions.empty();
+    m_slots.assign(size_t(pattern.translation().slotCount), 0);
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_code = pattern.m_code;
@@ -202,6 +218,8 @@ bool Searcher::find(qsizetype from)
         if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
         qsizetype end = std::min(from + m_window, n);
+        if (m_hasActions)
+            forgetActions();
         int rc;
         if (m_shortReach) {
             if (m_stretchEnd - from < kShortReachStretch / 2) {
@@ -258,12 +276,13 @@ bool Searcher::find(qsizetype from)
     return false;
 }
 
-void Searcher::dropHiddenCaptures()
+void Searcher::reportGroups()
 {
     const std::vector<int>& numbers = m_pattern.translation().groupNumbers;
     for (size_t group = 0; group < numbers.size(); ++group) {
-        m_groupOffsets[2 * group] = m_offsets[2 * size_t(numbers[group])];
-        m_groupOffsets[2 * group + 1] = m_offsets[2 * size_t(numbers[group]) + 1];
+        const bool cleared = group < m_slots.size() && m_slots[group] != 0;
+        m_groupOffsets[2 * group] = cleared ? PCRE2_UNSET : m_offsets[2 * size_t(numbers[group])];
+        m_groupOffsets[2 * group + 1] = cleared ? PCRE2_UNSET : m_offsets[2 * size_t(numbers[group]) + 1];
     }
 }
 
@@ -298,6 +317,8 @@ bool Searcher::tryAt(qsizetype position)
 {
     int rc;
     do {
+        if (m_hasActions)
+            forgetActions();
         rc = pcre2_match_16(m_pattern.anchored(), reinterpret_cast<PCRE2_SPTR16>(m_text),
                             PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(position), 0, m_data,
                             m_pattern.m_positionContext);
@@ -310,23 +331,109 @@ bool Searcher::tryAt(qsizetype position)
     gaveUp(rc);
 }
 
-// A callout with a string ends an iteration of a group that can match the
-// empty text: the string names the hidden capture that holds where the
-// iteration began, and an iteration that has not moved fails.
+// A callout whose string is a number ends an iteration of a group that can
+// match the empty text: the number names the hidden capture that holds where
+// the iteration began, and an iteration that has not moved fails. A string
+// that starts with a letter is one of the pattern's actions.
 // The others let a single attempt that takes long without running out of
 // steps (each step may scan far) be stopped from inside once the time is up.
 int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
 {
     if (block->callout_string_length != 0) {
-        size_t capture = 0;
-        for (size_t i = 0; i < block->callout_string_length; ++i)
-            capture = capture * 10 + size_t(block->callout_string[i] - u'0');
+        const auto* s = reinterpret_cast<const char16_t*>(block->callout_string);
+        if (!isDecimal(s[0]))
+            return static_cast<Searcher*>(searcher)->onAction(s[0], s + 1, block->offset_vector,
+                                                             block->current_position);
+        const char16_t* p = s;
+        const size_t capture = readNumber(p);
         return block->offset_vector[2 * capture] == block->current_position ? 1 : 0;
     }
     auto* self = static_cast<Searcher*>(searcher);
     if (++self->m_callouts % kCalloutsPerClockCheck != 0 || self->m_clock() <= self->m_deadline)
         return 0;
     return PCRE2_ERROR_CALLOUT;
+}
+
+// The letters are those the translator writes: d and u apply and undo an
+// action; n is an empty-iteration check that counts (hidden capture, counter,
+// minimum); s and c let a back-reference through when its group is not
+// cleared, or cleared.
+int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position)
+{
+    const char16_t* p = arguments;
+    const size_t first = readNumber(p);
+    switch (kind) {
+    case u'n': {
+        const size_t counter = readNumber(p);
+        const int least = int(readNumber(p));
+        return ovector[2 * first] == position && m_slots[counter] > least ? 1 : 0;
+    }
+    case u's': return m_slots[first] == 0 ? 0 : 1;
+    case u'c': return m_slots[first] != 0 ? 0 : 1;
+    case u'd':
+        // Every step of an attempt may apply one, so they share its memory.
+        if ((m_changes.size() + m_applied.size()) * sizeof(m_applied[0]) > m_matchMemory)
+            return PCRE2_ERROR_HEAPLIMIT;
+        try {
+            m_applied.emplace_back(int(first), m_changes.size());
+            apply(m_pattern.translation().actions[first]);
+        } catch (const std::bad_alloc&) {
+            return PCRE2_ERROR_NOMEMORY;
+        }
+        return 0;
+    default:
+        // Undo: actions applied inside a decided assertion were never undone
+        // one by one, so everything back to this one's goes.
+        while (!m_applied.empty()) {
+            const auto [id, changesBefore] = m_applied.back();
+            m_applied.pop_back();
+            if (size_t(id) != first)
+                continue;
+            while (m_changes.size() > changesBefore) {
+                m_slots[size_t(m_changes.back().first)] = m_changes.back().second;
+                m_changes.pop_back();
+            }
+            break;
+        }
+        return 1;
+    }
+}
+
+void Searcher::apply(const Translation::Action& action)
+{
+    using Kind = Translation::Action::Kind;
+    switch (action.kind) {
+    case Kind::Mark:
+        break;
+    case Kind::Enter:
+        change(action.counter, 0);
+        break;
+    case Kind::Iterate:
+        if (action.counter >= 0)
+            change(action.counter, m_slots[size_t(action.counter)] + 1);
+        for (int group = action.first; group <= action.last; ++group)
+            change(group, 1);
+        break;
+    case Kind::Capture:
+        change(action.first, 0);
+        break;
+    }
+}
+
+void Searcher::change(int slot, int value)
+{
+    int& current = m_slots[size_t(slot)];
+    if (current == value)
+        return;
+    m_changes.emplace_back(slot, current);
+    current = value;
+}
+
+void Searcher::forgetActions()
+{
+    std::fill(m_slots.begin(), m_slots.end(), 0);
+    m_changes.clear();
+    m_applied.clear();
 }
 
 void Searcher::checkClock()

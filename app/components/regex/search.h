@@ -77,7 +77,7 @@ public:
         if (!find(from))
             return false;
         if (!m_groupOffsets.empty())
-            dropHiddenCaptures();
+            reportGroups();
         return true;
     }
     // Start/end pairs for the match and each group; unset groups hold SIZE_MAX.
@@ -89,8 +89,17 @@ private:
     const char16_t* m_text;
     pcre2_real_match_data_16* m_data = nullptr;
     const size_t* m_offsets = nullptr;
-    // The groups' offsets without the hidden captures, when there are any.
+    // The groups' offsets without the hidden captures and with the cleared
+    // groups unset, when the pattern has either.
     std::vector<size_t> m_groupOffsets;
+    // The state the pattern's actions keep (see Translation::actions): by
+    // group, whether it is cleared, then the counters; each change with the
+    // value it replaced;
+    // and for each action applied, its number and the changes before it.
+    bool m_hasActions;
+    std::vector<int> m_slots;
+    std::vector<std::pair<int, int>> m_changes;
+    std::vector<std::pair<int, size_t>> m_applied;
     const size_t* m_reported = nullptr;
     std::int64_t (*m_clock)();
     int64_t m_deadline;
@@ -113,8 +122,12 @@ private:
     int m_callsPerClockCheck;
 
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
+    int onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position);
+    void apply(const Translation::Action& action);
+    void change(int slot, int value);
+    void forgetActions();
     bool find(qsizetype from);
-    void dropHiddenCaptures();
+    void reportGroups();
     qsizetype lastRequired() const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);

@@ -8,9 +8,13 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <QSet>
+
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace pattaro {
 namespace {
@@ -153,6 +157,30 @@ enum class LoopCheck {
     BeyondMinimum,
     // A greedy minimum of 1 with no maximum on a group with captures.
     FirstUnchecked,
+    // A greedy minimum n ≥ 2 with no maximum on a group with captures: PCRE2
+    // would not go on after an empty n-th iteration, so the first n − 1 are
+    // written apart, their captures hidden (JavaScript reports only the last
+    // iteration's groups, which is never among them), then the rest as for
+    // FirstUnchecked.
+    FirstUncheckedAfter,
+    // Any other minimum n > 0 on a group with captures: a counter tells the
+    // check which iterations are beyond the minimum.
+    Counted,
+};
+
+// What a first pass over a pattern found that the translation must handle.
+struct Plan {
+    // Groups that need checks, by the offset of their parenthesis.
+    QHash<qsizetype, LoopCheck> loopChecks;
+    // Repeated groups whose iterations clear groups, by the offset of their
+    // parenthesis: the first and last group cleared.
+    QHash<qsizetype, std::pair<int, int>> clearing;
+    // By group number: whether some iteration may clear it.
+    std::vector<bool> cleared;
+    // Look-arounds holding such groups, by the offset of their parenthesis.
+    QSet<qsizetype> marked;
+
+    bool needed() const { return !loopChecks.isEmpty() || !clearing.isEmpty(); }
 };
 
 // One item inside a character class: a single unit or a whole set (\d …).
@@ -163,23 +191,42 @@ struct ClassAtom {
 
 class Translator {
 public:
-    // `loopChecks` comes from a first pass over the same source: the groups
-    // that need checks, by the offset of their parenthesis.
-    Translator(const QString& source, bool ignoreCase, bool multiline, QHash<qsizetype, LoopCheck> loopChecks = {})
-        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_loopChecks(std::move(loopChecks)),
-          m_checking(!m_loopChecks.isEmpty())
+    // `plan` comes from a first pass over the same source.
+    Translator(const QString& source, bool ignoreCase, bool multiline, Plan plan = {})
+        : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_plan(std::move(plan)),
+          m_checking(m_plan.needed())
     {
     }
 
-    // After run(): the groups a second pass has to check.
-    const QHash<qsizetype, LoopCheck>& loopsToCheck() const { return m_loopsToCheck; }
+    // After run(): what a second pass has to handle.
+    Plan plan() const
+    {
+        Plan p;
+        p.loopChecks = m_loopsToCheck;
+        p.clearing = m_clearing;
+        p.cleared.assign(size_t(m_result.groupCount) + 1, false);
+        for (const auto& [first, last] : m_clearing) {
+            for (int g = first; g <= last; ++g)
+                p.cleared[size_t(g)] = true;
+        }
+        for (const auto& [start, end] : m_lookarounds) {
+            for (int g = 1; g <= m_result.groupCount; ++g) {
+                const qsizetype at = m_groupStarts[size_t(g)];
+                if (p.cleared[size_t(g)] && at > start && at < end)
+                    p.marked.insert(start);
+            }
+        }
+        return p;
+    }
 
     Translation run()
     {
         prescan();
         // Case-insensitive back-references need PCRE2's Unicode case folding;
         // everything else folds case in the translation itself.
-        m_explicitCase = m_ignoreCase && hasBackreference();
+        m_explicitCase = findBackreferences() && m_ignoreCase;
+        m_groupStarts.assign(size_t(m_result.groupCount) + 1, 0);
+        m_result.slotCount = m_result.groupCount + 1;
         const Extent extent = parseDisjunction(0);
         m_result.maxReach = extent.reach;
         if (m_pos < m_src.size())
@@ -202,11 +249,22 @@ private:
     const QString& m_src;
     const bool m_ignoreCase;
     const bool m_multiline;
-    const QHash<qsizetype, LoopCheck> m_loopChecks;
+    const Plan m_plan;
     // Hidden captures shift PCRE2's group numbers, so this pass names every
     // group for its back-references.
     const bool m_checking;
     QHash<qsizetype, LoopCheck> m_loopsToCheck;
+    QHash<qsizetype, std::pair<int, int>> m_clearing;
+    // Inside a part of the pattern written apart with hidden captures: PCRE2's
+    // numbers for the groups opened in it so far.
+    int m_hiddenCopies = 0;
+    QHash<int, int> m_hiddenNumbers;
+    // By group number: the offsets of the back-references to it, in order.
+    std::vector<std::vector<qsizetype>> m_references;
+    // By group number: the offset of its parenthesis.
+    std::vector<qsizetype> m_groupStarts;
+    // Each look-around's parenthesis and the offset past its end.
+    std::vector<std::pair<qsizetype, qsizetype>> m_lookarounds;
     int m_pcreGroups = 0;
     bool m_explicitCase = false;
     bool m_repeatedBackreference = false;
@@ -257,18 +315,26 @@ private:
         }
     }
 
-    bool hasBackreference() const
+    // Whether the pattern has back-references; fills m_references.
+    bool findBackreferences()
     {
+        m_references.assign(size_t(m_result.groupCount) + 1, {});
+        bool any = false;
         bool inClass = false;
         for (qsizetype i = 0; i < m_src.size(); ++i) {
             const char16_t c = m_src.at(i).unicode();
             if (c == '\\') {
-                if (!inClass && m_hasNamedGroups && at(i + 1) == 'k')
-                    return true;
+                if (!inClass && m_hasNamedGroups && at(i + 1) == 'k') {
+                    any = true;
+                    noteNamedReference(i);
+                }
                 if (!inClass && at(i + 1) >= '1' && at(i + 1) <= '9') {
                     qsizetype j = i + 1;
-                    if (decimalAt(j) <= m_result.groupCount)
-                        return true;
+                    const qint64 n = decimalAt(j);
+                    if (n <= m_result.groupCount) {
+                        any = true;
+                        m_references[size_t(n)].push_back(i);
+                    }
                 }
                 ++i;
             } else if (inClass) {
@@ -277,7 +343,22 @@ private:
                 inClass = true;
             }
         }
-        return false;
+        return any;
+    }
+
+    // `\k<name>` is at `i`; a malformed one is refused later, when the parse
+    // gets there.
+    void noteNamedReference(qsizetype i)
+    {
+        if (at(i + 2) != '<')
+            return;
+        try {
+            qsizetype end = 0;
+            const auto it = m_result.groupNames.constFind(parseGroupName(i + 3, &end));
+            if (it != m_result.groupNames.cend())
+                m_references[size_t(it.value())].push_back(i);
+        } catch (const RegexError&) {
+        }
     }
 
     // Reads decimal digits at i (advancing it); saturates instead of overflowing.
@@ -450,15 +531,19 @@ private:
             const int kind = at(m_pos + 2);
             if (kind == '=' || kind == '!') {
                 m_pos += 3;
+                markLookaround(start);
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
                 const Extent inner = closeGroup(depth, start);
+                m_lookarounds.emplace_back(start, m_pos);
                 *complete = true;
                 return parseQuantifier(AtomKind::Lookahead, Extent::peek(inner.reach));
             }
             if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
+                markLookaround(start);
                 m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
                 m_pos += 4;
                 const Extent inner = closeGroup(depth, start);
+                m_lookarounds.emplace_back(start, m_pos);
                 if (quantifierAt(m_pos))
                     fail(QStringLiteral("Invalid quantifier"), m_pos);
                 *complete = true;
@@ -475,23 +560,97 @@ private:
                 fail(QStringLiteral("Invalid group"), m_pos);
             }
         }
-        const auto check = m_loopChecks.constFind(start);
-        if (check != m_loopChecks.cend()) {
+        const auto check = m_plan.loopChecks.constFind(start);
+        if (check != m_plan.loopChecks.cend()) {
             *complete = true;
             switch (*check) {
             case LoopCheck::EveryIteration: return parseCheckedGroup(depth, start, capturing);
             case LoopCheck::FirstUnchecked: return parseBranchedGroup(depth, start, capturing);
             case LoopCheck::BeyondMinimum: return parseUnrolledGroup(depth, start);
+            case LoopCheck::FirstUncheckedAfter: return parseSplitGroup(depth, start, capturing);
+            case LoopCheck::Counted: return parseCountedGroup(depth, start, capturing);
             }
         }
         const int groupsBefore = m_groupsOpened;
         const int number = openGroup(capturing);
-        const Extent inner = closeGroup(depth, start);
+        Extent inner;
+        if (m_plan.clearing.contains(start) || isCleared(number)) {
+            emitIterationStart(start);
+            m_out += QStringLiteral("(?:");
+            inner = closeGroup(depth, start);
+            emitCaptured(number);
+            m_out += u')';
+        } else {
+            inner = closeGroup(depth, start);
+        }
         if (number)
             m_groupExtents.insert(number, inner);
         if (const std::optional<LoopCheck> needed = loopCheckFor(inner, m_groupsOpened > groupsBefore))
             m_loopsToCheck.insert(start, *needed);
+        noteClearing(start, groupsBefore, number);
         return inner;
+    }
+
+    // JavaScript clears the groups inside a repeated group, and the group
+    // itself, at each iteration. Only what can show is recorded: groups
+    // inside, and the group itself when a back-reference inside names it.
+    void noteClearing(qsizetype start, int groupsBefore, int number)
+    {
+        const std::optional<Quantifier> q = peekQuantifier();
+        if (!q || (q->most != kUnbounded && q->most < 2))
+            return;
+        bool selfReferenced = false;
+        if (number) {
+            const std::vector<qsizetype>& references = m_references[size_t(number)];
+            const auto next = std::upper_bound(references.begin(), references.end(), start);
+            selfReferenced = next != references.end() && *next < m_pos;
+        }
+        if (m_groupsOpened > groupsBefore + (number ? 1 : 0) || selfReferenced)
+            m_clearing.insert(start, {groupsBefore + 1, m_groupsOpened});
+    }
+
+    bool isCleared(int group) const
+    {
+        return group > 0 && size_t(group) < m_plan.cleared.size() && m_plan.cleared[size_t(group)];
+    }
+
+    // A pair of callouts that matches the empty text: the first applies the
+    // action as matching goes forward, the second undoes it and fails when
+    // matching backtracks into the pair.
+    void emitAction(const Translation::Action& action)
+    {
+        const int id = int(m_result.actions.size());
+        m_result.actions.push_back(action);
+        m_out += QStringLiteral("(?:(?C{d%1})|(?C{u%1}))").arg(id);
+    }
+
+    // A look-around holding cleared groups is marked, so that backtracking
+    // through it drops what it set, which its own pairs could not undo:
+    // PCRE2 forgets the inside of an assertion once it is decided.
+    void markLookaround(qsizetype start)
+    {
+        if (m_plan.marked.contains(start))
+            emitAction({});
+    }
+
+    // At the start of an iteration of the group at `start`: counts it on
+    // `counter` (unless -1) and clears the groups it clears.
+    void emitIterationStart(qsizetype start, int counter = -1)
+    {
+        const auto it = m_plan.clearing.constFind(start);
+        if (it == m_plan.clearing.cend() && counter < 0)
+            return;
+        Translation::Action action{Translation::Action::Kind::Iterate, counter, 1, 0};
+        if (it != m_plan.clearing.cend())
+            std::tie(action.first, action.last) = *it;
+        emitAction(action);
+    }
+
+    // At the end of group `number` (0 for none): it is set.
+    void emitCaptured(int number)
+    {
+        if (isCleared(number))
+            emitAction({Translation::Action::Kind::Capture, -1, number, number});
     }
 
     // Whether the quantifier at m_pos, if any, needs a group with this body
@@ -507,7 +666,9 @@ private:
             return LoopCheck::BeyondMinimum;
         if (q->least == 1 && q->most == kUnbounded && !q->lazy)
             return LoopCheck::FirstUnchecked;
-        return std::nullopt;
+        if (q->most == kUnbounded && !q->lazy)
+            return LoopCheck::FirstUncheckedAfter;
+        return LoopCheck::Counted;
     }
 
     // Emits a group's opening parenthesis; returns its number, or 0 for a
@@ -519,6 +680,12 @@ private:
             return 0;
         }
         const int number = ++m_groupsOpened;
+        m_groupStarts[size_t(number)] = m_pos;
+        if (m_hiddenCopies > 0) {
+            m_hiddenNumbers.insert(number, ++m_pcreGroups);
+            m_out += u'(';
+            return number;
+        }
         ++m_pcreGroups;
         if (m_checking) {
             m_result.groupNumbers.push_back(m_pcreGroups);
@@ -530,25 +697,49 @@ private:
     }
 
     // The group's body, up to and with its ')', as one iteration that fails
-    // when it ends where it began.
-    Extent emitCheckedIteration(int depth, qsizetype start)
+    // when it ends where it began; with a counter, only when the iteration
+    // is beyond the minimum of the quantifier that follows.
+    Extent emitCheckedIteration(int depth, qsizetype start, int counter = -1)
     {
         const int startCapture = ++m_pcreGroups;
         m_out += QStringLiteral("()(?:");
         const Extent inner = closeGroup(depth, start);
-        m_out += QStringLiteral("(?C{%1})").arg(startCapture);
+        if (counter < 0)
+            m_out += QStringLiteral("(?C{%1})").arg(startCapture);
+        else
+            m_out += QStringLiteral("(?C{n%1,%2,%3})").arg(startCapture).arg(counter).arg(peekQuantifier()->least);
         return inner;
     }
 
-    Extent parseCheckedGroup(int depth, qsizetype start, bool capturing)
+    // A group with captures whose minimum is above zero, other than a greedy
+    // (X)+, counts its iterations from where it is entered, so that only
+    // those beyond the minimum are checked; it is written once.
+    Extent parseCountedGroup(int depth, qsizetype start, bool capturing)
     {
+        const int counter = m_result.slotCount++;
+        emitAction({Translation::Action::Kind::Enter, counter});
         const int number = openGroup(capturing);
-        const Extent inner = emitCheckedIteration(depth, start);
+        emitIterationStart(start, counter);
+        const Extent inner = emitCheckedIteration(depth, start, counter);
+        emitCaptured(number);
         m_out += u')';
         if (number)
             m_groupExtents.insert(number, inner);
         return parseQuantifier(AtomKind::Group, inner);
     }
+
+    Extent parseCheckedGroup(int depth, qsizetype start, bool capturing)
+    {
+        const int number = openGroup(capturing);
+        emitIterationStart(start);
+        const Extent inner = emitCheckedIteration(depth, start);
+        emitCaptured(number);
+        m_out += u')';
+        if (number)
+            m_groupExtents.insert(number, inner);
+        return parseQuantifier(AtomKind::Group, inner);
+    }
+
 
     // (?:X){n,m} as (?:X){n}(?:X checked){0,m-n}; X holds no captures, so
     // writing it twice leaves the group numbers alone.
@@ -584,7 +775,9 @@ private:
         const size_t numbersBefore = m_result.groupNumbers.size();
         m_out += QStringLiteral("(?|(?:");
         const int number = openGroup(capturing);
+        emitIterationStart(start);
         const Extent inner = emitCheckedIteration(depth, start);
+        emitCaptured(number);
         m_out += QStringLiteral("))+");
         readQuantifier(AtomKind::Group);
         const qsizetype afterQuantifier = m_pos;
@@ -594,9 +787,11 @@ private:
         m_pcreGroups = pcreGroupsBefore;
         m_result.groupNumbers.resize(numbersBefore);
         openGroup(capturing);
+        emitIterationStart(start);
         ++m_pcreGroups;
         m_out += QStringLiteral("()(?:");
         closeGroup(depth, start);
+        emitCaptured(number);
         m_out += QStringLiteral("))");
         refuseIfTooLong(start);
         m_pos = afterQuantifier;
@@ -604,6 +799,30 @@ private:
         if (number)
             m_groupExtents.insert(number, inner);
         return inner.repeated(1, kUnbounded);
+    }
+
+    // (X){n,} as (?:(X)){n-1} then (X)+ as parseBranchedGroup writes it. The
+    // first part's captures are hidden: a back-reference inside it names its
+    // own, all others the second part's.
+    Extent parseSplitGroup(int depth, qsizetype start, bool capturing)
+    {
+        const qsizetype bodyStart = m_pos;
+        const int groupsBefore = m_groupsOpened;
+        const QHash<int, int> outerHidden = m_hiddenNumbers;
+        ++m_hiddenCopies;
+        m_out += QStringLiteral("(?:");
+        const int number = openGroup(capturing);
+        emitIterationStart(start);
+        m_out += QStringLiteral("(?:");
+        closeGroup(depth, start);
+        emitCaptured(number);
+        m_out += QStringLiteral("))");
+        --m_hiddenCopies;
+        m_hiddenNumbers = outerHidden;
+        m_out += QStringLiteral("{%1}").arg(peekQuantifier()->least - 1);
+        m_pos = bodyStart;
+        m_groupsOpened = groupsBefore;
+        return parseBranchedGroup(depth, start, capturing);
     }
 
     void refuseIfTooLong(qsizetype start) const
@@ -801,9 +1020,16 @@ private:
 
     Extent emitBackreference(int group)
     {
-        const QString reference = m_checking ? QStringLiteral("\\k<p%1>").arg(group)
-                                             : QStringLiteral("\\g{%1}").arg(group);
-        m_out += m_explicitCase ? QStringLiteral("(?i:%1)").arg(reference) : reference;
+        const auto hidden = m_hiddenNumbers.constFind(group);
+        const QString reference = hidden != m_hiddenNumbers.cend() ? QStringLiteral("\\g{%1}").arg(*hidden)
+                                  : m_checking                     ? QStringLiteral("\\k<p%1>").arg(group)
+                                                                   : QStringLiteral("\\g{%1}").arg(group);
+        const QString caseless = m_explicitCase ? QStringLiteral("(?i:%1)").arg(reference) : reference;
+        // A cleared group stands for the empty text.
+        if (isCleared(group))
+            m_out += QStringLiteral("(?:(?C{s%1})%2|(?C{c%1}))").arg(group).arg(caseless);
+        else
+            m_out += caseless;
         // A group not closed yet matches nothing here, or its last value.
         const auto it = m_groupExtents.constFind(group);
         if (it == m_groupExtents.cend() || !it->bounded())
@@ -1039,9 +1265,10 @@ Translation translatePattern(const QString& source, bool ignoreCase, bool multil
                          kMaxPatternLength);
     Translator plain(source, ignoreCase, multiline);
     Translation t = plain.run();
-    if (plain.loopsToCheck().isEmpty())
+    Plan plan = plain.plan();
+    if (!plan.needed())
         return t;
-    return Translator(source, ignoreCase, multiline, plain.loopsToCheck()).run();
+    return Translator(source, ignoreCase, multiline, std::move(plan)).run();
 }
 
 } // namespace pattaro

@@ -25,6 +25,27 @@ struct Translation {
     // holds hidden captures, which mark where the iterations of a group that
     // can match the empty text begin.
     std::vector<int> groupNumbers;
+    // Bookkeeping done by callouts in pairs, one applying an action as
+    // matching goes forward and the other undoing it when matching backtracks
+    // through: it clears the groups inside a repeated group at each
+    // iteration, as JavaScript does, and counts iterations where the
+    // empty-iteration check depends on the count. Empty when the pattern
+    // needs none.
+    struct Action {
+        enum class Kind : std::uint8_t {
+            Mark,    // nothing; lets the undo drop what an assertion left behind
+            Enter,   // a counted group is entered: its counter starts at 0
+            Iterate, // an iteration begins: counts, then clears groups first … last
+            Capture, // group `first` has just been set
+        };
+        Kind kind = Kind::Mark;
+        int counter = -1; // the counter's slot, or -1
+        int first = 1;
+        int last = 0;
+    };
+    std::vector<Action> actions;
+    // Slots 1 … groupCount say whether a group is cleared; counters follow.
+    int slotCount = 0;
     // Group numbers by name; empty when the pattern names no group.
     QHash<QString, int> groupNames;
     // How many code units from its start an attempt can examine, or -1 when

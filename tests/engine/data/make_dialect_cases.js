@@ -220,9 +220,31 @@ add(R`(?:(?!a)|a)+`, 'g', 'aab', R`-`);
 add(R`(|a)+y|b`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
 add(R`(a*?)*y`, 'g', 'a'.repeat(3000) + 'y', R`[$1]`);
 add(R`(?:(?:|a){2,}b)+`, 'g', 'ab'.repeat(1500), R`-`);
-// Groups inside a repeated group keep earlier iterations' values here.
-add(R`((a)|b)*`, 'g', 'aab');
-add(R`((a)|b)*`, 'g', 'ba', R`[$1|$2]`);
+// Each iteration of a repeated group clears the groups inside it: in $n, in
+// back-references within the iteration and after the loop, in look-arounds.
+for (const [pattern, flags] of [[R`(?:(a)|b)+`, 'g'], [R`((a)|b)*`, 'g'], [R`(?:(a)|(b))*`, 'g'],
+    [R`(?:(a)|b\1)+`, 'g'], [R`(?:(a)|b)+\1`, 'g'], [R`(?:(?<x>a)|b)+\k<x>c?`, 'g'], [R`(?:(?=(a))|b)+`, 'g'],
+    [R`(?:(?!(a))b|a)+`, 'g'], [R`(?:(a)|B)+`, 'gi'], [R`^(?:(a)|b)+$`, 'gm'], [R`((a*)b)*`, 'g'],
+    [R`(?:x(a)?)*`, 'g'], [R`(?:(\w)\1|\w)+`, 'g'], [R`(?:((a)|b)c?)+`, 'g'], [R`(?:(a)|b)*?$`, 'g'],
+    [R`(?:(a)|b)+\1`, 'gi'], [R`(a\1|b)+`, 'g'], [R`(?:(a)|b)+(?=\1)`, 'g'], [R`(?:(?=(a))ab|a)+`, 'g'],
+    [R`(?:(?!(a)a)ab|a)+`, 'g']]) {
+    add(pattern, flags, 'abba\nab', R`[$1|$2]`);
+    add(pattern, flags, 'aAbxaab', R`[$1|$2]`);
+}
+// What a look-around inside set is dropped when matching backtracks past it.
+add(R`(?:(?=(a))ab|a)+`, 'g', 'aba', R`[$1]`);
+add(R`(?:(?=(a)b)?a|b)+`, 'g', 'aba', R`[$1]`);
+add(R`(?:(?!(a)a)b|a)+`, 'g', 'aab', R`[$1]`);
+// Only iterations beyond the minimum must move, also lazily, with an upper
+// bound, or with a minimum above 1.
+for (const pattern of [R`(|a){1,3}`, R`(|a)+?$`, R`(|a){2,3}`, R`(a|){2,4}`, R`(?:(a)|b|){2,3}?b`,
+    R`((a)|b|){2,}?$`, R`(?:(a)|b|){1,3}`, R`(|a){2,}?b`, R`(|a){2,}`, R`(?:(a)|b|){3,}`, R`((a)|\2b|){2,}c?`]) {
+    add(pattern, 'g', 'aab', R`[$1|$2]`);
+    add(pattern, 'g', 'baa', R`[$1|$2]`);
+}
+// The same on texts longer than the search's windows.
+add(R`(?:(a)|b)+`, 'g', 'ab'.repeat(1500) + 'b', R`[$1]`);
+add(R`(|a){1,3}y|(?:(a)|b)+\1`, 'g', 'a'.repeat(3000) + 'y' + 'ab'.repeat(1000) + 'b', R`[$1|$2]`);
 // Patterns JavaScript rejects.
 for (const bad of [R`(`, R`)`, R`a)`, R`[`, R`[a`, R`a{2,1}`, R`a{1}{2}`, R`*`, R`+a`, R`?`, R`a**`, R`a*??`,
     R`{1}`, R`{1,}`, R`(?<a>x)(?<a>y)`, R`(?<a>x)|(?<a>y)`, R`(?<1a>x)`, R`(?<>x)`, R`(?<a-b>x)`,
