@@ -59,6 +59,23 @@ TEST(LineBreakMap, JoiningLoneBreaksKeepsThemTwoSeparators)
     EXPECT_EQ(map.toDocument(4), 4);
 }
 
+TEST(DocumentText, LongestLineCountsNoLineBreak)
+{
+    const struct {
+        QString text;
+        qsizetype longest;
+    } cases[] = {
+        {QString(), 0},
+        {QStringLiteral("\r\n\r\n"), 0},
+        {kMixed, 1},
+        {QStringLiteral("ab\r\nabcd\rabc"), 4},
+        {QStringLiteral("abc\n"), 3},
+        {QStringLiteral("a\u2028bcdef"), 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(longestLineOf(c.text), c.longest) << c.text.toStdString();
+}
+
 TEST(DocumentText, KeepsLengthsAndReplacesWhatADocumentWouldNotKeep)
 {
     const QString high(QChar(0xD800));

@@ -319,6 +319,40 @@ TEST(RichTextBox, PastedLinesShareBlocksAndUndoAndRedoKeepTheText)
     EXPECT_EQ(painted(box), expected(want, {{want.size() - 2, 2, kGreen, true}}));
 }
 
+TEST(RichTextBox, ALineTooLongToWrapAtWordsWrapsAnywhere)
+{
+    // Word wrapping costs the square of an unbroken line's length; the pane
+    // wraps anywhere while it may hold one.
+    const QString longLine(10'001, u'x');
+    const QString longestWordWrapped = u"ab\r\n"_qs + QString(10'000, u'y') + u"\rc"_qs;
+    struct Step {
+        const char* what;
+        QString text;
+        bool paste;
+        QTextOption::WrapMode want;
+    };
+    const Step steps[] = {
+        {"lines up to the limit", longestWordWrapped, false, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {"one line past it", u"a\n"_qs + longLine, false, QTextOption::WrapAnywhere},
+        {"short text set again", u"short"_qs, false, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {"a long line pasted", longLine, true, QTextOption::WrapAnywhere},
+        {"a short paste keeps the long line's wrap", u"z"_qs, true, QTextOption::WrapAnywhere},
+    };
+    RichTextBox box;
+    for (const Step& step : steps) {
+        if (step.paste) {
+            QApplication::clipboard()->setText(step.text);
+            box.paste();
+            QApplication::clipboard()->clear();
+        } else {
+            box.Text(step.text);
+        }
+        EXPECT_EQ(box.wordWrapMode(), step.want) << step.what;
+    }
+    // Both pastes went in at the caret, which setting a text leaves at the start.
+    EXPECT_EQ(box.Text(), longLine + u"z"_qs + u"short"_qs);
+}
+
 TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
 {
     QString text;

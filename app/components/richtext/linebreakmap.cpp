@@ -125,6 +125,20 @@ QString documentTextOfInput(const QString& input)
     return documentLines(input, false);
 }
 
+qsizetype longestLineOf(QStringView text)
+{
+    qsizetype longest = 0;
+    qsizetype lineStart = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i == n || text[i] == kCr || text[i] == kLf) {
+            longest = std::max(longest, i - lineStart);
+            lineStart = i + 1;
+        }
+    }
+    return longest;
+}
+
 QString textOfDocumentChars(const QString& documentChars)
 {
     QString text;

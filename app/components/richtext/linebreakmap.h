@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 namespace pattaro {
@@ -43,6 +44,9 @@ QString documentTextOf(const QString& text);
 // The same for text the user inserts, with its line breaks gathered into
 // blocks alike and every other character left as it is.
 QString documentTextOfInput(const QString& input);
+
+// Length of the longest line of the text, line breaks not counted.
+qsizetype longestLineOf(QStringView text);
 
 // The text for characters read back from the document after the user edited
 // it: paragraph and line separators become CR LF.

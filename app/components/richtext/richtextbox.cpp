@@ -37,7 +37,12 @@ void RichTextBox::Text(const QString& text)
     m_formats.reset(text.size());
     formatsChanged();
     m_internal = true;
+    // Wrapping anywhere comes before a long line goes in, wrapping at words
+    // back only after the long line is gone.
+    const qsizetype longestLine = longestLineOf(text);
+    wrapToSuit(longestLine, false);
     setPlainText(documentTextOf(text));
+    wrapToSuit(longestLine, true);
     countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
@@ -170,8 +175,10 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
+    const QString input = source->text();
+    wrapToSuit(longestLineOf(input), false);
     QTextCursor cursor = textCursor();
-    cursor.insertText(documentTextOfInput(source->text()));
+    cursor.insertText(documentTextOfInput(input));
     countLinesOfBlocksNotLaidOut();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -219,6 +226,24 @@ void RichTextBox::narrowSelectionToLineAt(int position)
     cursor.setPosition(int(block.position() + start));
     cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+}
+
+namespace {
+
+// Wrapping at word boundaries looks for a boundary from each row's start to
+// the end of its line, so a long line without spaces costs the square of its
+// length: seconds at 100,000 units, most of an hour at a few million. Such a
+// text wraps anywhere instead, which costs the same for every row.
+constexpr qsizetype kLongestWordWrappedLine = 10'000;
+
+} // namespace
+
+void RichTextBox::wrapToSuit(qsizetype longestLine, bool mayWrapAtWords)
+{
+    if (longestLine > kLongestWordWrappedLine)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    else if (mayWrapAtWords)
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void RichTextBox::countLinesOfBlocksNotLaidOut()

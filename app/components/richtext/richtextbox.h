@@ -84,6 +84,9 @@ private:
     void onCursorMoved();
     void rederiveText();
     void countLinesOfBlocksNotLaidOut();
+    // Wraps anywhere once the text holds a line too long to wrap at words;
+    // only setting a whole text can bring word wrapping back.
+    void wrapToSuit(qsizetype longestLine, bool mayWrapAtWords);
     void narrowSelectionToLineAt(int position);
 
     PieceText m_text;
