@@ -6,25 +6,9 @@
 # program. Every wait polls against a deadline.
 set -u
 program="$1"
-export QT_QPA_PLATFORM=xcb
-failures=0
+. "$(dirname "$0")/e2e-common.sh"
 
-log() { printf '%s\n' "$*"; }
-fail() { log "FAIL: $*"; failures=$((failures + 1)); }
 
-# Polls "$@" until it succeeds, up to WAIT_SECONDS (20) seconds.
-wait_for() {
-    local deadline=$(( $(date +%s) + ${WAIT_SECONDS:-20} ))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
-window_of() {
-    local found
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
-    [ -n "$found" ] && echo "$found"
-}
 # Gives the window named $1 the keyboard, then presses the keys.
 keys_to() {
     local w
@@ -46,22 +30,11 @@ pick_file() {
 }
 same_bytes() { cmp -s "$1" "$2"; }
 
-openbox >/dev/null 2>&1 &
-wm=$!
+start_openbox
 app=""
 dir=$(mktemp -d)
 trap 'kill $wm $app 2>/dev/null; rm -rf "$dir"' EXIT
-managed() { xprop -name e2e-probe WM_STATE 2>/dev/null | grep -q Normal; }
-ready=""
-for attempt in 1 2 3 4; do
-    xmessage -name e2e-probe -title e2e-probe ready >/dev/null 2>&1 &
-    probe=$!
-    WAIT_SECONDS=5 wait_for managed && ready=yes
-    kill $probe 2>/dev/null
-    wait $probe 2>/dev/null
-    [ -n "$ready" ] && break
-done
-[ -n "$ready" ] || { log "openbox manages no window"; exit 1; }
+openbox_ready || { log "openbox manages no window"; exit 1; }
 
 # 中文 U+20000 in GB18030 with CR LF and a lone CR, and what upper case
 # makes of it in UTF-8.

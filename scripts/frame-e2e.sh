@@ -7,27 +7,11 @@
 set -u
 program="$1"
 example="$2"
-export QT_QPA_PLATFORM=xcb
-failures=0
+. "$(dirname "$0")/e2e-common.sh"
 started=$(date +%s.%N)
 
-log() { printf '%s\n' "$*"; }
-fail() { log "FAIL: $*"; failures=$((failures + 1)); }
 elapsed() { printf '%.2f s' "$(echo "$(date +%s.%N) - $1" | bc)"; }
 
-# Polls "$@" until it succeeds, up to WAIT_SECONDS (20) seconds.
-wait_for() {
-    local deadline=$(( $(date +%s) + ${WAIT_SECONDS:-20} ))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
-window_of() {
-    local found
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
-    [ -n "$found" ] && echo "$found"
-}
 geometry() { xdotool getwindowgeometry --shell "$1" | tr '\n' ' '; }
 position_is() { eval "$(xdotool getwindowgeometry --shell "$1")"; [ "$X,$Y" = "$2" ]; }
 size_is() { eval "$(xdotool getwindowgeometry --shell "$1")"; [ "${WIDTH}x$HEIGHT" = "$2" ]; }
@@ -58,24 +42,10 @@ click_at() {
     xdotool click 1
 }
 
-openbox >/dev/null 2>&1 &
-wm=$!
+start_openbox
 app=""; demo=""
 trap 'kill $wm $app $demo 2>/dev/null' EXIT
-# Openbox announces itself before it takes windows in, and a window mapped
-# in between is never managed: the display is ready once a probe window of
-# our own has been, which may take a second probe.
-managed() { xprop -name e2e-probe WM_STATE 2>/dev/null | grep -q Normal; }
-ready=""
-for attempt in 1 2 3 4; do
-    xmessage -name e2e-probe -title e2e-probe ready >/dev/null 2>&1 &
-    probe=$!
-    WAIT_SECONDS=5 wait_for managed && ready=yes
-    kill $probe 2>/dev/null
-    wait $probe 2>/dev/null
-    [ -n "$ready" ] && break
-done
-[ -n "$ready" ] || { log "openbox manages no window"; exit 1; }
+openbox_ready || { log "openbox manages no window"; exit 1; }
 
 # --- The main window: drag, then close with No and Yes.
 t=$(date +%s.%N)

@@ -7,25 +7,8 @@
 # against a deadline.
 set -u
 program="$1"
-export QT_QPA_PLATFORM=xcb
-failures=0
+. "$(dirname "$0")/e2e-common.sh"
 
-log() { printf '%s\n' "$*"; }
-fail() { log "FAIL: $*"; failures=$((failures + 1)); }
-
-# Polls "$@" until it succeeds, up to WAIT_SECONDS (20) seconds.
-wait_for() {
-    local deadline=$(( $(date +%s) + ${WAIT_SECONDS:-20} ))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
-window_of() {
-    local found
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
-    [ -n "$found" ] && echo "$found"
-}
 no_window() { ! window_of "$1"; }
 # The program's tool tip window now showing, if any.
 tip_window() {
@@ -49,22 +32,10 @@ rest_at() {
 }
 click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
 
-openbox >/dev/null 2>&1 &
-wm=$!
+start_openbox
 app=""
 trap 'kill $wm $app 2>/dev/null' EXIT
-# The display is ready once openbox manages a probe window of our own.
-managed() { xprop -name e2e-probe WM_STATE 2>/dev/null | grep -q Normal; }
-ready=""
-for attempt in 1 2 3 4; do
-    xmessage -name e2e-probe -title e2e-probe ready >/dev/null 2>&1 &
-    probe=$!
-    WAIT_SECONDS=5 wait_for managed && ready=yes
-    kill $probe 2>/dev/null
-    wait $probe 2>/dev/null
-    [ -n "$ready" ] && break
-done
-[ -n "$ready" ] || { log "openbox manages no window"; exit 1; }
+openbox_ready || { log "openbox manages no window"; exit 1; }
 
 "$program" >"${TMPDIR:-/tmp}/hover-e2e-app.log" 2>&1 &
 app=$!

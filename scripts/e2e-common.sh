@@ -1,0 +1,44 @@
+# What the end-to-end scripts share: logging, polling against a deadline,
+# finding windows, and a window manager that is ready. Sourced, not run.
+export QT_QPA_PLATFORM=xcb
+failures=0
+
+log() { printf '%s\n' "$*"; }
+fail() { log "FAIL: $*"; failures=$((failures + 1)); }
+
+# Polls "$@" until it succeeds, up to WAIT_SECONDS (20) seconds.
+wait_for() {
+    local deadline=$(( $(date +%s) + ${WAIT_SECONDS:-20} ))
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s)" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+window_of() {
+    local found
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
+    [ -n "$found" ] && echo "$found"
+}
+
+# Starts openbox; $wm is its process.
+start_openbox() {
+    openbox >/dev/null 2>&1 &
+    wm=$!
+}
+# Openbox announces itself before it takes windows in, and a window mapped
+# in between is never managed: the display is ready once a probe window of
+# our own has been, which may take a second probe.
+openbox_ready() {
+    local attempt probe
+    managed() { xprop -name e2e-probe WM_STATE 2>/dev/null | grep -q Normal; }
+    for attempt in 1 2 3 4; do
+        xmessage -name e2e-probe -title e2e-probe ready >/dev/null 2>&1 &
+        probe=$!
+        if WAIT_SECONDS=5 wait_for managed; then
+            kill $probe 2>/dev/null; wait $probe 2>/dev/null
+            return 0
+        fi
+        kill $probe 2>/dev/null; wait $probe 2>/dev/null
+    done
+    return 1
+}
