@@ -21,11 +21,19 @@ int main(int argc, char** argv)
     pattaro::platform::InstallQtChineseTranslation();
     QApplication::setFont(pattaro::uiFont());
 
-    pattaro::Form1 form;
+    const auto screenshot = pattaro::platform::ScreenshotRequest(QApplication::arguments());
+    pattaro::platform::UnattendedMessageBoxService unattended;
+    pattaro::Form1Services services;
+    if (screenshot) {
+        services.messageBox = &unattended;
+        services.skin.messageBox = &unattended;
+    }
+    pattaro::Form1 form(std::move(services));
     form.show();
+    bool opened = true;
     if (const auto file = pattaro::FindFileArgument(QApplication::arguments().mid(1)))
-        form.openTextFile(*file);
-    if (const auto file = pattaro::platform::ScreenshotRequest(QApplication::arguments()))
-        return pattaro::platform::SaveScreenshot(form, *file) ? 0 : 1;
+        opened = form.openTextFile(*file);
+    if (screenshot)
+        return pattaro::platform::SaveScreenshot(form, *screenshot) && opened ? 0 : 1;
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "platform/messagebox.h"
 
 #include <QMessageBox>
+#include <cstdio>
 
 namespace pattaro::platform {
 
@@ -19,6 +20,13 @@ int QtMessageBoxService::show(const QString& text, const QString& title, MsgIcon
     if (buttons == MsgButtons::Ok)
         return kIdOk;
     return answer == QMessageBox::Yes ? kIdYes : kIdNo;
+}
+
+int UnattendedMessageBoxService::show(const QString& text, const QString& title, MsgIcon, MsgButtons buttons)
+{
+    std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return buttons == MsgButtons::YesNo ? kIdNo : kIdOk;
 }
 
 } // namespace pattaro::platform

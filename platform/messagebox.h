@@ -32,4 +32,12 @@ private:
     QWidget* m_parent;
 };
 
+// For runs with nobody at the screen, such as taking a screenshot: writes
+// each message to standard error as "title: text" and answers at once, OK
+// or No, so nothing waits for a click.
+class UnattendedMessageBoxService : public MessageBoxService {
+public:
+    int show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+};
+
 } // namespace pattaro::platform

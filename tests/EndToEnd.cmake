@@ -48,6 +48,16 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
   set_tests_properties(FilesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
 
+# A screenshot run has nobody to answer: a text file that cannot be opened is
+# reported on standard error and the run ends with 1 instead of waiting.
+if(TARGET pattaro)
+  add_test(NAME ScreenshotRunNeverWaitsForAnAnswer
+    COMMAND sh -c "\"$1\" /nonexistent/text.txt --screenshot \"$2\" 2>&1; echo \"exit=$?\""
+            sh $<TARGET_FILE:pattaro> ${CMAKE_CURRENT_BINARY_DIR}/unattended.png)
+  set_tests_properties(ScreenshotRunNeverWaitsForAnAnswer PROPERTIES TIMEOUT 60
+    ENVIRONMENT QT_QPA_PLATFORM=offscreen PASS_REGULAR_EXPRESSION "友情提示: .*exit=1")
+endif()
+
 # The installed layout and the Debian package, checked from this build.
 if(TARGET pattaro AND TARGET pattaro-cli)
   add_test(NAME InstallsIntoAPrefix
