@@ -17,6 +17,7 @@ namespace {
 using namespace pattaro;
 
 constexpr char16_t kSeparator = 0x2029;
+constexpr char16_t kLineSeparator = 0x2028;
 constexpr int kMaxTextUnits = 200;
 constexpr int kMaxSteps = 64;
 
@@ -26,8 +27,10 @@ void require(bool holds)
         std::abort();
 }
 
-// A paragraph separator in the text itself also starts a new paragraph.
-bool isBreak(QChar c) { return c == u'\r' || c == u'\n' || c == kSeparator; }
+// A line or paragraph separator in the text itself also breaks the line.
+bool isBreak(QChar c) { return c == u'\r' || c == u'\n' || c == kSeparator || c == kLineSeparator; }
+// A line break shows in the document as either separator.
+bool isSeparator(QChar c) { return c == kSeparator || c == kLineSeparator; }
 
 // Units that matter to the map and the document: line breaks, the characters
 // the document replaces, and halves of surrogate pairs.
@@ -49,7 +52,7 @@ QString pickText(FuzzedDataProvider& in, int maxUnits)
 // Characters as the document hands them back after typing or pasting.
 QString pickDocumentChars(FuzzedDataProvider& in)
 {
-    static constexpr char16_t kChars[] = {u'x', u'y', kSeparator, 0x2028};
+    static constexpr char16_t kChars[] = {u'x', u'y', kSeparator, kLineSeparator};
     QString chars;
     const int n = in.ConsumeIntegralInRange(0, 8);
     for (int i = 0; i < n; ++i)
@@ -80,7 +83,7 @@ void checkMap(const Pane& pane)
         require(t >= 0 && t <= pane.text.size());
         require(pane.map.toDocument(t) == q);
         if (q < documentSize)
-            require((pane.document[q] == kSeparator) == isBreak(pane.text[t]));
+            require(isSeparator(pane.document[q]) == isBreak(pane.text[t]));
     }
 }
 
