@@ -1,4 +1,5 @@
 #include "tests/support/addresssanitizer.h"
+#include "tests/support/utf16bytes.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -191,16 +192,6 @@ struct EncodedFile {
     QByteArray bytes;
 };
 
-QByteArray utf16(const QString& text, bool bigEndian)
-{
-    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
-    for (const QChar c : text) {
-        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
-        out += bigEndian ? QByteArray{&hi, 1} + QByteArray{&lo, 1} : QByteArray{&lo, 1} + QByteArray{&hi, 1};
-    }
-    return out;
-}
-
 TEST(Cli, ReadsEachEncodingExactly)
 {
     // 中, U+20000 (four bytes in GB18030 and in UTF-8), CR LF and a lone CR.
@@ -209,8 +200,8 @@ TEST(Cli, ReadsEachEncodingExactly)
     const EncodedFile files[] = {
         {"UTF-8", text.toUtf8()},
         {"UTF-8 with mark", "\xEF\xBB\xBF" + text.toUtf8()},
-        {"UTF-16LE", utf16(text, false)},
-        {"UTF-16BE", utf16(text, true)},
+        {"UTF-16LE", pattaro::utf16File(text, false)},
+        {"UTF-16BE", pattaro::utf16File(text, true)},
         {"GB18030", QByteArray("a\xD6\xD0\x95\x32\x82\x36\r\nb\rc")},
     };
     QTemporaryDir dir;

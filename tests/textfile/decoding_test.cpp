@@ -1,6 +1,7 @@
 // Files come in whatever encoding their writer used; each must come back as
 // exactly the characters written, line breaks included, or be refused.
 #include "app/components/textfile/textdecoding.h"
+#include "tests/support/utf16bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,6 @@ QByteArray bytes(const char* text, qsizetype size) { return QByteArray(text, siz
 
 // 中 U+4E2D, 😀 U+1F600, 𠀀 U+20000 (a four-byte GB18030 sequence).
 const QString kMixed = QString::fromUtf8("a\xE4\xB8\xAD\xF0\x9F\x98\x80\r\nb\rc\n");
-
-QByteArray utf16(const QString& text, bool bigEndian)
-{
-    QByteArray out;
-    for (const QChar c : text) {
-        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
-        out += bigEndian ? QByteArray{&hi, 1} + QByteArray{&lo, 1} : QByteArray{&lo, 1} + QByteArray{&hi, 1};
-    }
-    return out;
-}
 
 struct Case {
     const char* name;
@@ -48,8 +39,8 @@ TEST(DecodeText, EachEncodingKeepsEveryCharacterAndLineBreak)
         {"a lone CR", "a\rb\r", EncodingChoice::Auto, Fault::None, TextEncoding::Utf8, QStringLiteral("a\rb\r")},
         {"empty", "", EncodingChoice::Auto, Fault::None, TextEncoding::Utf8, QString()},
         {"mark only", "\xEF\xBB\xBF", EncodingChoice::Auto, Fault::None, TextEncoding::Utf8, QString()},
-        {"UTF-16LE", "\xFF\xFE" + utf16(kMixed, false), EncodingChoice::Auto, Fault::None, TextEncoding::Utf16LE, kMixed},
-        {"UTF-16BE", "\xFE\xFF" + utf16(kMixed, true), EncodingChoice::Auto, Fault::None, TextEncoding::Utf16BE, kMixed},
+        {"UTF-16LE", "\xFF\xFE" + utf16Units(kMixed, false), EncodingChoice::Auto, Fault::None, TextEncoding::Utf16LE, kMixed},
+        {"UTF-16BE", "\xFE\xFF" + utf16Units(kMixed, true), EncodingChoice::Auto, Fault::None, TextEncoding::Utf16BE, kMixed},
         // NUL bytes everywhere, but the mark says UTF-16; a NUL character is kept.
         {"UTF-16 NUL", bytes("\xFF\xFE" "a\0\0\0", 6), EncodingChoice::Auto, Fault::None, TextEncoding::Utf16LE,
          QStringLiteral("a") + QChar(0)},
@@ -62,9 +53,9 @@ TEST(DecodeText, EachEncodingKeepsEveryCharacterAndLineBreak)
          gbText},
         // Valid UTF-8 is taken as UTF-8 even where it would also read as GB18030.
         {"UTF-8 first", "\xE4\xB8\xAD", EncodingChoice::Auto, Fault::None, TextEncoding::Utf8, QStringLiteral("中")},
-        {"utf-16 unmarked", utf16(u"ab"_qs, false), EncodingChoice::Utf16, Fault::None, TextEncoding::Utf16LE,
+        {"utf-16 unmarked", utf16Units(u"ab"_qs, false), EncodingChoice::Utf16, Fault::None, TextEncoding::Utf16LE,
          QStringLiteral("ab")},
-        {"utf-16 BE mark", "\xFE\xFF" + utf16(u"ab"_qs, true), EncodingChoice::Utf16, Fault::None,
+        {"utf-16 BE mark", "\xFE\xFF" + utf16Units(u"ab"_qs, true), EncodingChoice::Utf16, Fault::None,
          TextEncoding::Utf16BE, QStringLiteral("ab")},
         // Named: NUL bytes are the caller's business.
         {"utf-8 NUL", bytes("a\0b", 3), EncodingChoice::Utf8, Fault::None, TextEncoding::Utf8, QStringLiteral("a") + QChar(0) + u'b'},

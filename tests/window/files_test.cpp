@@ -8,6 +8,7 @@
 #include "platform/filestore.h"
 #include "tests/dialogs/scripted_commondialog.h"
 #include "tests/support/scripted_messagebox.h"
+#include "tests/support/utf16bytes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -100,16 +101,6 @@ protected:
     Form1 window{services()};
 };
 
-QByteArray utf16(const QString& text, bool bigEndian)
-{
-    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
-    for (const QChar c : text) {
-        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
-        out += bigEndian ? QByteArray{&hi, 1} + QByteArray{&lo, 1} : QByteArray{&lo, 1} + QByteArray{&hi, 1};
-    }
-    return out;
-}
-
 TEST_F(Form1Files, OpensEachEncodingIntoTheSourcePaneExactly)
 {
     // 中, U+20000 (four bytes in GB18030), CR LF and a lone CR.
@@ -120,8 +111,8 @@ TEST_F(Form1Files, OpensEachEncodingIntoTheSourcePaneExactly)
     } cases[] = {
         {"utf8.txt", text.toUtf8()},
         {"utf8-mark.txt", "\xEF\xBB\xBF" + text.toUtf8()},
-        {"utf16le.txt", utf16(text, false)},
-        {"utf16be.txt", utf16(text, true)},
+        {"utf16le.txt", utf16File(text, false)},
+        {"utf16be.txt", utf16File(text, true)},
         {"gb18030.txt", QByteArray("a\xD6\xD0\x95\x32\x82\x36\r\nb\rc")},
     };
     for (const auto& c : cases) {
