@@ -1,14 +1,16 @@
 // The rich text pane's bookkeeping without the widget: a text shown in a
-// document, edited through document positions the way the pane follows the
-// document's change reports, and coloured and emboldened over arbitrary
-// ranges. The offset map must keep agreeing with the document, and the
-// formats with a plain per-character model.
+// document, its lines split across blocks at a small limit, edited through
+// document positions the way the pane follows the document's change reports,
+// and coloured and emboldened over arbitrary ranges. The offset map must keep
+// agreeing with the document, and the formats with a plain per-character
+// model.
 #include "app/components/richtext/charformats.h"
 #include "app/components/richtext/linebreakmap.h"
 
 #include <QString>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -49,15 +51,22 @@ QString pickText(FuzzedDataProvider& in, int maxUnits)
     return text;
 }
 
-// Characters as the document hands them back after typing or pasting.
-QString pickDocumentChars(FuzzedDataProvider& in)
+// Characters as the document hands them back after typing, pasting or an
+// undo: a block separator may be a line break or a split.
+ShownText pickDocumentChars(FuzzedDataProvider& in)
 {
-    static constexpr char16_t kChars[] = {u'x', u'y', kSeparator, kLineSeparator};
-    QString chars;
+    static constexpr char16_t kChars[] = {u'x', u'y', kSeparator, kLineSeparator, kSeparator};
+    ShownText shown;
     const int n = in.ConsumeIntegralInRange(0, 8);
-    for (int i = 0; i < n; ++i)
-        chars += QChar(in.PickValueInArray(kChars));
-    return chars;
+    for (int i = 0; i < n; ++i) {
+        const size_t pick = in.ConsumeIntegralInRange<size_t>(0, std::size(kChars) - 1);
+        if (pick == std::size(kChars) - 1)
+            shown.splits.push_back(shown.chars.size());
+        else if (pick >= 2)
+            shown.pairs.push_back(shown.chars.size());
+        shown.chars += QChar(kChars[pick]);
+    }
+    return shown;
 }
 
 struct Cell {
@@ -69,6 +78,7 @@ struct Cell {
 struct Pane {
     QString text;
     QString document; // only which units are separators is compared
+    std::vector<bool> splits; // per document position
     LineBreakMap map;
     CharFormats formats;
     std::vector<Cell> cells;
@@ -77,12 +87,21 @@ struct Pane {
 void checkMap(const Pane& pane)
 {
     const qsizetype documentSize = pane.document.size();
-    require(pane.text.size() - pane.map.pairCount() == documentSize);
+    require(pane.text.size() - pane.map.pairCount() + pane.map.splitCount() == documentSize);
     for (qsizetype q = 0; q <= documentSize; ++q) {
         const qsizetype t = pane.map.toText(q);
         require(t >= 0 && t <= pane.text.size());
-        require(pane.map.toDocument(t) == q);
-        if (q < documentSize)
+        // Both sides of a split, or of a run of them, are the same offset,
+        // which maps to the first split.
+        qsizetype first = q;
+        while (first > 0 && pane.splits[size_t(first - 1)])
+            --first;
+        require(pane.map.toDocument(t) == first);
+        if (q == documentSize)
+            continue;
+        if (pane.splits[size_t(q)])
+            require(pane.map.toText(q + 1) == t);
+        else
             require(isSeparator(pane.document[q]) == isBreak(pane.text[t]));
     }
 }
@@ -122,14 +141,19 @@ void edit(Pane& pane, FuzzedDataProvider& in)
 {
     const qsizetype position = in.ConsumeIntegralInRange<qsizetype>(0, pane.document.size());
     const qsizetype removed = in.ConsumeIntegralInRange<qsizetype>(0, pane.document.size() - position);
-    const QString insertedChars = pickDocumentChars(in);
-    const QString inserted = textOfDocumentChars(insertedChars);
+    const ShownText added = pickDocumentChars(in);
+    const QString inserted = textOfShown(added);
     const qsizetype textFrom = pane.map.toText(position);
     const qsizetype textTo = pane.map.toText(position + removed);
 
-    pane.document.replace(position, removed, insertedChars);
+    pane.document.replace(position, removed, added.chars);
+    std::vector<bool> addedSplits(size_t(added.chars.size()), false);
+    for (qsizetype split : added.splits)
+        addedSplits[size_t(split)] = true;
+    pane.splits.erase(pane.splits.begin() + position, pane.splits.begin() + position + removed);
+    pane.splits.insert(pane.splits.begin() + position, addedSplits.begin(), addedSplits.end());
     pane.text.replace(textFrom, textTo - textFrom, inserted);
-    pane.map.replace(textFrom, textTo, inserted);
+    pane.map.replace(position, position + removed, added);
     pane.formats.replace(textFrom, textTo, inserted.size());
     const Cell inherited = textFrom > 0 ? pane.cells[size_t(textFrom - 1)] : Cell{};
     pane.cells.erase(pane.cells.begin() + textFrom, pane.cells.begin() + textTo);
@@ -161,9 +185,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     Pane pane;
+    const qsizetype blockLimit = in.ConsumeIntegralInRange<qsizetype>(1, 16);
     pane.text = pickText(in, kMaxTextUnits);
-    pane.document = documentTextOf(pane.text);
-    pane.map = LineBreakMap::fromText(pane.text);
+    const ShownText shown = shownTextOf(pane.text, blockLimit);
+    pane.document = shown.chars;
+    pane.splits.assign(size_t(shown.chars.size()), false);
+    for (qsizetype split : shown.splits)
+        pane.splits[size_t(split)] = true;
+    pane.map = LineBreakMap(shown);
     pane.formats.reset(pane.text.size());
     pane.cells.assign(size_t(pane.text.size()), Cell{});
     checkMap(pane);

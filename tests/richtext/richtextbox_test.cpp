@@ -33,12 +33,18 @@ void PrintTo(const Painted& p, std::ostream* os)
 
 // Every character the document shows, line breaks (the separators between
 // and inside blocks) left out, with the format its block was laid out with
-// when the pane was last painted.
+// when the pane was painted, scrolled a page at a time from top to bottom.
 std::vector<Painted> painted(RichTextBox& box)
 {
     box.Flush();
     box.resize(400, 300);
-    box.grab();
+    QScrollBar* bar = box.verticalScrollBar();
+    for (int value = 0;; value += bar->pageStep()) {
+        bar->setValue(value);
+        box.grab();
+        if (value >= bar->maximum())
+            break;
+    }
     std::vector<Painted> out;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
         std::vector<Painted> shown;
@@ -70,13 +76,14 @@ struct Mark {
 };
 std::vector<Painted> expected(const QString& text, const std::vector<Mark>& marks)
 {
-    const QString shown = documentTextOf(text);
-    const LineBreakMap map = LineBreakMap::fromText(text);
+    const QString shown = shownTextOf(text).chars;
+    const LineBreakMap map(shownTextOf(text));
     std::vector<Painted> out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r' || text[i] == u'\n')
             continue;
-        Painted p{shown[map.toDocument(i)], kBlack, false};
+        // Where the character ends, past any split before it.
+        Painted p{shown[map.toDocument(i + 1) - 1], kBlack, false};
         for (const Mark& m : marks) {
             if (i >= m.start && i < m.start + m.length) {
                 p.color = m.color;
@@ -109,7 +116,7 @@ TEST(RichTextBox, TextRoundTripsEveryCharacterAsGiven)
         box.Text(text);
         EXPECT_EQ(box.Text(), text);
         // One document position per character, one per line break.
-        EXPECT_EQ(box.document()->characterCount() - 1, documentTextOf(text).size());
+        EXPECT_EQ(box.document()->characterCount() - 1, shownTextOf(text).chars.size());
     }
 }
 
@@ -319,38 +326,129 @@ TEST(RichTextBox, PastedLinesShareBlocksAndUndoAndRedoKeepTheText)
     EXPECT_EQ(painted(box), expected(want, {{want.size() - 2, 2, kGreen, true}}));
 }
 
-TEST(RichTextBox, ALineTooLongToWrapAtWordsWrapsAnywhere)
+// "x", a line of 10,000 letters, "y": the long line is split across blocks.
+QString textWithALongLine()
 {
-    // Word wrapping costs the square of an unbroken line's length; the pane
-    // wraps anywhere while it may hold one.
-    const QString longLine(10'001, u'x');
-    const QString longestWordWrapped = u"ab\r\n"_qs + QString(10'000, u'y') + u"\rc"_qs;
-    struct Step {
-        const char* what;
-        QString text;
-        bool paste;
-        QTextOption::WrapMode want;
-    };
-    const Step steps[] = {
-        {"lines up to the limit", longestWordWrapped, false, QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {"one line past it", u"a\n"_qs + longLine, false, QTextOption::WrapAnywhere},
-        {"short text set again", u"short"_qs, false, QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {"a long line pasted", longLine, true, QTextOption::WrapAnywhere},
-        {"a short paste keeps the long line's wrap", u"z"_qs, true, QTextOption::WrapAnywhere},
-    };
+    QString line;
+    for (int i = 0; i < 10'000; ++i)
+        line += QChar(u'a' + i % 26);
+    return u"x\r\n"_qs + line + u"\r\ny"_qs;
+}
+
+// Text offset where the first block of the long line ends and the next one
+// goes on with it.
+qsizetype firstSplitOf(RichTextBox& box)
+{
+    const QString text = box.Text();
+    return LineBreakMap(shownTextOf(text)).toText(box.document()->firstBlock().next().position());
+}
+
+TEST(RichTextBox, ALongLineIsSplitAcrossBlocksAndColouredAsOne)
+{
+    const QString text = textWithALongLine();
     RichTextBox box;
-    for (const Step& step : steps) {
-        if (step.paste) {
-            QApplication::clipboard()->setText(step.text);
-            box.paste();
-            QApplication::clipboard()->clear();
-        } else {
-            box.Text(step.text);
-        }
-        EXPECT_EQ(box.wordWrapMode(), step.want) << step.what;
+    box.Text(text);
+    EXPECT_EQ(box.Text(), text);
+    EXPECT_GE(box.document()->blockCount(), 3);
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        EXPECT_LE(block.length() - 1, kBlockLimit);
+    const qsizetype split = firstSplitOf(box);
+    ASSERT_GT(split, 3);
+    highlight(box, split - 3, 6, kGreen);
+    highlight(box, split, 1, kOrange);
+    EXPECT_EQ(painted(box), expected(text, {{split - 3, 6, kGreen, true}, {split, 1, kOrange, true}}));
+    box.SelStart(split);
+    EXPECT_EQ(box.SelColor(), kGreen);
+    box.SelLength(1);
+    EXPECT_EQ(box.SelColor(), kOrange);
+}
+
+TEST(RichTextBox, EditingAtASplitChangesTheTextAsAnywhereInTheLine)
+{
+    const QString text = textWithALongLine();
+    // Where the caret is put: at the start of the block after the split, at
+    // the end of the one before, or a few units into the later one.
+    enum Where { AfterSplit, BeforeSplit, IntoSecondBlock };
+    const struct {
+        const char* what;
+        Where where;
+        int key;
+        qsizetype removedAt; // text offset relative to the split, or none
+        QString inserted;
+    } steps[] = {
+        {"Backspace after the split", AfterSplit, Qt::Key_Backspace, -1, {}},
+        {"Delete before the split", BeforeSplit, Qt::Key_Delete, 0, {}},
+        {"Enter after the split", AfterSplit, Qt::Key_Return, 0, u"\r\n"_qs},
+        {"Enter further on", IntoSecondBlock, Qt::Key_Enter, 10, u"\r\n"_qs},
+        {"a letter after the split", AfterSplit, Qt::Key_Q, 0, u"q"_qs},
+    };
+    for (const auto& step : steps) {
+        RichTextBox box;
+        box.Text(text);
+        const qsizetype split = firstSplitOf(box);
+        const QTextBlock second = box.document()->firstBlock().next();
+        QTextCursor cursor(box.document());
+        cursor.setPosition(step.where == BeforeSplit ? second.position() - 1
+                               : second.position() + (step.where == IntoSecondBlock ? 10 : 0));
+        box.setTextCursor(cursor);
+        QTest::keyClick(&box, Qt::Key(step.key));
+        QString want = text;
+        if (step.inserted.isEmpty())
+            want.remove(split + step.removedAt, 1);
+        else
+            want.insert(split + step.removedAt, step.inserted);
+        EXPECT_EQ(box.Text(), want) << step.what;
+        // A later key lands where the caret shows.
+        QTest::keyClick(&box, Qt::Key_Z);
+        EXPECT_EQ(box.Text()[box.SelStart() - 1], u'z') << step.what;
+        box.undo();
+        box.undo();
+        EXPECT_EQ(box.Text(), text) << step.what;
     }
-    // Both pastes went in at the caret, which setting a text leaves at the start.
-    EXPECT_EQ(box.Text(), longLine + u"z"_qs + u"short"_qs);
+}
+
+TEST(RichTextBox, PasteCopyAndUndoAcrossSplitsKeepTheTextExact)
+{
+    const QString text = textWithALongLine();
+    const QString pasted = QString(9'000, u'P') + u"\r\n"_qs + QString(5'000, u'Q');
+    RichTextBox box;
+    box.Text(text);
+    const qsizetype split = firstSplitOf(box);
+
+    // A copy across the split is the text itself.
+    box.SelStart(split - 5);
+    box.SelLength(10);
+    box.Flush();
+    box.copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), text.mid(split - 5, 10));
+
+    // A long paste over that selection is split too, and undone and redone whole.
+    QString want = text;
+    want.replace(split - 5, 10, pasted);
+    QApplication::clipboard()->setText(pasted);
+    box.paste();
+    QApplication::clipboard()->clear();
+    EXPECT_EQ(box.Text(), want);
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        EXPECT_LE(block.length() - 1, 2 * kBlockLimit);
+    box.undo();
+    EXPECT_EQ(box.Text(), text);
+    box.redo();
+    EXPECT_EQ(box.Text(), want);
+
+    // Removing a stretch across several splits, then bringing it back.
+    QTextCursor cursor(box.document());
+    cursor.setPosition(10);
+    cursor.setPosition(box.document()->characterCount() - 10, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    const qsizetype from = box.SelStart();
+    const qsizetype to = box.SelStart() + box.SelLength();
+    cursor.removeSelectedText();
+    EXPECT_EQ(box.Text(), QString(want).remove(from, to - from));
+    box.undo();
+    EXPECT_EQ(box.Text(), want);
+    highlight(box, 0, want.size(), kGreen);
+    EXPECT_EQ(painted(box), expected(want, {{0, want.size(), kGreen, true}}));
 }
 
 TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
@@ -358,6 +456,9 @@ TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
     QString text;
     for (int i = 0; i < 400; ++i)
         text += QString::number(i) + u" words\r\n"_qs;
+    // A line split across blocks, clicked in its second block.
+    const QString longLine = QString(u"long "_qs).repeated(2000);
+    text += longLine + u"\r\n"_qs;
     RichTextBox box;
     box.resize(400, 300);
     box.show();
@@ -365,9 +466,12 @@ TEST(RichTextBox, TripleClickSelectsTheLineUnderThePointer)
     // The last line of a block ends at the block's own separator.
     ASSERT_GT(box.document()->blockCount(), 1);
     const QString lastOfBlock = box.document()->firstBlock().text().section(QChar::LineSeparator, -1);
-    for (const QString& line : {u"3 words"_qs, u"0 words"_qs, lastOfBlock, u"399 words"_qs}) {
+    const std::pair<QString, qsizetype> clicks[] = {
+        {u"3 words"_qs, 1}, {u"0 words"_qs, 1}, {lastOfBlock, 1}, {u"399 words"_qs, 1}, {longLine, 6000},
+    };
+    for (const auto& [line, into] : clicks) {
         const qsizetype offset = text.indexOf(line + u"\r\n"_qs);
-        box.SelStart(offset + 1);
+        box.SelStart(offset + into);
         box.Flush();
         box.grab();
         const QPoint at = box.cursorRect().center();
@@ -541,37 +645,6 @@ TEST(RichTextBox, ScrollRangeCountsEveryLine)
     font.setPointSize(font.pointSize() + 2);
     box.setFont(font);
     EXPECT_GT(bar->maximum(), 19900) << "after a font change";
-}
-
-TEST(RichTextBox, VeryLongLineTakesFormatsAroundWhatIsInView)
-{
-    const QString text = QString(u"word "_qs).repeated(4000);
-    RichTextBox box;
-    box.resize(300, 150);
-    box.show();
-    box.Text(text);
-    highlight(box, 0, 4, kGreen);
-    highlight(box, text.size() - 5, 4, kOrange);
-    box.SelStart(0);
-    box.Flush();
-    box.grab();
-    const QTextLayout* layout = box.document()->firstBlock().layout();
-    auto colourAt = [&](qsizetype at) {
-        for (const QTextLayout::FormatRange& range : layout->formats()) {
-            if (at >= range.start && at < range.start + range.length)
-                return platform::fromQColor(range.format.foreground().color());
-        }
-        return kBlack;
-    };
-    EXPECT_EQ(colourAt(1), kGreen);
-    EXPECT_EQ(colourAt(text.size() - 2), kBlack) << "far off the view";
-
-    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
-    box.grab();
-    EXPECT_EQ(colourAt(text.size() - 2), kOrange);
-    // What is read back never depends on the view.
-    box.SelStart(1);
-    EXPECT_EQ(box.SelColor(), kGreen);
 }
 
 } // namespace

@@ -10,141 +10,141 @@ constexpr char16_t kCr = u'\r';
 constexpr char16_t kLf = u'\n';
 constexpr char16_t kSeparator = 0x2029;
 constexpr char16_t kLineSeparator = 0x2028;
-// Lines gather into one block of the document until it holds this many
-// units: setting, pasting and clearing cost the document per block far more
-// than per character, while a block this size still lays out in well under
-// a millisecond when it comes into view or is typed in.
-constexpr qsizetype kBlockTarget = 2048;
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr char16_t kNulSymbol = 0x2400;
 // QTextDocument reads these two as frame boundaries.
 constexpr char16_t kFrameStart = 0xFDD0;
 constexpr char16_t kFrameEnd = 0xFDD1;
 
-} // namespace
-
-LineBreakMap LineBreakMap::fromText(const QString& text)
+qsizetype countBefore(const std::vector<qsizetype>& positions, qsizetype position)
 {
-    LineBreakMap map;
-    const qsizetype n = text.size();
-    for (qsizetype i = 1; i < n; ++i) {
-        if (text[i] == kLf && text[i - 1] == kCr)
-            map.m_pairLf.push_back(i);
-    }
-    return map;
+    return std::lower_bound(positions.begin(), positions.end(), position) - positions.begin();
 }
 
-qsizetype LineBreakMap::toDocument(qsizetype textOffset) const
+void replacePositions(std::vector<qsizetype>& positions, qsizetype from, qsizetype to,
+                      const std::vector<qsizetype>& added, qsizetype delta)
 {
-    // Each pair whose LF lies before the offset has folded two units into one.
-    const auto before = std::lower_bound(m_pairLf.begin(), m_pairLf.end(), textOffset) - m_pairLf.begin();
-    return textOffset - before;
+    const auto first = std::lower_bound(positions.begin(), positions.end(), from);
+    const auto last = std::lower_bound(first, positions.end(), to);
+    for (auto it = last; it != positions.end(); ++it)
+        *it += delta;
+    const auto at = positions.erase(first, last);
+    const auto inserted = positions.insert(at, added.begin(), added.end());
+    std::for_each(inserted, inserted + qsizetype(added.size()), [from](qsizetype& p) { p += from; });
+}
+
+} // namespace
+
+LineBreakMap::LineBreakMap(const ShownText& shown)
+    : m_pairs(shown.pairs)
+    , m_splits(shown.splits)
+{
 }
 
 qsizetype LineBreakMap::toText(qsizetype documentPosition) const
 {
-    // The k-th pair's separator sits at document position m_pairLf[k] - 1 - k,
-    // which grows with k, so the pairs before a position can be found by halving.
-    qsizetype lo = 0;
-    qsizetype hi = qsizetype(m_pairLf.size());
+    return documentPosition + countBefore(m_pairs, documentPosition) - countBefore(m_splits, documentPosition);
+}
+
+qsizetype LineBreakMap::toDocument(qsizetype textOffset) const
+{
+    // toText never falls as the position grows, so the first position that
+    // reaches the offset can be found by halving between these bounds.
+    qsizetype lo = std::max<qsizetype>(textOffset - pairCount(), 0);
+    qsizetype hi = textOffset + splitCount();
     while (lo < hi) {
         const qsizetype mid = lo + (hi - lo) / 2;
-        if (m_pairLf[size_t(mid)] - 1 - mid < documentPosition)
+        if (toText(mid) < textOffset)
             lo = mid + 1;
         else
             hi = mid;
     }
-    return documentPosition + lo;
+    return lo;
 }
 
-void LineBreakMap::replace(qsizetype textFrom, qsizetype textTo, const QString& inserted)
+void LineBreakMap::replace(qsizetype from, qsizetype to, const ShownText& added)
 {
-    const auto first = std::lower_bound(m_pairLf.begin(), m_pairLf.end(), textFrom + 1);
-    const auto last = std::lower_bound(first, m_pairLf.end(), textTo);
-    const qsizetype delta = inserted.size() - (textTo - textFrom);
-    for (auto it = last; it != m_pairLf.end(); ++it)
-        *it += delta;
-
-    std::vector<qsizetype> added;
-    for (qsizetype i = 1; i < inserted.size(); ++i) {
-        if (inserted[i] == kLf && inserted[i - 1] == kCr)
-            added.push_back(textFrom + i);
-    }
-    const auto at = m_pairLf.erase(first, last);
-    m_pairLf.insert(at, added.begin(), added.end());
+    const qsizetype delta = added.chars.size() - (to - from);
+    replacePositions(m_pairs, from, to, added.pairs, delta);
+    replacePositions(m_splits, from, to, added.splits, delta);
 }
 
 namespace {
 
 // Writes `text` with each line break (CR LF, lone CR, lone LF) as one
-// document position, and with stand-ins for what a document would not keep
-// when `standIns` is set.
-QString documentLines(const QString& text, bool standIns)
+// separator, a line longer than `blockLimit` split across blocks, and
+// stand-ins for what a document would not keep when `standIns` is set.
+// `everyBreakIsAPair` records every line break as standing for a CR LF.
+ShownText documentLines(const QString& text, qsizetype column, qsizetype blockLimit, bool standIns,
+                        bool everyBreakIsAPair)
 {
     const qsizetype n = text.size();
     const QChar* in = text.constData();
-    QString shown(n, Qt::Uninitialized);
-    QChar* const begin = shown.data();
+    ShownText shown;
+    // Each split needs blockLimit - 1 units before it, a surrogate pair
+    // being unsplittable, plus one where the column already fills the block.
+    shown.chars.resize(n + n / std::max<qsizetype>(blockLimit - 1, 1) + 2);
+    QChar* const begin = shown.chars.data();
     QChar* out = begin;
-    const QChar* blockStart = begin;
+    qsizetype blockLength = column;
     for (qsizetype i = 0; i < n; ++i) {
         char16_t c = in[i].unicode();
         if (c == kCr || c == kLf) {
-            if (c == kCr && i + 1 < n && in[i + 1].unicode() == kLf)
+            const bool pair = c == kCr && i + 1 < n && in[i + 1].unicode() == kLf;
+            if (pair)
                 ++i;
-            c = out - blockStart >= kBlockTarget ? kSeparator : kLineSeparator;
+            if (pair || everyBreakIsAPair)
+                shown.pairs.push_back(out - begin);
+            const bool endsBlock = blockLength >= kBlockTarget;
+            *out++ = QChar(endsBlock ? kSeparator : kLineSeparator);
+            blockLength = endsBlock ? 0 : blockLength + 1;
+            continue;
+        }
+        const bool surrogatePair = QChar::isHighSurrogate(c) && i + 1 < n && in[i + 1].isLowSurrogate();
+        const qsizetype units = surrogatePair ? 2 : 1;
+        if (blockLength + units > blockLimit && blockLength > 0) {
+            shown.splits.push_back(out - begin);
+            *out++ = QChar(kSeparator);
+            blockLength = 0;
+        }
+        if (surrogatePair) {
+            *out++ = QChar(c);
+            c = in[++i].unicode();
         } else if (standIns) {
-            if (c == 0) {
+            if (c == 0)
                 c = kNulSymbol;
-            } else if (c == kFrameStart || c == kFrameEnd) {
+            else if (c == kFrameStart || c == kFrameEnd || QChar::isSurrogate(c))
                 c = kReplacement;
-            } else if (QChar::isHighSurrogate(c) && i + 1 < n && in[i + 1].isLowSurrogate()) {
-                *out++ = QChar(c);
-                c = in[++i].unicode();
-            } else if (QChar::isSurrogate(c)) {
-                c = kReplacement;
-            }
         }
         *out++ = QChar(c);
-        if (c == kSeparator)
-            blockStart = out;
+        blockLength = c == kSeparator ? 0 : blockLength + units;
     }
-    shown.truncate(out - begin);
+    shown.chars.truncate(out - begin);
     return shown;
 }
 
 } // namespace
 
-QString documentTextOf(const QString& text)
+ShownText shownTextOf(const QString& text, qsizetype blockLimit)
 {
-    return documentLines(text, true);
+    return documentLines(text, 0, blockLimit, true, false);
 }
 
-QString documentTextOfInput(const QString& input)
+ShownText shownTextOfInput(const QString& input, qsizetype column, qsizetype blockLimit)
 {
-    return documentLines(input, false);
+    return documentLines(input, column, blockLimit, false, true);
 }
 
-qsizetype longestLineOf(QStringView text)
-{
-    qsizetype longest = 0;
-    qsizetype lineStart = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i <= n; ++i) {
-        if (i == n || text[i] == kCr || text[i] == kLf) {
-            longest = std::max(longest, i - lineStart);
-            lineStart = i + 1;
-        }
-    }
-    return longest;
-}
-
-QString textOfDocumentChars(const QString& documentChars)
+QString textOfShown(const ShownText& shown)
 {
     QString text;
-    text.reserve(documentChars.size());
-    for (const QChar c : documentChars) {
-        if (c.unicode() == kSeparator || c.unicode() == kLineSeparator)
+    text.reserve(shown.chars.size() + qsizetype(shown.pairs.size()));
+    auto split = shown.splits.begin();
+    for (qsizetype i = 0; i < shown.chars.size(); ++i) {
+        const QChar c = shown.chars[i];
+        if (split != shown.splits.end() && *split == i)
+            ++split;
+        else if (c.unicode() == kSeparator || c.unicode() == kLineSeparator)
             text += u"\r\n";
         else
             text += c;

@@ -1,55 +1,71 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 #include <vector>
 
 namespace pattaro {
 
-// A text keeps its line breaks as they came (CR LF, lone CR, lone LF), while
-// the document that shows it holds every line break as one paragraph
-// separator. Only a CR LF pair changes the count, so the map stores where
-// those pairs are and converts positions either way by binary search.
-class LineBreakMap {
-public:
-    // The map of a text freshly put into a document.
-    static LineBreakMap fromText(const QString& text);
-
-    // Document position of a text offset. An offset between the CR and the
-    // LF of a pair lands after the pair's separator.
-    qsizetype toDocument(qsizetype textOffset) const;
-    // Text offset of a document position; a separator's position gives the
-    // offset of its first character.
-    qsizetype toText(qsizetype documentPosition) const;
-
-    // Follows an edit made in the document: the text range [textFrom, textTo)
-    // was replaced by `inserted`, in which each CR LF is one separator.
-    void replace(qsizetype textFrom, qsizetype textTo, const QString& inserted);
-
-    qsizetype pairCount() const { return qsizetype(m_pairLf.size()); }
-
-private:
-    // Text index of the LF of each two-unit line break, ascending.
-    std::vector<qsizetype> m_pairLf;
+// What a document shows for a text. Every line break is one separator, so a
+// CR LF pair shows as one position where it was two units. A line too long
+// for one block is split across blocks; the separator between them stands
+// for no character of the text.
+struct ShownText {
+    QString chars;
+    // Positions in `chars` of the separators that stand for a CR LF pair and
+    // of those that split a line, ascending.
+    std::vector<qsizetype> pairs;
+    std::vector<qsizetype> splits;
 };
 
-// What the document shows for a text: every line break one position, so
-// positions match the map above. Lines share a block, broken by line
-// separators, until the block holds a couple of thousand units; then a
-// paragraph separator starts the next one. Characters a document would not
-// keep as they are (lone surrogates, NUL, the document's own frame markers)
-// become a visible stand-in of the same length.
-QString documentTextOf(const QString& text);
+// Lines gather into one block of the document until it holds this many
+// units: setting, pasting and clearing cost the document per block far more
+// than per character.
+constexpr qsizetype kBlockTarget = 2048;
+// No line goes on in one block past this many units: Qt lays out a whole
+// block whenever any of it comes into view or is typed in, and wraps a long
+// unbroken line at a cost that grows with its square.
+constexpr qsizetype kBlockLimit = 4096;
 
-// The same for text the user inserts, with its line breaks gathered into
-// blocks alike and every other character left as it is.
-QString documentTextOfInput(const QString& input);
+// Converts between offsets into a text and positions in the document that
+// shows it, by binary search over the separators that change the count.
+class LineBreakMap {
+public:
+    LineBreakMap() = default;
+    explicit LineBreakMap(const ShownText& shown);
 
-// Length of the longest line of the text, line breaks not counted.
-qsizetype longestLineOf(QStringView text);
+    // Document position of a text offset. An offset between the CR and the
+    // LF of a pair lands after the pair's separator; an offset where a line
+    // is split lands before the split, at the end of the first block.
+    qsizetype toDocument(qsizetype textOffset) const;
+    // Text offset of a document position; a separator's position gives the
+    // offset of its first character, a split's the offset of what follows.
+    qsizetype toText(qsizetype documentPosition) const;
 
-// The text for characters read back from the document after the user edited
-// it: paragraph and line separators become CR LF.
-QString textOfDocumentChars(const QString& documentChars);
+    // Follows an edit of the document: the positions [from, to) gave way to
+    // `added`.
+    void replace(qsizetype from, qsizetype to, const ShownText& added);
+
+    qsizetype pairCount() const { return qsizetype(m_pairs.size()); }
+    qsizetype splitCount() const { return qsizetype(m_splits.size()); }
+
+private:
+    std::vector<qsizetype> m_pairs;
+    std::vector<qsizetype> m_splits;
+};
+
+// The document for a whole text. Characters a document would not keep as
+// they are (lone surrogates, NUL, the document's own frame markers) become a
+// visible stand-in of the same length. Lines share a block, broken by line
+// separators, until it holds kBlockTarget units; a paragraph separator then
+// starts the next block.
+ShownText shownTextOf(const QString& text, qsizetype blockLimit = kBlockLimit);
+
+// The same for text the user inserts `column` units into a block: every line
+// break stands for a CR LF, and every other character is left as it is.
+ShownText shownTextOfInput(const QString& input, qsizetype column, qsizetype blockLimit = kBlockLimit);
+
+// The text for what a document shows after the user edited it: a separator
+// reads as CR LF, a split as nothing.
+QString textOfShown(const ShownText& shown);
 
 } // namespace pattaro

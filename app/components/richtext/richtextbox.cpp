@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -13,6 +14,44 @@
 namespace pattaro {
 
 using platform::OleColor;
+
+namespace {
+
+// Marks a block that goes on with the line of the block before it.
+constexpr int kSplitProperty = QTextFormat::UserProperty + 1;
+
+bool isSplit(const QTextBlock& block)
+{
+    return block.blockFormat().boolProperty(kSplitProperty);
+}
+
+// Inserts what a document shows at the cursor as one edit, with each block it
+// starts marked as a split or as a line of its own. The marks are part of the
+// document, so undo and redo bring them back with the separators.
+void insertShown(QTextCursor& cursor, const ShownText& shown)
+{
+    QTextBlockFormat splitFormat;
+    splitFormat.setProperty(kSplitProperty, true);
+    cursor.beginEditBlock();
+    auto split = shown.splits.begin();
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < shown.chars.size(); ++i) {
+        if (shown.chars[i] != QChar::ParagraphSeparator)
+            continue;
+        cursor.insertText(shown.chars.mid(from, i - from));
+        const bool splits = split != shown.splits.end() && *split == i;
+        if (splits)
+            ++split;
+        // A block inserted without a format would take the cursor's block's,
+        // split mark and all.
+        cursor.insertBlock(splits ? splitFormat : QTextBlockFormat());
+        from = i + 1;
+    }
+    cursor.insertText(shown.chars.mid(from));
+    cursor.endEditBlock();
+}
+
+} // namespace
 
 RichTextBox::RichTextBox(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -33,16 +72,17 @@ QString RichTextBox::Text() const
 void RichTextBox::Text(const QString& text)
 {
     m_text.reset(text);
-    m_map = LineBreakMap::fromText(text);
+    const ShownText shown = shownTextOf(text);
+    m_map = LineBreakMap(shown);
     m_formats.reset(text.size());
     formatsChanged();
     m_internal = true;
-    // Wrapping anywhere comes before a long line goes in, wrapping at words
-    // back only after the long line is gone.
-    const qsizetype longestLine = longestLineOf(text);
-    wrapToSuit(longestLine, false);
-    setPlainText(documentTextOf(text));
-    wrapToSuit(longestLine, true);
+    // Clears the document, the undo history and the scroll position.
+    setPlainText(QString());
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    insertShown(cursor, shown);
+    document()->setUndoRedoEnabled(true);
     countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
@@ -175,10 +215,12 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    const QString input = source->text();
-    wrapToSuit(longestLineOf(input), false);
     QTextCursor cursor = textCursor();
-    cursor.insertText(documentTextOfInput(input));
+    const qsizetype column = cursor.selectionStart() - document()->findBlock(cursor.selectionStart()).position();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    insertShown(cursor, shownTextOfInput(source->text(), column));
+    cursor.endEditBlock();
     countLinesOfBlocksNotLaidOut();
     setTextCursor(cursor);
     ensureCursorVisible();
@@ -216,34 +258,82 @@ void RichTextBox::narrowSelectionToLineAt(int position)
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return;
-    const QTextBlock block = document()->findBlock(cursor.selectionStart());
-    const QString shown = block.text();
-    const qsizetype clicked = position - block.position();
-    const qsizetype start = shown.lastIndexOf(QChar::LineSeparator, clicked - 1) + 1;
-    const qsizetype separator = shown.indexOf(QChar::LineSeparator, clicked);
+    const QTextBlock clicked = document()->findBlock(position);
     // Like the block's selection, the line's takes its line break along.
-    const qsizetype end = separator < 0 ? cursor.selectionEnd() : block.position() + separator + 1;
-    cursor.setPosition(int(block.position() + start));
+    const QTextBlock selected = document()->findBlock(cursor.selectionStart());
+    const int takesBreak = cursor.selectionEnd() - (selected.position() + selected.length() - 1);
+
+    QTextBlock block = clicked;
+    qsizetype at = position - block.position();
+    qsizetype start = -1;
+    while (start < 0) {
+        const qsizetype separator = at > 0 ? block.text().lastIndexOf(QChar::LineSeparator, at - 1) : -1;
+        if (separator >= 0) {
+            start = block.position() + separator + 1;
+        } else if (!isSplit(block) || !block.previous().isValid()) {
+            start = block.position();
+        } else {
+            block = block.previous();
+            at = block.length() - 1;
+        }
+    }
+    block = clicked;
+    at = position - block.position();
+    qsizetype end = -1;
+    while (end < 0) {
+        const qsizetype separator = block.text().indexOf(QChar::LineSeparator, at);
+        if (separator >= 0) {
+            end = block.position() + separator + 1;
+        } else if (!block.next().isValid() || !isSplit(block.next())) {
+            end = std::min<qsizetype>(block.position() + block.length() - 1 + takesBreak,
+                                      document()->characterCount() - 1);
+        } else {
+            block = block.next();
+            at = 0;
+        }
+    }
+    cursor.setPosition(int(start));
     cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
-namespace {
-
-// Wrapping at word boundaries looks for a boundary from each row's start to
-// the end of its line, so a long line without spaces costs the square of its
-// length: seconds at 100,000 units, most of an hour at a few million. Such a
-// text wraps anywhere instead, which costs the same for every row.
-constexpr qsizetype kLongestWordWrappedLine = 10'000;
-
-} // namespace
-
-void RichTextBox::wrapToSuit(qsizetype longestLine, bool mayWrapAtWords)
+void RichTextBox::keyPressEvent(QKeyEvent* event)
 {
-    if (longestLine > kLongestWordWrappedLine)
-        setWordWrapMode(QTextOption::WrapAnywhere);
-    else if (mayWrapAtWords)
-        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plainKey = !isReadOnly() && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier);
+    QTextCursor cursor = textCursor();
+    const int key = event->key();
+    if (plainKey && modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        // Qt would give the new block the format of the one it leaves, which
+        // may mark it as a split; this line break must stand for one.
+        cursor.insertBlock(QTextBlockFormat());
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
+    if (plainKey && !cursor.hasSelection()) {
+        if (key == Qt::Key_Backspace) {
+            while (cursor.atBlockStart() && isSplit(cursor.block())
+                   && cursor.movePosition(QTextCursor::PreviousCharacter)) {
+            }
+        } else if (key == Qt::Key_Delete) {
+            while (cursor.atBlockEnd() && isSplit(cursor.block().next())
+                   && cursor.movePosition(QTextCursor::NextCharacter)) {
+            }
+        }
+        if (cursor.position() != textCursor().position())
+            setTextCursor(cursor);
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    const qsizetype from = m_map.toText(cursor.selectionStart());
+    auto* selected = new QMimeData;
+    selected->setText(Text().mid(from, m_map.toText(cursor.selectionEnd()) - from));
+    return selected;
 }
 
 void RichTextBox::countLinesOfBlocksNotLaidOut()
@@ -285,74 +375,27 @@ void RichTextBox::showFormatsOfVisibleBlocks()
             continue;
         // Asking for the geometry lays the block out, so its lines are known.
         blockBoundingRect(block);
-        showFormats(block, -top, bottom - top);
+        showFormats(block);
         top += blockBoundingRect(block).height();
     }
 }
 
-namespace {
-
-// Qt splits a layout's items once per format boundary at a cost that grows
-// with the block, so a very long line takes the formats of a stretch around
-// its visible lines only; lines far off stay plain until scrolled to.
-constexpr qsizetype kLongBlock = 8192;
-constexpr qsizetype kStretchMargin = 2048;
-
-// The stretch of a long block that holds its formats.
-struct FormattedStretch : QTextBlockUserData {
-    qsizetype from = 0;
-    qsizetype to = 0;
-};
-
-// Characters of the lines between the two heights, relative to the block.
-std::pair<qsizetype, qsizetype> charactersBetween(const QTextLayout& layout, qreal top, qreal bottom)
+void RichTextBox::showFormats(QTextBlock& block)
 {
-    qsizetype from = -1;
-    qsizetype to = 0;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        if (line.y() + line.height() < top || line.y() > bottom)
-            continue;
-        if (from < 0)
-            from = line.textStart();
-        to = line.textStart() + line.textLength();
-    }
-    return {std::max<qsizetype>(from, 0), to};
-}
-
-} // namespace
-
-void RichTextBox::showFormats(QTextBlock& block, qreal visibleTop, qreal visibleBottom)
-{
-    const qsizetype length = block.length() - 1;
-    QTextLayout* layout = block.layout();
-    qsizetype from = 0;
-    qsizetype to = length;
-    auto* stretch = static_cast<FormattedStretch*>(block.userData());
-    if (length > kLongBlock) {
-        const auto [first, last] = charactersBetween(*layout, visibleTop, visibleBottom);
-        if (block.userState() == m_revision && stretch && stretch->from <= first && last <= stretch->to)
-            return;
-        from = std::max<qsizetype>(first - kStretchMargin, 0);
-        to = std::min(last + kStretchMargin, length);
-        if (!stretch) {
-            stretch = new FormattedStretch;
-            block.setUserData(stretch);
-        }
-        stretch->from = from;
-        stretch->to = to;
-    } else if (block.userState() == m_revision) {
+    if (block.userState() == m_revision)
         return;
-    }
     block.setUserState(m_revision);
     // A block holds several lines, so runs go through the map: the CR LF
     // pairs inside it are one position each.
     const qsizetype position = block.position();
-    const qsizetype textFrom = m_map.toText(position + from);
+    const qsizetype length = block.length() - 1;
+    const qsizetype textFrom = m_map.toText(position);
     QList<QTextLayout::FormatRange> formats;
-    for (const CharFormats::Run& run : m_formats.runs(textFrom, m_map.toText(position + to))) {
-        const qsizetype start = m_map.toDocument(textFrom + run.start) - position;
-        const qsizetype end = m_map.toDocument(textFrom + run.start + run.length) - position;
+    for (const CharFormats::Run& run : m_formats.runs(textFrom, m_map.toText(position + length))) {
+        // A run that begins where a line is split maps to the end of the
+        // block before.
+        const qsizetype start = std::max<qsizetype>(m_map.toDocument(textFrom + run.start) - position, 0);
+        const qsizetype end = std::min(m_map.toDocument(textFrom + run.start + run.length) - position, length);
         // The LF of a pair alone covers no position.
         if (end <= start)
             continue;
@@ -365,6 +408,7 @@ void RichTextBox::showFormats(QTextBlock& block, qreal visibleTop, qreal visible
             range.format.setFontWeight(QFont::Bold);
         formats.append(range);
     }
+    QTextLayout* layout = block.layout();
     if (layout->formats() == formats)
         return;
     layout->setFormats(formats);
@@ -389,14 +433,12 @@ void RichTextBox::onContentsChange(int position, int removed, int added)
         rederiveText();
         return;
     }
-    QTextCursor read(document());
-    read.setPosition(position);
-    read.setPosition(position + added, QTextCursor::KeepAnchor);
-    const QString inserted = textOfDocumentChars(read.selectedText());
+    const ShownText shown = shownBetween(position, qsizetype(position) + added);
+    const QString inserted = textOfShown(shown);
     const qsizetype textFrom = m_map.toText(position);
     const qsizetype textTo = m_map.toText(qsizetype(position) + removed);
     m_text.replace(textFrom, textTo, inserted);
-    m_map.replace(textFrom, textTo, inserted);
+    m_map.replace(position, qsizetype(position) + removed, shown);
     m_formats.replace(textFrom, textTo, inserted.size());
     m_documentLength = newLength;
     formatsChanged();
@@ -411,12 +453,30 @@ void RichTextBox::onCursorMoved()
     m_selLength = m_map.toText(cursor.selectionEnd()) - m_selStart;
 }
 
+ShownText RichTextBox::shownBetween(qsizetype from, qsizetype to) const
+{
+    QTextCursor read(document());
+    read.setPosition(int(from));
+    read.setPosition(int(to), QTextCursor::KeepAnchor);
+    ShownText shown;
+    shown.chars = read.selectedText();
+    for (qsizetype i = 0; i < shown.chars.size(); ++i) {
+        const QChar c = shown.chars[i];
+        if (c == QChar::ParagraphSeparator && isSplit(document()->findBlock(int(from + i + 1))))
+            shown.splits.push_back(i);
+        else if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            shown.pairs.push_back(i);
+    }
+    return shown;
+}
+
 void RichTextBox::rederiveText()
 {
     // Only reached when the document's change report does not add up; the
     // text is read afresh and its formatting cannot be placed any more.
-    m_text.reset(textOfDocumentChars(document()->toRawText()));
-    m_map = LineBreakMap::fromText(m_text.text());
+    const ShownText shown = shownBetween(0, document()->characterCount() - 1);
+    m_text.reset(textOfShown(shown));
+    m_map = LineBreakMap(shown);
     m_formats.reset(m_text.size());
     m_documentLength = document()->characterCount() - 1;
     formatsChanged();

@@ -20,9 +20,10 @@ namespace pattaro {
 // is about to be painted. The document itself stays plain, so the user's Undo
 // never reaches the program's colouring.
 //
-// Lines share the document's blocks a couple of thousand units at a time
-// (see documentTextOf), since the document's costs grow with its blocks; a
-// triple click and the scroll range still go by lines.
+// Lines share the document's blocks a couple of thousand units at a time,
+// and a very long line is split across several (see shownTextOf), since the
+// document's costs grow with its blocks and Qt lays out a block whole. A
+// triple click, the editing keys and the scroll range still go by lines.
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -70,6 +71,11 @@ protected:
     // of lines it shares.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Enter starts a line of its own, and Backspace and Delete reach past a
+    // split to the character beside it.
+    void keyPressEvent(QKeyEvent* event) override;
+    // What is copied or dragged is the selected stretch of Text().
+    QMimeData* createMimeDataFromSelection() const override;
     // Pasted and dropped text goes in with its lines gathered into blocks
     // the way Text() does it, so a long paste costs what setting it would.
     void insertFromMimeData(const QMimeData* source) override;
@@ -79,14 +85,12 @@ private:
     void formatsChanged();
     qsizetype formatProbe() const;
     void showFormatsOfVisibleBlocks();
-    void showFormats(QTextBlock& block, qreal visibleTop, qreal visibleBottom);
+    void showFormats(QTextBlock& block);
     void onContentsChange(int position, int removed, int added);
     void onCursorMoved();
     void rederiveText();
+    ShownText shownBetween(qsizetype from, qsizetype to) const;
     void countLinesOfBlocksNotLaidOut();
-    // Wraps anywhere once the text holds a line too long to wrap at words;
-    // only setting a whole text can bring word wrapping back.
-    void wrapToSuit(qsizetype longestLine, bool mayWrapAtWords);
     void narrowSelectionToLineAt(int position);
 
     PieceText m_text;
