@@ -103,6 +103,8 @@ void BM_SetText10MB(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SetText10MB)->Arg(50)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
+// All of it one line, as a replace that joins its results makes.
+BENCHMARK(BM_SetText10MB)->Arg(10'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One key typed in the middle of the first visible line of a 10 MB pane,
 // until it has painted; with the second argument set every tenth character
@@ -136,6 +138,7 @@ void BM_TypeOneCharacter10MB(benchmark::State& state)
 }
 BENCHMARK(BM_TypeOneCharacter10MB)
     ->Args({50, 0})->Args({50, 1})->Args({10, 0})->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_TypeOneCharacter10MB)->Args({10'000'000, 0})->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Pasting 5 MB of short lines over a pane's whole text, until it has painted.
 void BM_Paste5MBShortLines(benchmark::State& state)
@@ -233,6 +236,8 @@ int main(int argc, char** argv)
         {"BM_TypeOneCharacter10MB/50/1/iterations:20", "type a key, 10 MB coloured", 16, 9.0, 6.2},
         {"BM_TypeOneCharacter10MB/10/0/iterations:20", "type a key, 10 MB of 10-unit lines", 16, 4.6, 2.3},
         {"BM_Paste5MBShortLines/iterations:3", "paste 5 MB of 10-unit lines", 200, 9281, 4398},
+        {"BM_SetText10MB/10000000/iterations:3", "set 10 MB, one line", 200, 8064, 8030},
+        {"BM_TypeOneCharacter10MB/10000000/0/iterations:3", "type a key, 10 MB, one line", 16, 4160, 4132},
     });
     return pattaro::bench::runQtBenchmarks(argc, argv, &reporter);
 }

@@ -405,6 +405,35 @@ TEST(RichTextBox, EditingAtASplitChangesTheTextAsAnywhereInTheLine)
         box.undo();
         EXPECT_EQ(box.Text(), text) << step.what;
     }
+
+    // The arrows cross a split and the character beyond it in one press.
+    RichTextBox box;
+    box.Text(text);
+    const qsizetype split = firstSplitOf(box);
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        qsizetype selStart;
+        qsizetype selLength;
+    } arrows[] = {
+        {Qt::Key_Right, Qt::NoModifier, split + 1, 0},
+        {Qt::Key_Left, Qt::NoModifier, split - 1, 0},
+        {Qt::Key_Right, Qt::ShiftModifier, split, 1},
+        {Qt::Key_Left, Qt::ShiftModifier, split - 1, 1},
+    };
+    for (const auto& arrow : arrows) {
+        box.SelStart(split);
+        box.Flush();
+        // The caret starts on the side the arrow leaves from.
+        if (arrow.key == Qt::Key_Left) {
+            QTextCursor cursor = box.textCursor();
+            cursor.movePosition(QTextCursor::NextBlock);
+            box.setTextCursor(cursor);
+        }
+        QTest::keyClick(&box, Qt::Key(arrow.key), arrow.modifiers);
+        EXPECT_EQ(box.SelStart(), arrow.selStart) << arrow.key << " " << arrow.modifiers;
+        EXPECT_EQ(box.SelLength(), arrow.selLength) << arrow.key << " " << arrow.modifiers;
+    }
 }
 
 TEST(RichTextBox, PasteCopyAndUndoAcrossSplitsKeepTheTextExact)

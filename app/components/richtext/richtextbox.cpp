@@ -324,7 +324,18 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         if (cursor.position() != textCursor().position())
             setTextCursor(cursor);
     }
+    const int before = textCursor().position();
     QPlainTextEdit::keyPressEvent(event);
+    // An arrow that only crossed a split moved by no character, so it goes
+    // one further.
+    cursor = textCursor();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right;
+    if (arrow && !(modifiers & Qt::ControlModifier) && cursor.position() != before
+        && m_map.toText(cursor.position()) == m_map.toText(before)) {
+        const QTextCursor::MoveMode mode = cursor.hasSelection() ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+        cursor.movePosition(cursor.position() > before ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter, mode);
+        setTextCursor(cursor);
+    }
 }
 
 QMimeData* RichTextBox::createMimeDataFromSelection() const

@@ -71,8 +71,8 @@ protected:
     // of lines it shares.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    // Enter starts a line of its own, and Backspace and Delete reach past a
-    // split to the character beside it.
+    // Enter starts a line of its own; Backspace, Delete and the arrows reach
+    // past a split to the character beside it.
     void keyPressEvent(QKeyEvent* event) override;
     // What is copied or dragged is the selected stretch of Text().
     QMimeData* createMimeDataFromSelection() const override;
