@@ -1,5 +1,7 @@
 #include "cli/input.h"
 
+#include "app/components/textfile/vanishedpages.h"
+
 #include <QFile>
 #include <cstdio>
 
@@ -53,8 +55,11 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
     const qint64 from = file.pos();
     const qint64 size = file.size() - from;
     if (!file.isSequential() && size > 0) {
-        if (const uchar* mapped = file.map(from, size))
+        if (const uchar* mapped = file.map(from, size)) {
+            const VanishedPagesGuard guard(
+                QStringLiteral("pattaro-cli: %1 was cut short while it was read\n").arg(name).toUtf8());
             return decode(QByteArrayView(mapped, size), encoding, error);
+        }
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
