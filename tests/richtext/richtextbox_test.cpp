@@ -674,6 +674,14 @@ TEST(RichTextBox, ScrollRangeCountsEveryLine)
     font.setPointSize(font.pointSize() + 2);
     box.setFont(font);
     EXPECT_GT(bar->maximum(), 19900) << "after a font change";
+
+    // One line of 200,000 units fills thousands of rows, though only the
+    // blocks in view are laid out.
+    box.Text(QString(u"word "_qs).repeated(40'000));
+    box.grab();
+    const qreal rows = 200'000.0 * box.fontMetrics().averageCharWidth() / box.viewport()->width();
+    EXPECT_GT(bar->maximum(), rows / 2);
+    EXPECT_LT(bar->maximum(), rows * 2);
 }
 
 } // namespace

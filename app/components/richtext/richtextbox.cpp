@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace pattaro {
@@ -349,15 +350,21 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const
 
 void RichTextBox::countLinesOfBlocksNotLaidOut()
 {
-    // The scroll range counts lines, and a block not laid out yet counts as
-    // one; given the lines it holds, the range stays near the text's even
+    // The scroll range counts rows, and a block not laid out yet counts as
+    // one; given the lines it holds, and the rows its characters fill at an
+    // average width when they wrap, the range stays near the text's even
     // though most blocks are laid out only when scrolled to.
     QTextDocument* doc = document();
+    const bool wraps = lineWrapMode() == QPlainTextEdit::WidgetWidth;
+    const qreal rowWidth = std::max(viewport()->width() - 2 * doc->documentMargin(), qreal(1));
+    const qreal charsPerRow = std::max(rowWidth / std::max(fontMetrics().averageCharWidth(), 1), qreal(1));
     bool changed = false;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         if (!block.isVisible() || block.layout()->lineCount() > 0)
             continue;
-        const int lines = int(block.text().count(QChar::LineSeparator)) + 1;
+        const QString shown = block.text();
+        const qsizetype rows = wraps ? qsizetype(std::ceil(qreal(shown.size()) / charsPerRow)) : 0;
+        const int lines = int(std::max(shown.count(QChar::LineSeparator) + 1, rows));
         if (block.lineCount() != lines) {
             block.setLineCount(lines);
             changed = true;
