@@ -34,11 +34,12 @@ bool isBreak(QChar c) { return c == u'\r' || c == u'\n' || c == kSeparator || c 
 // A line break shows in the document as either separator.
 bool isSeparator(QChar c) { return c == kSeparator || c == kLineSeparator; }
 
-// Units that matter to the map and the document: line breaks, the characters
-// the document replaces, and halves of surrogate pairs.
+// Units that matter to the map and the document: line breaks, places where a
+// long line is split (after a space, before an ideograph), the characters the
+// document replaces, and halves of surrogate pairs.
 QChar pickUnit(FuzzedDataProvider& in)
 {
-    static constexpr char16_t kUnits[] = {u'a', u'b', u'\r', u'\n', 0, 0xFDD0, 0xD83D, 0xDE00, 0x2028, 0x2029};
+    static constexpr char16_t kUnits[] = {u'a', u'b', u' ', 0x4E2D, u'\r', u'\n', 0, 0xFDD0, 0xD83D, 0xDE00, 0x2028, 0x2029};
     return QChar(in.PickValueInArray(kUnits));
 }
 
@@ -185,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     Pane pane;
-    const qsizetype blockLimit = in.ConsumeIntegralInRange<qsizetype>(1, 16);
+    const qsizetype blockLimit = in.ConsumeIntegralInRange<qsizetype>(1, 40);
     pane.text = pickText(in, kMaxTextUnits);
     const ShownText shown = shownTextOf(pane.text, blockLimit);
     pane.document = shown.chars;

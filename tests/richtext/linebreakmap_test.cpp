@@ -58,7 +58,7 @@ TEST(LineBreakMap, PositionsAndOffsetsAgreeWithAndWithoutSplits)
         {u"\r\n\r\nx\r\r\n\n"_qs, kBlockLimit, 0},
         {kMixed, kBlockLimit, 0},
         {u"abcdefghij"_qs, 4, 2},
-        {u"abcd\r\nefgh\r\n\r\nijklm\rn"_qs, 4, 3},
+        {u"abcd\r\nefgh\r\n\r\nijklm\rn"_qs, 4, 1},
         {u"ab\U0001F600\U0001F600cd"_qs, 3, 3},
     };
     for (const auto& c : cases) {
@@ -186,21 +186,29 @@ TEST(DocumentText, LinesGatherIntoBlocksOfBoundedSize)
 TEST(DocumentText, LongLinesSplitWhereABlockReachesItsLimit)
 {
     const QString pair = QString::fromUtf16(u"\U0001F600");
+    const QString as(29, u'a');
     const struct {
         const char* what;
         QString text;
         qsizetype column;
+        qsizetype blockLimit;
         QString shown; // | marks a split
     } cases[] = {
-        {"even pieces", u"abcdefghij"_qs, 0, u"abcd|efgh|ij"_qs},
-        {"exactly the limit", u"abcd"_qs, 0, u"abcd"_qs},
-        {"a surrogate pair is never parted", u"abc"_qs + pair + u"d"_qs, 0, u"abc|"_qs + pair + u"d"_qs},
-        {"input counts from its column", u"abcdef"_qs, 3, u"a|bcde|f"_qs},
-        {"input into a block already past the limit", u"ab"_qs, 9, u"|ab"_qs},
-        {"lines sharing a block count together", u"ab\ncd\nef"_qs, 0, u"ab\u2028c|d\u2028ef"_qs},
+        {"even pieces", u"abcdefghij"_qs, 0, 4, u"abcd|efgh|ij"_qs},
+        {"exactly the limit", u"abcd"_qs, 0, 4, u"abcd"_qs},
+        {"a surrogate pair is never parted", u"abc"_qs + pair + u"d"_qs, 0, 4, u"abc|"_qs + pair + u"d"_qs},
+        {"input counts from its column", u"abcdef"_qs, 3, 4, u"a|bcde|f"_qs},
+        {"input into a block already past the limit", u"ab"_qs, 9, 4, u"|ab"_qs},
+        {"lines sharing a block count together", u"ab\ncd\nef"_qs, 0, 4, u"ab\u2028c|d\u2028ef"_qs},
+        {"a block full at a line break ends there", u"abcd\nef"_qs, 0, 4, u"abcd\u2029ef"_qs},
+        {"after a space near the limit", as + u" bbbbbb"_qs, 0, 32, as + u" |bbbbbb"_qs},
+        {"before an ideograph near the limit", as + u"a中文xy"_qs, 0, 32, as + u"a中|文xy"_qs},
+        {"a space too far back is passed over", as + u" bbbbbb"_qs, 0, 16,
+         u"aaaaaaaaaaaaaaaa|aaaaaaaaaaaaa bb|bbbb"_qs},
     };
     for (const auto& c : cases) {
-        const ShownText shown = c.column ? shownTextOfInput(c.text, c.column, 4) : shownTextOf(c.text, 4);
+        const ShownText shown = c.column ? shownTextOfInput(c.text, c.column, c.blockLimit)
+                                         : shownTextOf(c.text, c.blockLimit);
         QString marked = shown.chars;
         for (auto split = shown.splits.rbegin(); split != shown.splits.rend(); ++split) {
             ASSERT_EQ(marked[*split], QChar::ParagraphSeparator) << c.what;

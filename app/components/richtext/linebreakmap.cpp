@@ -71,21 +71,43 @@ void LineBreakMap::replace(qsizetype from, qsizetype to, const ShownText& added)
 
 namespace {
 
+bool isIdeograph(char16_t c)
+{
+    return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF);
+}
+
+// Where in [from, to) a line may best be split: after the last space or tab,
+// or before the last ideograph; `to` when there is no such place.
+QChar* splitPoint(QChar* from, QChar* to)
+{
+    for (QChar* at = to - 1; at > from; --at) {
+        const char16_t before = at[-1].unicode();
+        if (before == u' ' || before == u'\t' || isIdeograph(at->unicode()))
+            return at;
+    }
+    return to;
+}
+
 // Writes `text` with each line break (CR LF, lone CR, lone LF) as one
-// separator, a line longer than `blockLimit` split across blocks, and
-// stand-ins for what a document would not keep when `standIns` is set.
-// `everyBreakIsAPair` records every line break as standing for a CR LF.
+// separator, a line that would take a block past `blockLimit` split across
+// blocks, and stand-ins for what a document would not keep when `standIns`
+// is set. `everyBreakIsAPair` records every line break as standing for a
+// CR LF.
 ShownText documentLines(const QString& text, qsizetype column, qsizetype blockLimit, bool standIns,
                         bool everyBreakIsAPair)
 {
+    // A split looks back this far for a place between words.
+    const qsizetype lookBack = blockLimit / 8;
     const qsizetype n = text.size();
     const QChar* in = text.constData();
     ShownText shown;
-    // Each split needs blockLimit - 1 units before it, a surrogate pair
-    // being unsplittable, plus one where the column already fills the block.
-    shown.chars.resize(n + n / std::max<qsizetype>(blockLimit - 1, 1) + 2);
+    // Each split but the first needs blockLimit - lookBack - 1 units before
+    // it, a surrogate pair being unsplittable.
+    shown.chars.resize(n + n / std::max<qsizetype>(blockLimit - lookBack - 1, 1) + 2);
     QChar* const begin = shown.chars.data();
     QChar* out = begin;
+    // Just after the last line break written, where a split must not fall.
+    QChar* lineStart = begin;
     qsizetype blockLength = column;
     for (qsizetype i = 0; i < n; ++i) {
         char16_t c = in[i].unicode();
@@ -98,14 +120,26 @@ ShownText documentLines(const QString& text, qsizetype column, qsizetype blockLi
             const bool endsBlock = blockLength >= kBlockTarget;
             *out++ = QChar(endsBlock ? kSeparator : kLineSeparator);
             blockLength = endsBlock ? 0 : blockLength + 1;
+            lineStart = out;
             continue;
         }
         const bool surrogatePair = QChar::isHighSurrogate(c) && i + 1 < n && in[i + 1].isLowSurrogate();
         const qsizetype units = surrogatePair ? 2 : 1;
         if (blockLength + units > blockLimit && blockLength > 0) {
-            shown.splits.push_back(out - begin);
-            *out++ = QChar(kSeparator);
-            blockLength = 0;
+            if (out == lineStart && out > begin) {
+                // The block is full at a line break: that break ends it.
+                out[-1] = QChar(kSeparator);
+                blockLength = 0;
+            } else {
+                const qsizetype written = out - begin;
+                const qsizetype from = std::max<qsizetype>({written - lookBack, lineStart - begin, written - blockLength});
+                QChar* const at = splitPoint(begin + std::min(from, written), out);
+                std::copy_backward(at, out, out + 1);
+                *at = QChar(kSeparator);
+                shown.splits.push_back(at - begin);
+                ++out;
+                blockLength = out - (at + 1);
+            }
         }
         if (surrogatePair) {
             *out++ = QChar(c);
