@@ -36,16 +36,27 @@ void ReplaceEachMatch(RegExp& engine, const MatchCollection& matches,
                       const std::function<void(QStringView)>& sink, qsizetype& index)
 {
     ReplacedTexts replaced;
-    const qsizetype count = matches.Count();
+    // The same text as the match before is the commonest repeat, and is
+    // known without hashing it.
+    QString lastText;
+    QString lastResult;
+    bool hasLast = false;
+    const std::vector<MatchCollection::Span>& spans = matches.spans();
+    const QStringView subject = matches.Subject();
+    const qsizetype count = qsizetype(spans.size());
     for (index = 0; index < count; ++index) {
-        const QString text = matches.Item(index).Value();
-        if (const QString* known = replaced.find(text)) {
-            sink(*known);
-        } else {
-            const QString result = engine.Replace(text, replacement);
-            replaced.keep(text, result);
-            sink(result);
+        const QStringView text = subject.mid(spans[size_t(index)].firstIndex, spans[size_t(index)].length);
+        if (!hasLast || text != lastText) {
+            lastText = text.toString();
+            if (const QString* known = replaced.find(lastText)) {
+                lastResult = *known;
+            } else {
+                lastResult = engine.Replace(lastText, replacement);
+                replaced.keep(lastText, lastResult);
+            }
+            hasLast = true;
         }
+        sink(lastResult);
         if (onePerLine)
             sink(kItemLineBreak);
     }
