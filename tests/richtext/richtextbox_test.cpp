@@ -117,6 +117,8 @@ TEST(RichTextBox, TextRoundTripsEveryCharacterAsGiven)
         EXPECT_EQ(box.Text(), text);
         // One document position per character, one per line break.
         EXPECT_EQ(box.document()->characterCount() - 1, shownTextOf(text).chars.size());
+        // The caret and the view start at the top.
+        EXPECT_EQ(box.textCursor().position(), 0);
     }
 }
 

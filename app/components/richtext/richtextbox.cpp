@@ -80,10 +80,13 @@ void RichTextBox::Text(const QString& text)
     m_internal = true;
     // Clears the document, the undo history and the scroll position.
     setPlainText(QString());
+    const bool undoable = document()->isUndoRedoEnabled();
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
     insertShown(cursor, shown);
-    document()->setUndoRedoEnabled(true);
+    document()->setUndoRedoEnabled(undoable);
+    // The caret was carried along to the end of what went in.
+    setTextCursor(QTextCursor(document()));
     countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
     m_selStart = 0;
