@@ -1,6 +1,8 @@
 #include "app/clickablelabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace pattaro {
 
@@ -50,6 +52,31 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (press && (focusPolicy() & Qt::TabFocus) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Black dots over white show on any colour a swatch may take.
+    const QRect inside = rect().adjusted(2, 2, -3, -3);
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(inside);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(inside);
 }
 
 } // namespace pattaro

@@ -24,6 +24,10 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A label given keyboard focus is clicked by Space or Enter, like a
+    // button, and shows the focus the way buttons do.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -147,6 +147,9 @@ void Form1::createControls()
     m_Color2 = label(m_Frame3, "Color2", QString(), 2400, 960, 495, 255);
     m_Color2->BackColor(kSwatch2Color);
     m_Color2->setProperty("KeepsBackColor", true);
+    // The swatches open the colour dialog from the keyboard too.
+    for (ClickableLabel* swatch : {m_Color1, m_Color2})
+        swatch->setFocusPolicy(Qt::StrongFocus);
     m_Check1 = place(new QCheckBox(QStringLiteral("区分大小写"), m_Frame3), "Check1", 3120, 990, 1215, 180);
     fillBackground(m_Check1, kFaceColor);
     m_Command5 = button(m_Frame3, "Command5", QStringLiteral("转换所有字符到“大写”"), 4440, 960, 2175, 255);

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -134,6 +135,32 @@ TEST_F(Form1Options, SwatchTakesTheChosenColour)
     EXPECT_EQ(dialogs->colorCalls[1].rgbResult, 0x000080FFu);
     EXPECT_EQ(window.Color2()->BackColor(), 0x00112233u);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Form1Options, AFocusedSwatchOpensTheDialogWithSpaceOrEnter)
+{
+    dialogs->onChooseColor = [](CHOOSECOLOR& cc) {
+        cc.rgbResult = 0x00112233;
+        return kDialogConfirmed;
+    };
+    const struct {
+        ClickableLabel* swatch;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        size_t dialogsAfter;
+    } presses[] = {
+        {window.Color1(), Qt::Key_A, {}, 0},
+        {window.Color1(), Qt::Key_Space, {}, 1},
+        {window.Color2(), Qt::Key_Return, {}, 2},
+        {window.Color2(), Qt::Key_Enter, Qt::KeypadModifier, 3},
+    };
+    for (const auto& press : presses) {
+        EXPECT_TRUE(press.swatch->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(press.swatch, press.key, press.modifiers);
+        EXPECT_EQ(dialogs->colorCalls.size(), press.dialogsAfter) << press.key;
+    }
+    EXPECT_EQ(window.Color1()->BackColor(), 0x00112233u);
+    EXPECT_EQ(window.Color2()->BackColor(), 0x00112233u);
 }
 
 TEST_F(Form1Options, CancelOrFailureKeepsTheSwatch)
