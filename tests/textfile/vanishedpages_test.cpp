@@ -1,4 +1,5 @@
 #include "app/components/textfile/vanishedpages.h"
+#include "tests/support/addresssanitizer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,8 +36,11 @@ TEST(VanishedPagesGuard, ACutShortMappingEndsWithTheMessageInsteadOfACrash)
     ASSERT_TRUE(dir.isValid());
     EXPECT_EXIT(readPastACutShortFile(dir.filePath(u"guarded"_qs), true), testing::ExitedWithCode(2),
                 "cut short");
-    // The same without a guard is the crash the guard exists for.
-    EXPECT_EXIT(readPastACutShortFile(dir.filePath(u"bare"_qs), false), testing::KilledBySignal(SIGBUS), "");
+    // The same without a guard is the crash the guard exists for; under
+    // AddressSanitizer, its own report of the signal.
+    if (!kUnderAddressSanitizer) {
+        EXPECT_EXIT(readPastACutShortFile(dir.filePath(u"bare"_qs), false), testing::KilledBySignal(SIGBUS), "");
+    }
 }
 
 TEST(VanishedPagesGuard, LeavesTheHandlerItFoundWhenItGoes)
