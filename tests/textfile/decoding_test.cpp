@@ -3,6 +3,7 @@
 #include "app/components/textfile/textdecoding.h"
 #include "tests/support/utf16bytes.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 using namespace pattaro;
@@ -12,6 +13,16 @@ namespace {
 using Fault = DecodedText::Fault;
 
 QByteArray bytes(const char* text, qsizetype size) { return QByteArray(text, size); }
+
+QByteArray utf32Units(const QString& text, bool bigEndian)
+{
+    QByteArray out;
+    for (const char32_t c : text.toUcs4()) {
+        for (int i = 0; i < 4; ++i)
+            out += char(c >> (8 * (bigEndian ? 3 - i : i)));
+    }
+    return out;
+}
 
 // 中 U+4E2D, 😀 U+1F600, 𠀀 U+20000 (a four-byte GB18030 sequence).
 const QString kMixed = QString::fromUtf8("a\xE4\xB8\xAD\xF0\x9F\x98\x80\r\nb\rc\n");
@@ -47,6 +58,11 @@ TEST(DecodeText, EachEncodingKeepsEveryCharacterAndLineBreak)
         // A lone surrogate is carried unit for unit.
         {"UTF-16 lone", bytes("\xFF\xFE\x3D\xD8" "b\0", 6), EncodingChoice::Auto, Fault::None,
          TextEncoding::Utf16LE, QString(QChar(0xD83D)) + u'b'},
+        // A UTF-32 mark starts like a UTF-16 one followed by NUL.
+        {"UTF-32LE", bytes("\xFF\xFE\0\0", 4) + utf32Units(kMixed, false), EncodingChoice::Auto, Fault::None,
+         TextEncoding::Utf32LE, kMixed},
+        {"UTF-32BE", bytes("\0\0\xFE\xFF", 4) + utf32Units(kMixed, true), EncodingChoice::Auto, Fault::None,
+         TextEncoding::Utf32BE, kMixed},
         {"GB18030", gbBytes, EncodingChoice::Auto, Fault::None, TextEncoding::Gb18030, gbText},
         {"GB18030 named", gbBytes, EncodingChoice::Gb18030, Fault::None, TextEncoding::Gb18030, gbText},
         {"GB18030 mark", "\x84\x31\x95\x33" + gbBytes, EncodingChoice::Gb18030, Fault::None, TextEncoding::Gb18030,
@@ -78,6 +94,12 @@ TEST(DecodeText, RefusesWhatIsNotTextInItsEncoding)
         {"neither", "ok\xFF", EncodingChoice::Auto, Fault::Invalid, TextEncoding::Gb18030, {}},
         {"marked UTF-8 broken", "\xEF\xBB\xBF" "\xD6\xD0", EncodingChoice::Auto, Fault::Invalid, TextEncoding::Utf8, {}},
         {"UTF-16 odd", "\xFF\xFE" "a", EncodingChoice::Auto, Fault::Invalid, TextEncoding::Utf16LE, {}},
+        {"UTF-32 cut short", bytes("\xFF\xFE\0\0" "a\0\0", 7), EncodingChoice::Auto, Fault::Invalid,
+         TextEncoding::Utf32LE, {}},
+        {"UTF-32 past Unicode", bytes("\0\0\xFE\xFF" "\0\x11\0\0", 8), EncodingChoice::Auto, Fault::Invalid,
+         TextEncoding::Utf32BE, {}},
+        {"UTF-32 surrogate", bytes("\xFF\xFE\0\0" "\0\xD8\0\0", 8), EncodingChoice::Auto, Fault::Invalid,
+         TextEncoding::Utf32LE, {}},
         {"utf-8 GBK bytes", "\xD6\xD0", EncodingChoice::Utf8, Fault::Invalid, TextEncoding::Utf8, {}},
         {"utf-8 cut short", "ab\xE4\xB8", EncodingChoice::Utf8, Fault::Invalid, TextEncoding::Utf8, {}},
         {"utf-8 surrogate", "\xED\xA0\x80", EncodingChoice::Utf8, Fault::Invalid, TextEncoding::Utf8, {}},

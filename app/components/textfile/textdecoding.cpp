@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QtEndian>
+#include <vector>
 
 namespace pattaro {
 namespace {
@@ -11,6 +12,10 @@ namespace {
 constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF", 3);
 constexpr QByteArrayView kUtf16LEMark("\xFF\xFE", 2);
 constexpr QByteArrayView kUtf16BEMark("\xFE\xFF", 2);
+// The UTF-32 little-endian mark begins like the UTF-16 one, so it is looked
+// for first.
+constexpr QByteArrayView kUtf32LEMark("\xFF\xFE\0\0", 4);
+constexpr QByteArrayView kUtf32BEMark("\0\0\xFE\xFF", 4);
 constexpr char16_t kMarkCharacter = 0xFEFF;
 
 DecodedText failed(DecodedText::Fault fault, TextEncoding encoding)
@@ -49,6 +54,26 @@ DecodedText decodeUtf16(QByteArrayView bytes)
     return {DecodedText::Fault::None, encoding, std::move(text)};
 }
 
+DecodedText decodeUtf32(QByteArrayView bytes)
+{
+    const bool bigEndian = bytes.startsWith(kUtf32BEMark);
+    const TextEncoding encoding = bigEndian ? TextEncoding::Utf32BE : TextEncoding::Utf32LE;
+    bytes = bytes.sliced(kUtf32BEMark.size());
+    if (bytes.size() % 4 != 0)
+        return failed(DecodedText::Fault::Invalid, encoding);
+    // Qt's own UTF-32 decoder passes over what is not a character, so each
+    // one is checked here.
+    std::vector<char32_t> characters(size_t(bytes.size() / 4));
+    for (size_t i = 0; i < characters.size(); ++i) {
+        const char* at = bytes.data() + 4 * i;
+        const char32_t c = bigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
+        if (c > 0x10FFFF || QChar::isSurrogate(c))
+            return failed(DecodedText::Fault::Invalid, encoding);
+        characters[i] = c;
+    }
+    return {DecodedText::Fault::None, encoding, QString::fromUcs4(characters.data(), qsizetype(characters.size()))};
+}
+
 DecodedText decodeGb18030(QByteArrayView bytes)
 {
     QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
@@ -78,6 +103,8 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
     case EncodingChoice::Auto:
         break;
     }
+    if (bytes.startsWith(kUtf32LEMark) || bytes.startsWith(kUtf32BEMark))
+        return decodeUtf32(bytes);
     if (bytes.startsWith(kUtf16LEMark) || bytes.startsWith(kUtf16BEMark))
         return decodeUtf16(bytes);
     if (bytes.startsWith(kUtf8Mark))
@@ -111,6 +138,10 @@ QString EncodingName(TextEncoding encoding)
         return QStringLiteral("UTF-16LE");
     case TextEncoding::Utf16BE:
         return QStringLiteral("UTF-16BE");
+    case TextEncoding::Utf32LE:
+        return QStringLiteral("UTF-32LE");
+    case TextEncoding::Utf32BE:
+        return QStringLiteral("UTF-32BE");
     case TextEncoding::Gb18030:
         return QStringLiteral("GB18030");
     }
