@@ -70,8 +70,9 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // Black dots over white show on any colour a swatch may take.
-    const QRect inside = rect().adjusted(2, 2, -3, -3);
+    // Black dots over white show on any colour a swatch may take, and leave
+    // a link's text clear.
+    const QRect inside = rect().adjusted(0, 0, -1, -1);
     QPainter painter(this);
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(inside);

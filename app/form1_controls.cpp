@@ -147,7 +147,8 @@ void Form1::createControls()
     m_Color2 = label(m_Frame3, "Color2", QString(), 2400, 960, 495, 255);
     m_Color2->BackColor(kSwatch2Color);
     m_Color2->setProperty("KeepsBackColor", true);
-    // The swatches open the colour dialog from the keyboard too.
+    // The swatches open the colour dialog from the keyboard too, as the links
+    // below open their pages.
     for (ClickableLabel* swatch : {m_Color1, m_Color2})
         swatch->setFocusPolicy(Qt::StrongFocus);
     m_Check1 = place(new QCheckBox(QStringLiteral("区分大小写"), m_Frame3), "Check1", 3120, 990, 1215, 180);
@@ -177,8 +178,11 @@ void Form1::createControls()
     m_HelpAbout = pane(m_Frame6, "HelpAbout", kFaceColor, 120, 240, 8775, 4815);
     m_HelpAbout->setReadOnly(true);
 
-    for (QWidget* link : {static_cast<QWidget*>(m_Label5), static_cast<QWidget*>(m_Label6), static_cast<QWidget*>(m_Image1)})
+    // The links open from the keyboard too.
+    for (ClickableLabel* link : {m_Label5, m_Label6, m_Image1}) {
         link->setCursor(Qt::PointingHandCursor);
+        link->setFocusPolicy(Qt::StrongFocus);
+    }
 }
 
 void Form1::connectEvents()

@@ -137,7 +137,7 @@ TEST_F(Form1Options, SwatchTakesTheChosenColour)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(Form1Options, AFocusedSwatchOpensTheDialogWithSpaceOrEnter)
+TEST_F(Form1Options, FocusedSwatchesAndLinksAnswerSpaceOrEnter)
 {
     dialogs->onChooseColor = [](CHOOSECOLOR& cc) {
         cc.rgbResult = 0x00112233;
@@ -161,6 +161,13 @@ TEST_F(Form1Options, AFocusedSwatchOpensTheDialogWithSpaceOrEnter)
     }
     EXPECT_EQ(window.Color1()->BackColor(), 0x00112233u);
     EXPECT_EQ(window.Color2()->BackColor(), 0x00112233u);
+
+    // The links answer the same keys.
+    for (ClickableLabel* link : {window.Label5(), window.Label6(), window.Image1()}) {
+        EXPECT_TRUE(link->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(link, Qt::Key_Space);
+    }
+    EXPECT_EQ(links.opened.size(), 3);
 }
 
 TEST_F(Form1Options, CancelOrFailureKeepsTheSwatch)

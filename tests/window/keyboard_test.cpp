@@ -1,3 +1,4 @@
+#include "app/clickablelabel.h"
 #include "app/components/richtext/richtextbox.h"
 #include "app/taborder.h"
 #include "tests/window/window_fixture.h"
@@ -120,7 +121,7 @@ TEST_F(Keyboard, TabFollowsTheLayoutTopToBottom)
     }
     EXPECT_EQ(reached, work.mid(2) + QStringList{"TXT1"});
     f->Command4_Click();
-    EXPECT_EQ(tabChain(f->HelpAbout()), (QStringList{"HelpAbout", "Command4"}));
+    EXPECT_EQ(tabChain(f->Label5()), (QStringList{"Label5", "Label6", "Image1", "HelpAbout", "Command4"}));
 }
 
 } // namespace
