@@ -45,8 +45,35 @@ WindowMessages::Procedure WindowHook::Install(WindowMessages::Procedure procedur
     return previous;
 }
 
+void WindowHook::RequestLeave()
+{
+    m_leaveRequested = true;
+    // Qt tells a widget nothing when the pointer moves onto one of its
+    // children; the top-level window sees that move.
+    QWindow* pointerWindow = m_window->window()->windowHandle();
+    if (pointerWindow == m_pointerWindow)
+        return;
+    if (m_pointerWindow && m_pointerWindow != m_topLevel)
+        m_pointerWindow->removeEventFilter(this);
+    m_pointerWindow = pointerWindow;
+    if (m_pointerWindow)
+        m_pointerWindow->installEventFilter(this);
+}
+
+void WindowHook::leaveIfOffOwnArea(const QMouseEvent& move)
+{
+    const QPoint at = m_window->mapFrom(m_window->window(), move.position().toPoint());
+    if (m_window->rect().contains(at) && !m_window->childAt(at))
+        return;
+    m_leaveRequested = false;
+    QEvent leave(QEvent::Leave);
+    deliver(m_window, &leave, WM_MOUSELEAVE, 0, 0);
+}
+
 bool WindowHook::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_pointerWindow && m_leaveRequested && event->type() == QEvent::MouseMove)
+        leaveIfOffOwnArea(*static_cast<QMouseEvent*>(event));
     if (watched == m_topLevel && event->type() == QEvent::MouseMove)
         return deliver(watched, event, WM_SETCURSOR, std::int32_t(Handle()), kSetCursorLParam);
     if (watched == m_window)
@@ -90,7 +117,7 @@ void WindowHook::watchTopLevel()
     QWindow* topLevel = m_window->isWindow() ? m_window->windowHandle() : nullptr;
     if (topLevel == m_topLevel)
         return;
-    if (m_topLevel)
+    if (m_topLevel && m_topLevel != m_pointerWindow)
         m_topLevel->removeEventFilter(this);
     m_topLevel = topLevel;
     if (m_topLevel)
@@ -102,7 +129,11 @@ void WindowHook::stopWatching()
     m_window->removeEventFilter(this);
     if (m_topLevel)
         m_topLevel->removeEventFilter(this);
+    if (m_pointerWindow)
+        m_pointerWindow->removeEventFilter(this);
     m_topLevel = nullptr;
+    m_pointerWindow = nullptr;
+    m_leaveRequested = false;
 }
 
 bool WindowHook::deliver(QObject* watched, QEvent* event, std::int32_t uMsg, std::int32_t wParam,

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <memory>
 
+class QMouseEvent;
 class QWidget;
 
 namespace pattaro::platform {
@@ -22,7 +23,9 @@ public:
     HWND Handle() const;
     // Returns the procedure it replaces; an empty one stops the filtering.
     WindowMessages::Procedure Install(WindowMessages::Procedure procedure);
-    void RequestLeave() { m_leaveRequested = true; }
+    // Asks for one WM_MOUSELEAVE when the pointer leaves the widget's own
+    // area: past its edge, or onto a child, as a child is a window of its own.
+    void RequestLeave();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +34,7 @@ private:
     bool filterWindowEvent(QObject* watched, QEvent* event);
     void watchTopLevel();
     void stopWatching();
+    void leaveIfOffOwnArea(const QMouseEvent& move);
     // Runs the procedure on the message; Qt's handling of the event happens
     // inside it when it calls the window default, so Qt is done with the
     // event either way.
@@ -38,6 +42,8 @@ private:
 
     QWidget* m_window;
     QPointer<QWindow> m_topLevel;
+    // The window that sees every move over the widget, its children's too.
+    QPointer<QWindow> m_pointerWindow;
     std::shared_ptr<const WindowMessages::Procedure> m_procedure;
     bool m_leaveRequested = false;
 };

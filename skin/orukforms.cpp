@@ -24,7 +24,10 @@ orukForms::orukForms(SkinHost& host, const SkinPlatform& platform, QWidget* pare
     // Mouse moves without a button reach the control: the caption buttons
     // light up under the pointer.
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // A window's frame never takes the keyboard: the control that has it
+    // keeps it through clicks, drags and the system menu. Alt+F4 is heard
+    // from the whole window all the same.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 orukForms::~orukForms()

@@ -205,6 +205,8 @@ private:
     void startSubclassing();
     void takeOverCloseRequests();
     void ExitConfirmation();
+    void clearCaptionTip();
+    bool onOwnSurface(const QMouseEvent& event) const;
     void showSystemMenu(QPoint at);
     void createGrips();
     // Creation places the right grip over the whole height less 10 pixels,
@@ -226,6 +228,8 @@ private:
     Subclasser m_subclasser;
     // Set once the form is being closed on purpose, so it is not asked twice.
     bool m_unloading = false;
+    // A button went down on the control's own surface and is still held.
+    bool m_mouseHeldOnSurface = false;
     platform::DrawingSurface m_surface;
     std::int16_t m_mousePointer = 0;
     // Where the icon sits in the title and what lies behind it, so that a

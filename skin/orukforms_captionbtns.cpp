@@ -8,6 +8,8 @@
 #include "skin/skinvalues.h"
 #include "skin/titlelayout.h"
 
+#include <QToolTip>
+
 namespace pattaro {
 
 namespace {
@@ -64,6 +66,15 @@ void orukForms::drawSymbol(std::int16_t index, std::int32_t L, std::int32_t T, O
     }
 }
 
+void orukForms::clearCaptionTip()
+{
+    // A tip already on screen would stay up for its whole time after its
+    // text is gone; it leaves with the button's highlight instead.
+    if (!toolTip().isEmpty() && QToolTip::isVisible() && QToolTip::text() == toolTip())
+        QToolTip::hideText();
+    setToolTip(QString());
+}
+
 void orukForms::DrawCaptionBtns(bool highlight, OleColor glyphColour, std::int16_t index)
 {
     TrapErrors(m_errorLog, "DrawCaptionBtns", [&] {
@@ -85,7 +96,7 @@ void orukForms::DrawCaptionBtns(bool highlight, OleColor glyphColour, std::int16
             paintTitleBackground(L - 1, W + 2, false, false);
             if (m_Style == TitleDarkBand)
                 glyphColour = m_CurColorTo;
-            setToolTip(QString());
+            clearCaptionTip();
         }
 
         if (index == -1) {

@@ -32,20 +32,40 @@ std::int16_t keyCodeOf(const QKeyEvent& event)
 
 } // namespace
 
+// Qt hands a mouse event that a control on the frame leaves unhandled (a
+// label, a group box) on to the frame beneath it. The frame acts only on
+// what happens on its own surface: a press there and the moves and release
+// that follow it, as if it alone held the mouse, and hovering over it.
+bool orukForms::onOwnSurface(const QMouseEvent& event) const
+{
+    return childAt(event.position().toPoint()) == nullptr;
+}
+
 void orukForms::mousePressEvent(QMouseEvent* event)
 {
+    m_mouseHeldOnSurface = onOwnSurface(*event);
+    if (!m_mouseHeldOnSurface)
+        return event->ignore();
     const MouseArgs a = ButtonArgs(*event);
     UserControl_MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void orukForms::mouseMoveEvent(QMouseEvent* event)
 {
+    const bool ours = event->buttons() == Qt::NoButton ? onOwnSurface(*event) : m_mouseHeldOnSurface;
+    if (!ours)
+        return event->ignore();
     const MouseArgs a = MoveArgs(*event);
     UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void orukForms::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool ours = m_mouseHeldOnSurface;
+    if (event->buttons() == Qt::NoButton)
+        m_mouseHeldOnSurface = false;
+    if (!ours)
+        return event->ignore();
     const MouseArgs a = ButtonArgs(*event);
     const bool inside = rect().contains(event->position().toPoint());
     UserControl_MouseUp(a.Button, a.Shift, a.X, a.Y);
@@ -53,8 +73,12 @@ void orukForms::mouseReleaseEvent(QMouseEvent* event)
         UserControl_Click();
 }
 
-void orukForms::mouseDoubleClickEvent(QMouseEvent*)
+void orukForms::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The second press of a double click: its release follows.
+    m_mouseHeldOnSurface = onOwnSurface(*event);
+    if (!m_mouseHeldOnSurface)
+        return event->ignore();
     UserControl_DblClick();
 }
 

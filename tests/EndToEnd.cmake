@@ -48,6 +48,16 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
   set_tests_properties(FilesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
 
+# A new user's first minutes: typing while clicking the frame, a caption
+# button's tip, and every modal window opened and closed without the exit
+# question.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
+  add_test(NAME FirstMinutesOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 97 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/first-minutes-e2e.sh $<TARGET_FILE:pattaro>)
+  set_tests_properties(FirstMinutesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()
+
 # A screenshot run has nobody to answer: a text file that cannot be opened is
 # reported on standard error and the run ends with 1 instead of waiting.
 if(TARGET pattaro)
