@@ -69,6 +69,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     fitCaptions();
     // Tab follows the controls' final places.
     setUpKeyboard();
+    // The controls keep their design places whatever the window's size, so
+    // the window manager is told the size is fixed: no maximising, no
+    // resizing from its own frame or keys.
+    setFixedSize(size());
+    // The design starts the form in the centre of the screen.
+    m_formHost.StartUpPosition(2);
 }
 
 Form1::~Form1()

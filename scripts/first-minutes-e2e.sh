@@ -64,12 +64,47 @@ app=""
 trap 'kill $wm $app 2>/dev/null' EXIT
 openbox_ready || { log "openbox manages no window"; exit 1; }
 
+# Another window is open: the new one still starts in the centre.
+xmessage -name e2e-other -geometry 300x200+10+10 other >/dev/null 2>&1 &
+other=$!
+wait_for window_of '^e2e-other$'
 "$program" >"${TMPDIR:-/tmp}/first-minutes-e2e-app.log" 2>&1 &
 app=$!
+trap 'kill $wm $app $other 2>/dev/null' EXIT
 wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
 win=$(window_of '^Pattaro$')
 xdotool windowactivate --sync "$win"; sleep 0.5
 read -r wx wy ww wh <<<"$(client_geometry "$win")"
+read -r sw sh <<<"$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')"
+dx=$((wx + ww / 2 - sw / 2)); dy=$((wy + wh / 2 - sh / 2))
+if [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]; then
+    log "ok: the window started in the centre of the screen beside another window"
+else
+    fail "the window started at $wx,$wy (${ww}x$wh), not in the centre of ${sw}x$sh"
+fi
+
+# --- The size is fixed for the window manager too; moving and minimising stay.
+actions=$(xprop -id "$win" _NET_WM_ALLOWED_ACTIONS)
+case $actions in
+    *MAXIMIZE* | *RESIZE*) fail "the window manager offers to size the window: $actions" ;;
+    *ACTION_MOVE*ACTION_MINIMIZE* | *ACTION_MINIMIZE*ACTION_MOVE*) log "ok: moving and minimising offered, sizing not" ;;
+    *) fail "moving or minimising is not offered: $actions" ;;
+esac
+
+# --- Always on top from the system menu, on the same X window.
+on_top() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+not_on_top() { ! on_top; }
+for want in on_top not_on_top; do
+    click_at $(at 300 12) 3
+    sleep 0.5
+    xdotool key Up Return
+    if wait_for "$want"; then
+        log "ok: 窗体置顶 made the window $want"
+    else
+        fail "窗体置顶 did not make the window $want"
+    fi
+    [ "$(window_of '^Pattaro$')" = "$win" ] || fail "窗体置顶 made a new X window"
+done
 
 # --- The source pane keeps the keyboard whatever the frame is given.
 click_at $(at 308 120)

@@ -59,7 +59,7 @@ void orukForms::paintEvent(QPaintEvent*)
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
     if (ratio <= 1 || m_FormIcon.isNull() || m_iconBackdrop.isNull())
         return;
-    const QImage sharp = m_host.Icon(int(std::ceil(m_IconSize * ratio)));
+    const QImage sharp = m_host.Icon(int(std::ceil(m_iconRect.width() * ratio)));
     if (sharp.isNull())
         return;
     painter.drawImage(m_iconRect, m_iconBackdrop);

@@ -6,6 +6,8 @@
 #include "skin/skinvalues.h"
 #include "skin/titlelayout.h"
 
+#include <algorithm>
+
 namespace pattaro {
 
 namespace {
@@ -65,7 +67,10 @@ void orukForms::DrawTitleBarInitial()
     TrapErrors(m_errorLog, "DrawTitleBarInitial", [&] {
         fitSurface();
         const std::int32_t sw = width();
-        const QImage icon = m_host.Icon(m_IconSize);
+        // An icon larger than the title area (a size whose title height
+        // overflowed) is drawn at the title's height, so its image stays small.
+        const std::int32_t edge = std::min<std::int32_t>(m_IconSize, m_TitleAreaHeight);
+        const QImage icon = m_host.Icon(edge);
         m_FormIcon = icon;
         const std::int32_t GX = icon.isNull() ? 0 : sw - 1;
         m_TitleRectLeft = GX;
@@ -78,12 +83,11 @@ void orukForms::DrawTitleBarInitial()
         if (!m_FormIcon.isNull()) {
             // Halves in the icon's position round to even, like every
             // conversion to whole pixels in the control.
-            const double y = m_Style == TitleTwoBands ? (CH - 8 - m_IconSize) / 2.0 + 10
-                                                      : (CH - m_IconSize) / 2.0 + 2;
+            const double y = m_Style == TitleTwoBands ? (CH - 8 - edge) / 2.0 + 10 : (CH - edge) / 2.0 + 2;
             const double x = 6 * 1.5;
-            m_iconRect = QRect(platform::toInt32(x), platform::toInt32(y), m_IconSize, m_IconSize);
+            m_iconRect = QRect(platform::toInt32(x), platform::toInt32(y), edge, edge);
             m_iconBackdrop = m_surface.Image().copy(m_iconRect);
-            m_surface.PaintPicture(m_FormIcon, x, y, m_IconSize, m_IconSize);
+            m_surface.PaintPicture(m_FormIcon, x, y, edge, edge);
         }
         m_surface.Picture(m_surface.Image());
     });

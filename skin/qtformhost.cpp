@@ -6,10 +6,12 @@
 #include "platform/windowdrag.h"
 #include "skin/orukforms.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace pattaro {
 
@@ -119,7 +121,10 @@ void QtFormHost::StartUpPosition(std::int32_t position)
     if (position != 2)
         return;
     QWidget* const w = form();
-    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    // The screen the user is looking at: the one under the pointer.
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     QRect frame = w->frameGeometry();
@@ -220,7 +225,15 @@ void QtFormHost::Unload()
 
 void QtFormHost::TopMost(bool onTop)
 {
-    setFlag(Qt::WindowStaysOnTopHint, onTop);
+    QWidget* const w = form();
+    Qt::WindowFlags flags = w->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Told to the window that is there: the widget's own setter would make
+    // a new one, and taskbars and window lists would see the window go and
+    // come back.
+    w->overrideWindowFlags(flags);
+    if (QWindow* window = w->windowHandle())
+        window->setFlags(flags);
 }
 
 platform::RECT QtFormHost::WorkArea() const

@@ -113,6 +113,17 @@ TEST_F(AttachTest, IconSizeAlignsTheContentsUnderTheTallerTitle)
     EXPECT_TRUE(reports().empty());
 }
 
+TEST_F(AttachTest, AnIconTooLargeForAnyTitleIsReportedAndDrawnNoLargerThanTheTitle)
+{
+    host.icon = QImage(16, 16, QImage::Format_ARGB32);
+    host.icon.fill(Qt::red);
+    skin.UserControl_ReadProperties(platform::PropertyBag());
+    skin.IconSize(32753); // the title's height overflows 16 bits
+    EXPECT_EQ(reports(), (std::vector<Report>{{"6", "TitleBarHeightSetup"}}));
+    EXPECT_LE(host.largestIconEdge, 31) << "never more than the title bar's height";
+    EXPECT_GT(host.largestIconEdge, 0) << "the icon is still drawn";
+}
+
 TEST_F(AttachTest, BackColorsSpareWindowColouredControlsGripsAndSwatches)
 {
     host.controls.clear();

@@ -146,12 +146,17 @@ TEST(Layout, NoCaptionIsClipped)
     }
 }
 
-TEST(Layout, ContainerFollowsTheWindowSize)
+// The controls keep their places, so the window manager must not offer a
+// size other than the design's; the container covers the window.
+TEST(Layout, WindowSizeIsFixedAndTheContainerCoversIt)
 {
     TestWindow w;
     w.form->show();
+    const QSize design = w.form->size();
     w.form->resize(800, 600);
-    EXPECT_EQ(w.form->orukForms1()->geometry(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(w.form->minimumSize(), design);
+    EXPECT_EQ(w.form->maximumSize(), design);
+    EXPECT_EQ(w.form->orukForms1()->geometry(), QRect(QPoint(0, 0), design));
 }
 
 TEST(ClickableLabel, ClickIsAPressAndReleaseOverIt)
