@@ -68,3 +68,14 @@ if(TARGET pattaro AND TARGET pattaro-cli)
             ${PATTARO_APP_ID} ${PROJECT_VERSION})
   set_tests_properties(InstallsIntoAPrefix BuildsADebianPackage PROPERTIES TIMEOUT 300)
 endif()
+
+# skindemo answers --help and a mistaken option before anything needs a
+# display, so both work in a plain terminal.
+if(TARGET skindemo)
+  add_test(NAME SkindemoAnswersWithoutADisplay
+    COMMAND env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+            sh -c "\"$1\" --help; echo \"help exit=$?\"; \"$1\" --no-such-option 2>&1; echo \"mistake exit=$?\""
+            sh $<TARGET_FILE:skindemo>)
+  set_tests_properties(SkindemoAnswersWithoutADisplay PROPERTIES TIMEOUT 60
+    PASS_REGULAR_EXPRESSION "--icon-size <n>.*help exit=0.*no-such-option.*mistake exit=2")
+endif()

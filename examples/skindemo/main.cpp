@@ -49,16 +49,26 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     int qtArgc = 1;
+
+    // The arguments are read, and the usage or a mistake answered, before
+    // anything needs a display: --help works in a plain terminal. Qt's part
+    // of the usage is in Chinese like the rest.
+    std::optional<skindemo::DemoOptions> options;
+    QString message;
+    bool help = false;
+    {
+        QCoreApplication parsing(qtArgc, argv);
+        pattaro::platform::InstallQtChineseTranslation();
+        options = skindemo::ParseDemoOptions(arguments, &message, &help);
+    }
+    if (!options) {
+        std::fputs(qPrintable(message + QLatin1Char('\n')), help ? stdout : stderr);
+        return help ? 0 : 2;
+    }
+
     QApplication app(qtArgc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     pattaro::platform::InstallQtChineseTranslation();
-    QString error;
-    const auto options = skindemo::ParseDemoOptions(arguments, &error);
-    if (!options) {
-        const bool help = arguments.contains(QStringLiteral("--help"));
-        std::fputs(qPrintable(error + QLatin1Char('\n')), help ? stdout : stderr);
-        return help ? 0 : 2;
-    }
 
     QWidget form;
     form.setWindowTitle(options->caption);
