@@ -33,7 +33,9 @@ std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QStrin
     parser.addOption({QStringLiteral("caption"), QStringLiteral("The form's caption."), QStringLiteral("text")});
     parser.addOption({QStringLiteral("width"), QStringLiteral("Client width in pixels."), QStringLiteral("px")});
     parser.addOption({QStringLiteral("height"), QStringLiteral("Client height in pixels."), QStringLiteral("px")});
-    parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Write the form as PNG and exit."),
+    parser.addOption({QStringLiteral("screenshot"),
+                      QStringLiteral("Write the form as PNG and exit; the skin's error reports go to standard "
+                                     "error and make the exit status 1."),
                       QStringLiteral("file")});
     if (!parser.parse(arguments)) {
         *message = parser.errorText();

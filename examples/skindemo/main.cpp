@@ -2,6 +2,7 @@
 // settable from the command line (see --help).
 #include "examples/skindemo/demooptions.h"
 #include "platform/controlcolor.h"
+#include "platform/messagebox.h"
 #include "platform/qttranslation.h"
 #include "platform/screenshot.h"
 #include "platform/services.h"
@@ -75,8 +76,15 @@ int main(int argc, char** argv)
     form.setWindowIcon(demoIcon());
     form.resize(options->size);
 
+    // A screenshot run has nobody to answer a message box: the skin's
+    // reports go to standard error and make the run fail instead.
+    pattaro::platform::Services services = pattaro::platform::Services::system();
+    pattaro::platform::UnattendedMessageBoxService unattended;
+    if (options->screenshot)
+        services.messageBox = &unattended;
+
     pattaro::QtFormHost host(&form);
-    pattaro::SystemSkinPlatform desktop(pattaro::platform::Services::system());
+    pattaro::SystemSkinPlatform desktop(services);
     pattaro::orukForms skin(host, desktop.platform(), &form);
     place(&skin, "orukForms1", form.rect());
 
@@ -91,7 +99,9 @@ int main(int argc, char** argv)
 
     skin.UserControl_ReadProperties(options->design);
     form.show();
-    if (options->screenshot)
-        return pattaro::platform::SaveScreenshot(form, *options->screenshot) ? 0 : 1;
+    if (options->screenshot) {
+        const bool saved = pattaro::platform::SaveScreenshot(form, *options->screenshot);
+        return saved && unattended.messagesShown() == 0 ? 0 : 1;
+    }
     return app.exec();
 }
