@@ -26,6 +26,7 @@ int UnattendedMessageBoxService::show(const QString& text, const QString& title,
 {
     std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), text.toLocal8Bit().constData());
     std::fflush(stderr);
+    ++m_shown;
     return buttons == MsgButtons::YesNo ? kIdNo : kIdOk;
 }
 

@@ -34,10 +34,15 @@ private:
 
 // For runs with nobody at the screen, such as taking a screenshot: writes
 // each message to standard error as "title: text" and answers at once, OK
-// or No, so nothing waits for a click.
+// or No, so nothing waits for a click. It counts the messages, so that the
+// run can end with a failure status when something was reported.
 class UnattendedMessageBoxService : public MessageBoxService {
 public:
     int show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    int messagesShown() const { return m_shown; }
+
+private:
+    int m_shown = 0;
 };
 
 } // namespace pattaro::platform

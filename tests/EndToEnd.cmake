@@ -78,3 +78,27 @@ if(TARGET pattaro AND TARGET pattaro-cli)
             ${PATTARO_APP_ID} ${PROJECT_VERSION})
   set_tests_properties(InstallsIntoAPrefix BuildsADebianPackage PROPERTIES TIMEOUT 300)
 endif()
+
+# skindemo answers --help and a mistaken option before anything needs a
+# display, so both work in a plain terminal.
+if(TARGET skindemo)
+  add_test(NAME SkindemoAnswersWithoutADisplay
+    COMMAND env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+            sh -c "\"$1\" --help; echo \"help exit=$?\"; \"$1\" --no-such-option 2>&1; echo \"mistake exit=$?\""
+            sh $<TARGET_FILE:skindemo>)
+  set_tests_properties(SkindemoAnswersWithoutADisplay PROPERTIES TIMEOUT 60
+    PASS_REGULAR_EXPRESSION "--icon-size <n>.*help exit=0.*no-such-option.*mistake exit=2")
+endif()
+
+# Nor does skindemo's screenshot run wait: an icon size too large for the
+# title bar's height is reported on standard error and the run ends with 1.
+# That size also has the control draw an icon 32760 pixels wide; a capped
+# address space makes those gigabyte allocations fail at once, and
+# AddressSanitizer cannot run under such a cap.
+if(TARGET skindemo AND NOT PATTARO_SANITIZE)
+  add_test(NAME SkindemoScreenshotRunNeverWaitsForAnAnswer
+    COMMAND sh -c "ulimit -v 2000000 && \"$1\" --icon-size 32760 --screenshot \"$2\" 2>&1; echo \"exit=$?\""
+            sh $<TARGET_FILE:skindemo> ${CMAKE_CURRENT_BINARY_DIR}/skindemo-unattended.png)
+  set_tests_properties(SkindemoScreenshotRunNeverWaitsForAnAnswer PROPERTIES TIMEOUT 60
+    ENVIRONMENT QT_QPA_PLATFORM=offscreen PASS_REGULAR_EXPRESSION "函数: TitleBarHeightSetup.*exit=1")
+endif()

@@ -21,8 +21,9 @@ constexpr NumberOption kDesignOptions[] = {
 
 } // namespace
 
-std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QString* error)
+std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QString* message, bool* help)
 {
+    *help = false;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A form framed by the orukForms skin control."));
     parser.addHelpOption();
@@ -32,14 +33,17 @@ std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QStrin
     parser.addOption({QStringLiteral("caption"), QStringLiteral("The form's caption."), QStringLiteral("text")});
     parser.addOption({QStringLiteral("width"), QStringLiteral("Client width in pixels."), QStringLiteral("px")});
     parser.addOption({QStringLiteral("height"), QStringLiteral("Client height in pixels."), QStringLiteral("px")});
-    parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Write the form as PNG and exit."),
+    parser.addOption({QStringLiteral("screenshot"),
+                      QStringLiteral("Write the form as PNG and exit; the skin's error reports go to standard "
+                                     "error and make the exit status 1."),
                       QStringLiteral("file")});
     if (!parser.parse(arguments)) {
-        *error = parser.errorText();
+        *message = parser.errorText();
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        *error = parser.helpText();
+        *help = true;
+        *message = parser.helpText();
         return std::nullopt;
     }
 
@@ -53,7 +57,7 @@ std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QStrin
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || (o.truthValue && value != 0 && value != 1)) {
-            *error = QStringLiteral("--%1: not a valid value: %2").arg(name, parser.value(name));
+            *message = QStringLiteral("--%1: not a valid value: %2").arg(name, parser.value(name));
             return std::nullopt;
         }
         const QString key = QString::fromLatin1(o.key);
@@ -72,7 +76,7 @@ std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QStrin
         bool ok = false;
         const int value = parser.value(QLatin1String(name)).toInt(&ok);
         if (!ok || value < 100 || value > 10000) {
-            *error = QStringLiteral("--%1: between 100 and 10000 pixels").arg(QLatin1String(name));
+            *message = QStringLiteral("--%1: between 100 and 10000 pixels").arg(QLatin1String(name));
             return std::nullopt;
         }
         *extent = value;

@@ -18,7 +18,8 @@ struct DemoOptions {
     std::optional<QString> screenshot;
 };
 
-// Nothing, and a message, for arguments that do not parse.
-std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QString* error);
+// Nothing, and a message, for arguments that do not parse or that ask for
+// the usage (-h or --help: then *help is set and the message is the usage).
+std::optional<DemoOptions> ParseDemoOptions(const QStringList& arguments, QString* message, bool* help);
 
 } // namespace skindemo

@@ -1,7 +1,9 @@
 // The built-in help promises what its examples and ready-made expressions
 // do; each is held to its description here.
 #include "app/components/regex/regexp.h"
+#include "app/helptext.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -144,4 +146,54 @@ TEST(HelpText, DescribedSymbolsAndEscapes)
     EXPECT_EQ(firstMatch(uR"(ve\b)"_qs, "very even"), QString());
     EXPECT_EQ(firstMatch(uR"(ve\B)"_qs, "very"), "ve");
     EXPECT_EQ(firstMatch(uR"(ve\B)"_qs, "love"), QString());
+}
+
+TEST(HelpText, ExamplesReadFromTheHelpLinesHold)
+{
+    // Each line reads "<expression><description>": the expression runs up
+    // to the first character that is not ASCII; the quoted texts before 但不
+    // or 除 are matched, those after are not; a quoted text after 等价于 is
+    // an expression that must answer the same.
+    struct LineExamples {
+        int line;   // 1-based, as the help pane shows it
+        bool whole; // the texts are matched in full, not merely found in
+        QStringList alsoMatching, alsoRejected; // implied by the line, not quoted
+    };
+    const std::vector<LineExamples> examples = {
+        {15, true, {}, {}},
+        {18, true, {}, {"abbc", "abcc", "abbcc", "b", "ca"}},
+        {48, true, {"a", "l", "o"}, {}},
+        {61, true, {"a", "-"}, {" ", "\f", "\n", "\r", "\t", "\v"}},
+        {66, false, {}, {}},
+        {69, false, {}, {}},
+    };
+    const QStringList lines = helpText().split(u"\r\n"_qs);
+    const QRegularExpression quoted(u"(但不|除)|(等价于)?“([^”]*)”"_qs);
+    for (const LineExamples& e : examples) {
+        const QString line = lines.value(e.line - 1);
+        SCOPED_TRACE("line " + std::to_string(e.line) + ": " + line.toStdString());
+        const qsizetype described = line.indexOf(QRegularExpression(u"[^\\x00-\\x7f]"_qs));
+        ASSERT_GT(described, 0);
+        QStringList expressions{line.left(described)};
+        QStringList matching = e.alsoMatching, rejected = e.alsoRejected;
+        bool negated = false;
+        for (const QRegularExpressionMatch& m : quoted.globalMatch(line, described)) {
+            if (m.hasCaptured(1))
+                negated = true;
+            else if (m.hasCaptured(2))
+                expressions << m.captured(3);
+            else
+                (negated ? rejected : matching) << m.captured(3);
+        }
+        EXPECT_FALSE(matching.isEmpty());
+        EXPECT_FALSE(rejected.isEmpty());
+        for (const QString& expression : expressions) {
+            RegExp re;
+            re.Pattern(e.whole ? u"^(?:"_qs + expression + u")$"_qs : expression);
+            for (const QString& text : matching)
+                EXPECT_TRUE(re.Test(text)) << expression.toStdString() << " should match " << text.toStdString();
+            for (const QString& text : rejected)
+                EXPECT_FALSE(re.Test(text)) << expression.toStdString() << " should not match " << text.toStdString();
+        }
+    }
 }
