@@ -4,6 +4,7 @@
 #include "platform/linkopener.h"
 #include "skin/orukforms.h"
 #include "tests/dialogs/scripted_commondialog.h"
+#include "tests/monkey/watchdog.h"
 #include "tests/support/scripted_services.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 
@@ -27,6 +29,8 @@ using namespace platform;
 constexpr int kActions = 10000;
 constexpr quint32 kSeed = 20121;
 constexpr qint64 kGoalMs = 2000;
+// Far beyond the slowest action of a normal run: only a hang gets there.
+constexpr std::chrono::seconds kActionLimit{30};
 
 // Every Yes/No question answered at random.
 class CoinFlipMessageBox : public MessageBoxService {
@@ -282,34 +286,40 @@ TEST_F(Monkey, TenThousandRandomActions)
     for (const Action& a : actions)
         totalWeight += a.weight;
 
+    testing::Watchdog watchdog(kActionLimit, testing::abandonHungRun);
     QElapsedTimer total;
     total.start();
     qint64 slowestMs = -1;
     QString slowestName;
     for (int step = 0; step < kActions; ++step) {
         QString name;
-        QElapsedTimer timer;
+        std::function<void()> run;
         if (step == nextHuge) {
             nextHuge += hugeEvery;
             const QString text = hugeText();
             const bool viaClipboard = random.bounded(2);
             name = viaClipboard ? QStringLiteral("paste 5 MB into TXT1") : QStringLiteral("set 5 MB TXT1");
-            timer.start();
-            if (viaClipboard)
-                paste(window->TXT1(), text);
-            else
-                window->TXT1()->Text(text);
+            run = [&, text, viaClipboard] {
+                if (viaClipboard)
+                    paste(window->TXT1(), text);
+                else
+                    window->TXT1()->Text(text);
+            };
         } else {
             int pick = random.bounded(totalWeight);
             auto chosen = actions.begin();
             while (pick >= chosen->weight)
                 pick -= (chosen++)->weight;
             name = QString::fromLatin1(chosen->name);
-            timer.start();
-            chosen->run();
+            run = chosen->run;
         }
+        watchdog.start(QStringLiteral("#%1 %2").arg(step).arg(name).toStdString());
+        QElapsedTimer timer;
+        timer.start();
+        run();
         QApplication::processEvents();
         const qint64 elapsed = timer.elapsed();
+        watchdog.stop();
         if (elapsed > kGoalMs)
             std::printf("over the goal: #%d %s (%lld ms, source %lld code units)\n", step, qPrintable(name),
                         static_cast<long long>(elapsed), static_cast<long long>(window->TXT1()->Text().size()));
