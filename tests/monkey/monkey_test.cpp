@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace pattaro {
 namespace {
@@ -31,6 +32,17 @@ constexpr quint32 kSeed = 20121;
 constexpr qint64 kGoalMs = 2000;
 // Far beyond the slowest action of a normal run: only a hang gets there.
 constexpr std::chrono::seconds kActionLimit{30};
+
+// MONKEY_SEED replays another run; nothing when it holds no seed.
+std::optional<quint32> chosenSeed()
+{
+    const QString given = qEnvironmentVariable("MONKEY_SEED");
+    if (given.isEmpty())
+        return kSeed;
+    bool ok = false;
+    const quint32 seed = given.toUInt(&ok);
+    return ok ? std::optional(seed) : std::nullopt;
+}
 
 // Every Yes/No question answered at random.
 class CoinFlipMessageBox : public MessageBoxService {
@@ -219,7 +231,8 @@ protected:
                                      << before.size() << " to " << after.size() << " code units";
     }
 
-    QRandomGenerator random{kSeed};
+    const std::optional<quint32> seed = chosenSeed();
+    QRandomGenerator random{seed.value_or(kSeed)};
     CoinFlipMessageBox questions{random};
     CoinFlipMessageBox skinBox{random};
     testing::ScriptedServices scripted;
@@ -231,6 +244,9 @@ protected:
 
 TEST_F(Monkey, TenThousandRandomActions)
 {
+    ASSERT_TRUE(seed) << "MONKEY_SEED is not a seed: " << qPrintable(qEnvironmentVariable("MONKEY_SEED"));
+    std::printf("monkey: seed %u (MONKEY_SEED=%u runs this again)\n", *seed, *seed);
+    std::fflush(stdout);
     struct Action {
         const char* name;
         int weight;
