@@ -58,7 +58,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         m_services.skin.messageBox = m_ownSkinMessageBox.get();
     }
     fillMissingServices(m_services.skin);
-    m_skinPlatform = std::make_unique<SystemSkinPlatform>(m_services.skin);
+    m_skinPlatform = std::make_unique<SystemSkinPlatform>(m_services.skin, m_services.popupMenu);
 
     createControls();
     loadSkinDesign();

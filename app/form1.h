@@ -18,6 +18,7 @@ namespace pattaro::platform {
 class CommonDialogApi;
 class FileStore;
 class LinkOpener;
+class PopupMenuService;
 } // namespace pattaro::platform
 
 namespace pattaro {
@@ -44,6 +45,8 @@ struct Form1Services {
     // What the window's skin reports through and asks of the desktop;
     // empty members: the system's.
     platform::Services skin = {};
+    // Where the skin's system menu pops up; empty: a Qt menu.
+    platform::PopupMenuService* popupMenu = nullptr;
 };
 
 // The program's one window: the source, result and help panes, the

@@ -22,10 +22,11 @@ struct SkinPlatform {
 };
 
 // The desktop's own pieces for a skin control, with the log reporting
-// through the given services.
+// through the given services. The system menu pops up through popupMenu
+// when one is given, otherwise as a Qt menu.
 class SystemSkinPlatform {
 public:
-    explicit SystemSkinPlatform(const platform::Services& services);
+    explicit SystemSkinPlatform(const platform::Services& services, platform::PopupMenuService* popupMenu = nullptr);
     SkinPlatform platform();
 
 private:
@@ -33,7 +34,8 @@ private:
     ErrorLog m_errorLog;
     platform::QtWindowMessages m_windowMessages;
     platform::Modules m_modules;
-    platform::QtPopupMenu m_popupMenu;
+    platform::QtPopupMenu m_qtPopupMenu;
+    platform::PopupMenuService* m_popupMenu;
 };
 
 } // namespace pattaro

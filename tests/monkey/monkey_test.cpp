@@ -2,8 +2,10 @@
 #include "app/components/richtext/richtextbox.h"
 #include "app/form1.h"
 #include "platform/linkopener.h"
+#include "platform/popupmenu.h"
 #include "skin/orukforms.h"
 #include "tests/dialogs/scripted_commondialog.h"
+#include "tests/monkey/watchdog.h"
 #include "tests/support/scripted_services.h"
 
 #include <QApplication>
@@ -16,8 +18,10 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace pattaro {
 namespace {
@@ -27,6 +31,19 @@ using namespace platform;
 constexpr int kActions = 10000;
 constexpr quint32 kSeed = 20121;
 constexpr qint64 kGoalMs = 2000;
+// Far beyond the slowest action of a normal run: only a hang gets there.
+constexpr std::chrono::seconds kActionLimit{30};
+
+// MONKEY_SEED replays another run; nothing when it holds no seed.
+std::optional<quint32> chosenSeed()
+{
+    const QString given = qEnvironmentVariable("MONKEY_SEED");
+    if (given.isEmpty())
+        return kSeed;
+    bool ok = false;
+    const quint32 seed = given.toUInt(&ok);
+    return ok ? std::optional(seed) : std::nullopt;
+}
 
 // Every Yes/No question answered at random.
 class CoinFlipMessageBox : public MessageBoxService {
@@ -39,6 +56,32 @@ public:
             return kIdOk;
         ++questions;
         return m_random.bounded(2) ? kIdYes : kIdNo;
+    }
+
+private:
+    QRandomGenerator& m_random;
+};
+
+// Every frame menu answered with one of its enabled items at random, or
+// dismissed.
+class RandomPopupMenu : public PopupMenuService {
+public:
+    explicit RandomPopupMenu(QRandomGenerator& random) : m_random(random) {}
+    int shown = 0;
+    int dismissed = 0;
+    std::optional<int> Popup(QWidget*, const std::vector<PopupItem>& items, QPoint, int) override
+    {
+        ++shown;
+        std::vector<int> enabled;
+        for (const PopupItem& item : items)
+            if (item.Visible && item.Enabled && item.Caption != QLatin1String("-"))
+                enabled.push_back(item.Id);
+        const auto pick = std::size_t(m_random.bounded(int(enabled.size()) + 1));
+        if (pick == enabled.size()) {
+            ++dismissed;
+            return std::nullopt;
+        }
+        return enabled[pick];
     }
 
 private:
@@ -132,6 +175,7 @@ protected:
         services.commonDialogs = dialogs;
         services.linkOpener = &links;
         services.skin = skinServices;
+        services.popupMenu = &menus;
         window = std::make_unique<Form1>(services);
         window->resize(900, 700);
         window->show();
@@ -215,9 +259,11 @@ protected:
                                      << before.size() << " to " << after.size() << " code units";
     }
 
-    QRandomGenerator random{kSeed};
+    const std::optional<quint32> seed = chosenSeed();
+    QRandomGenerator random{seed.value_or(kSeed)};
     CoinFlipMessageBox questions{random};
     CoinFlipMessageBox skinBox{random};
+    RandomPopupMenu menus{random};
     testing::ScriptedServices scripted;
     Services skinServices = scripted.services();
     std::shared_ptr<testing::ScriptedCommonDialogApi> dialogs = std::make_shared<testing::ScriptedCommonDialogApi>();
@@ -227,6 +273,9 @@ protected:
 
 TEST_F(Monkey, TenThousandRandomActions)
 {
+    ASSERT_TRUE(seed) << "MONKEY_SEED is not a seed: " << qPrintable(qEnvironmentVariable("MONKEY_SEED"));
+    std::printf("monkey: seed %u (MONKEY_SEED=%u runs this again)\n", *seed, *seed);
+    std::fflush(stdout);
     struct Action {
         const char* name;
         int weight;
@@ -235,6 +284,7 @@ TEST_F(Monkey, TenThousandRandomActions)
     // Heavy texts are rare so that the whole run stays within minutes.
     const int hugeEvery = kActions / 5;
     int nextHuge = hugeEvery / 2;
+    int reopened = 0;
     const std::vector<Action> actions = {
         {"type into TXT1", 6, [&] { type(window->TXT1(), randomText().left(40)); }},
         {"paste into TXT1", 6, [&] { paste(window->TXT1(), randomText()); }},
@@ -269,12 +319,20 @@ TEST_F(Monkey, TenThousandRandomActions)
         {"click Label5", 1, [&] { click(window->Label5()); }},
         {"click Label6", 1, [&] { click(window->Label6()); }},
         {"click Image1", 1, [&] { click(window->Image1()); }},
-        // May hit the frame's caption buttons, whose questions go to the skin's box.
+        // May hit the frame's caption buttons or open its system menu (the icon, or a
+        // right click on the title); their questions go to the skin's box. Half the
+        // clicks land on the title bar, where nearly all of that is.
         {"click the frame", 2, [&] {
-             QWidget* frame = window->orukForms1();
-             if (frame->width() > 0 && frame->height() > 0)
-                 QTest::mouseClick(frame, Qt::LeftButton, {},
-                                   QPoint(random.bounded(frame->width()), random.bounded(frame->height())));
+             orukForms* frame = window->orukForms1();
+             const Qt::MouseButton button = random.bounded(4) == 0 ? Qt::RightButton : Qt::LeftButton;
+             if (frame->width() <= 0 || frame->height() <= 0)
+                 return;
+             const int title = qBound(1, int(frame->State().m_TitleAreaHeight), frame->height());
+             const int bottom = random.bounded(2) ? title : frame->height();
+             const QPoint at(random.bounded(frame->width()), random.bounded(bottom));
+             // The pointer gets there first: the frame learns from it which caption button is under it.
+             QTest::mouseMove(frame, at);
+             QTest::mouseClick(frame, button, {}, at);
          }},
         {"resize", 3, [&] { window->resize(1 + random.bounded(1600), 1 + random.bounded(1200)); }},
     };
@@ -282,34 +340,40 @@ TEST_F(Monkey, TenThousandRandomActions)
     for (const Action& a : actions)
         totalWeight += a.weight;
 
+    testing::Watchdog watchdog(kActionLimit, testing::abandonHungRun);
     QElapsedTimer total;
     total.start();
     qint64 slowestMs = -1;
     QString slowestName;
     for (int step = 0; step < kActions; ++step) {
         QString name;
-        QElapsedTimer timer;
+        std::function<void()> run;
         if (step == nextHuge) {
             nextHuge += hugeEvery;
             const QString text = hugeText();
             const bool viaClipboard = random.bounded(2);
             name = viaClipboard ? QStringLiteral("paste 5 MB into TXT1") : QStringLiteral("set 5 MB TXT1");
-            timer.start();
-            if (viaClipboard)
-                paste(window->TXT1(), text);
-            else
-                window->TXT1()->Text(text);
+            run = [&, text, viaClipboard] {
+                if (viaClipboard)
+                    paste(window->TXT1(), text);
+                else
+                    window->TXT1()->Text(text);
+            };
         } else {
             int pick = random.bounded(totalWeight);
             auto chosen = actions.begin();
             while (pick >= chosen->weight)
                 pick -= (chosen++)->weight;
             name = QString::fromLatin1(chosen->name);
-            timer.start();
-            chosen->run();
+            run = chosen->run;
         }
+        watchdog.start(QStringLiteral("#%1 %2").arg(step).arg(name).toStdString());
+        QElapsedTimer timer;
+        timer.start();
+        run();
         QApplication::processEvents();
         const qint64 elapsed = timer.elapsed();
+        watchdog.stop();
         if (elapsed > kGoalMs)
             std::printf("over the goal: #%d %s (%lld ms, source %lld code units)\n", step, qPrintable(name),
                         static_cast<long long>(elapsed), static_cast<long long>(window->TXT1()->Text().size()));
@@ -324,14 +388,18 @@ TEST_F(Monkey, TenThousandRandomActions)
             ADD_FAILURE() << "at action #" << step << ": " << name.toStdString();
             return;
         }
-        if (!window->isVisible())
+        // A Yes to the exit question closes the window; the run goes on in it reopened.
+        if (!window->isVisible()) {
+            ++reopened;
             window->show();
+        }
     }
 
-    std::printf("monkey: %d actions in %lld ms; %d window questions, %d frame questions, %zu colour dialogs, "
-                "%lld links opened\n",
+    std::printf("monkey: %d actions in %lld ms; %d window questions, %d frame questions, %d frame menus "
+                "(%d dismissed), window closed and reopened %d times, %zu colour dialogs, %lld links opened\n",
                 kActions, static_cast<long long>(total.elapsed()), questions.questions, skinBox.questions,
-                dialogs->colorCalls.size(), static_cast<long long>(links.opened.size()));
+                menus.shown, menus.dismissed, reopened, dialogs->colorCalls.size(),
+                static_cast<long long>(links.opened.size()));
     std::printf("slowest action: %s (%lld ms); goal %lld ms: %s\n", qPrintable(slowestName),
                 static_cast<long long>(slowestMs), static_cast<long long>(kGoalMs),
                 slowestMs <= kGoalMs ? "met" : "missed");

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace pattaro {
@@ -64,6 +65,32 @@ TEST(WindowFrame, ThemeBackgroundReachesEverythingButTheSwatchesAndEditBoxes)
     EXPECT_EQ(f.Color1()->BackColor(), 0x0000C000u) << "the user's highlight colours stay";
     EXPECT_EQ(f.Color2()->BackColor(), 0x000080FFu);
     EXPECT_EQ(platform::ControlBackColor(f.Text3()), 0x80000005u);
+}
+
+// Nothing modal opens in tests: the menu and the exit question behind its
+// Close both reach the services the window was given.
+TEST(WindowFrame, SystemMenuPopsUpThroughTheWindowsMenuService)
+{
+    const struct {
+        const char* how;
+        Qt::MouseButton button;
+        QPoint at;
+    } cases[] = {
+        {"left click on the title-bar icon", Qt::LeftButton, QPoint(8, 10)},
+        {"right click on the title", Qt::RightButton, QPoint(300, 10)},
+    };
+    for (const auto& c : cases) {
+        TestWindow w;
+        w.form->show();
+        w.menus.choices = {SystemMenu::kClose};
+        // The pointer gets there first, as a person's does.
+        QTest::mouseMove(w.form->orukForms1(), c.at);
+        QTest::mouseClick(w.form->orukForms1(), c.button, {}, c.at);
+        ASSERT_EQ(w.menus.shown.size(), 1u) << c.how;
+        ASSERT_EQ(w.frameMessages.shown.size(), 1u) << c.how;
+        EXPECT_EQ(w.frameMessages.shown[0].text, u"确认退出程序？"_qs) << c.how;
+        EXPECT_TRUE(w.form->isVisible()) << c.how << ": the question was answered No";
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "tests/skin/scripted_popupmenu.h"
 #include "tests/support/scripted_messagebox.h"
 
 #include <memory>
@@ -11,6 +12,9 @@ namespace pattaro::testing {
 // only counts its calls.
 struct TestWindow {
     ScriptedMessageBox messages;
+    // The frame's questions and its system menu.
+    ScriptedMessageBox frameMessages;
+    ScriptedPopupMenu menus;
     int selfChecks = 0;
     std::unique_ptr<Form1> form;
 
@@ -19,6 +23,8 @@ struct TestWindow {
         Form1Services services;
         services.messageBox = &messages;
         services.selfCheck = [this] { ++selfChecks; };
+        services.skin.messageBox = &frameMessages;
+        services.popupMenu = &menus;
         form = std::make_unique<Form1>(services);
     }
 };
