@@ -15,6 +15,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 namespace pattaro {
 
@@ -230,6 +231,8 @@ private:
     bool m_unloading = false;
     // A button went down on the control's own surface and is still held.
     bool m_mouseHeldOnSurface = false;
+    // Where the last move over the surface was; none yet at first.
+    std::optional<QPoint> m_lastMoveAt;
     platform::DrawingSurface m_surface;
     std::int16_t m_mousePointer = 0;
     // Where the icon sits in the title and what lies behind it, so that a

@@ -47,6 +47,11 @@ void orukForms::mousePressEvent(QMouseEvent* event)
     if (!m_mouseHeldOnSurface)
         return event->ignore();
     const MouseArgs a = ButtonArgs(*event);
+    // A window that appears under a still pointer, or a press after the
+    // pointer came in over a child, gives the control no move first; the
+    // caption buttons learn where the pointer is before it goes down.
+    if (m_lastMoveAt != event->position().toPoint())
+        UserControl_MouseMove(0, a.Shift, a.X, a.Y);
     UserControl_MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
@@ -55,6 +60,7 @@ void orukForms::mouseMoveEvent(QMouseEvent* event)
     const bool ours = event->buttons() == Qt::NoButton ? onOwnSurface(*event) : m_mouseHeldOnSurface;
     if (!ours)
         return event->ignore();
+    m_lastMoveAt = event->position().toPoint();
     const MouseArgs a = MoveArgs(*event);
     UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }

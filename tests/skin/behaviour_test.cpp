@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
 
 using namespace pattaro;
 using namespace pattaro::testing;
@@ -176,6 +178,56 @@ TEST_F(BehaviourTest, AltF4AsksOnlyWithAltAndAVisibleCloseButton)
     skin.UserControl_KeyDown(115, kAlt);
     EXPECT_EQ(questionsAsked(), 1);
 }
+
+// Mouse events as Qt delivers them to the widget: one a control on the frame
+// leaves unhandled travels on to the frame, and a window can appear under
+// a pointer that then clicks without moving.
+struct FrameClick {
+    const char* what;
+    bool onLabel, hoverFirst;
+    QPointF at; // null: the close button
+    int questions;
+};
+
+void PrintTo(const FrameClick& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+class FrameClickTest : public BehaviourTest, public ::testing::WithParamInterface<FrameClick> {};
+
+TEST_P(FrameClickTest, TheFrameActsOnlyOnClicksOnItsOwnSurface)
+{
+    const FrameClick& c = GetParam();
+    skin.resize(620, 494);
+    QLabel label(QStringLiteral("Color1"), &skin);
+    label.setGeometry(100, 100, 40, 20);
+    int clicks = 0;
+    QObject::connect(&skin, &orukForms::Click, [&] { ++clicks; });
+    const QPointF closeButton = centre(0);
+    if (c.hoverFirst) {
+        QMouseEvent hover(QEvent::MouseMove, closeButton, skin.mapToGlobal(closeButton), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&skin, &hover);
+    }
+    QWidget* const target = c.onLabel ? static_cast<QWidget*>(&label) : &skin;
+    const QPointF at = c.onLabel ? QPointF(5, 5) : c.at.isNull() ? closeButton : c.at;
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    }
+    EXPECT_EQ(questionsAsked(), c.questions) << c.what;
+    EXPECT_EQ(clicks, c.onLabel ? 0 : 1) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, FrameClickTest,
+    ::testing::Values(FrameClick{"a click on a label placed on the frame", true, false, {}, 0},
+                      FrameClick{"a click on the label after hovering the close button", true, true, {}, 0},
+                      FrameClick{"a click on the client area before any move", false, false, {200, 200}, 0},
+                      FrameClick{"a click on the close button before any move", false, false, {}, 1},
+                      FrameClick{"a click on the close button after hovering it", false, true, {}, 1}));
 
 TEST_F(BehaviourTest, CloseRequestsFromOutsideAskTheSameQuestionOnce)
 {
