@@ -102,7 +102,10 @@ void Form1::loadSkinDesign()
 
 void Form1::Form_Load()
 {
-    m_services.selfCheck();
+    // The check advises: its warning is shown, then start-up goes on.
+    if (const QString warning = m_services.selfCheck(); !warning.isEmpty())
+        m_services.messageBox->show(warning, QStringLiteral("友情提示"), platform::MsgIcon::Exclamation,
+                                    platform::MsgButtons::Ok);
     // Raises Check1_Click, which sets the engine's case rule.
     m_Check1->setChecked(true);
     regEngine().Global(true);

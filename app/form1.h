@@ -34,8 +34,9 @@ class orukForms;
 // real service; tests pass scripted ones so that nothing modal opens.
 struct Form1Services {
     platform::MessageBoxService* messageBox = nullptr;
-    // The integrity check that start-up runs first.
-    std::function<void()> selfCheck;
+    // The integrity check that start-up runs first; it returns the warning
+    // to show, empty when the program is intact.
+    std::function<QString()> selfCheck;
     // The dialogs behind colorDialog and the open and save dialogs; empty: Qt's.
     std::shared_ptr<platform::CommonDialogApi> commonDialogs = nullptr;
     // Where files are opened and saved; empty: the disk.

@@ -1,38 +1,56 @@
 #include "app/selfcheck.h"
 
+#include "digestplaces.h"
+#include "platform/trustedfile.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace pattaro {
 
-QStringList digestRecordCandidates(const QString& programPath)
+namespace {
+
+// A record is a digest in hex and a file name: a few hundred bytes at most.
+constexpr qsizetype kRecordBytes = 512;
+
+QString canonical(const QString& path)
 {
-    const QFileInfo program(programPath);
-    const QString name = program.fileName() + QStringLiteral(".sha256");
-    return {QDir::cleanPath(program.path() + QStringLiteral("/../share/pattaro/") + name),
-            programPath + QStringLiteral(".sha256")};
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? QDir::cleanPath(path) : resolved;
 }
 
-QString digestRecordPath(const QString& programPath)
+} // namespace
+
+std::vector<DigestPlace> knownDigestPlaces()
 {
-    const QStringList candidates = digestRecordCandidates(programPath);
-    for (const QString& path : candidates)
-        if (QFileInfo::exists(path))
-            return path;
-    return candidates.last();
+    std::vector<DigestPlace> places{{QString::fromUtf8(kBuiltProgram), QString::fromUtf8(kBuiltDigestRecord)}};
+    for (const char* prefix : kInstallPrefixes) {
+        const QString root = QDir::cleanPath(QString::fromUtf8(prefix));
+        places.push_back({root + QStringLiteral("/bin/pattaro"), root + QStringLiteral("/share/pattaro/pattaro.sha256")});
+    }
+    return places;
 }
 
-IntegrityStatus checkIntegrity(const QString& programPath, const QString& recordPath)
+std::optional<QString> digestRecordFor(const QString& programPath, const std::vector<DigestPlace>& places)
 {
-    QFile record(recordPath);
-    if (!record.open(QIODevice::ReadOnly))
+    const QString running = canonical(programPath);
+    for (const DigestPlace& place : places)
+        if (canonical(place.program) == running)
+            return place.record;
+    return std::nullopt;
+}
+
+IntegrityStatus checkIntegrity(const QString& programPath, const std::optional<QString>& recordPath)
+{
+    const std::optional<QByteArray> record =
+        recordPath ? platform::ReadTrustedFile(*recordPath, kRecordBytes) : std::nullopt;
+    if (!record)
         return IntegrityStatus::RecordMissing;
     // The digest is the first word; a file name may follow.
-    const QByteArray recorded = record.read(256).trimmed().split(' ').value(0).toLower();
+    const QByteArray recorded = record->trimmed().split(' ').value(0).toLower();
     if (recorded.isEmpty())
         return IntegrityStatus::RecordMissing;
 
@@ -51,26 +69,23 @@ QString integrityWarning(IntegrityStatus status, const QString& programPath)
     case IntegrityStatus::Intact:
         return {};
     case IntegrityStatus::Modified:
-        return QStringLiteral("warning: %1 differs from the program that was built (SHA-256 mismatch)")
-            .arg(programPath);
+        return QStringLiteral("程序文件 %1 与构建时不同（SHA-256 不符），可能已损坏或被部分替换。").arg(programPath);
     case IntegrityStatus::RecordMissing:
-        return QStringLiteral("warning: no build digest for %1 (%2 missing or empty); its integrity is unchecked")
-            .arg(programPath, digestRecordCandidates(programPath).join(QStringLiteral(" and ")));
+        return QStringLiteral("找不到程序文件 %1 的可信校验记录，无法检查它是否完整。").arg(programPath);
     case IntegrityStatus::ProgramUnreadable:
-        return QStringLiteral("warning: cannot read %1 to check its integrity").arg(programPath);
+        return QStringLiteral("无法读取程序文件 %1，无法检查它是否完整。").arg(programPath);
     }
     return {};
 }
 
-void runSelfCheck() noexcept
+QString runSelfCheck() noexcept
 {
     try {
         const QString program = QCoreApplication::applicationFilePath();
-        const QString warning = integrityWarning(checkIntegrity(program, digestRecordPath(program)), program);
-        if (!warning.isEmpty())
-            std::fprintf(stderr, "pattaro: %s\n", warning.toLocal8Bit().constData());
+        return integrityWarning(checkIntegrity(program, digestRecordFor(program, knownDigestPlaces())), program);
     } catch (...) {
         // The check only advises; start-up goes on whatever happens here.
+        return {};
     }
 }
 

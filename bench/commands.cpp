@@ -99,7 +99,7 @@ enum class WholeCommand { MatchCheck, ReplaceKeep, ReplaceEach };
 void BM_WholeCommand10MB(benchmark::State& state, WholeCommand which)
 {
     testing::ScriptedMessageBox boxes;
-    Form1 window(Form1Services{&boxes, [] {}});
+    Form1 window(Form1Services{&boxes, [] { return QString(); }});
     window.show();
     window.TXT1()->Text(sourceWith(200'000, 50));
     window.Text3()->setText(kPattern);
@@ -138,7 +138,7 @@ BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command3, WholeCommand::ReplaceEach)
 void BM_FirstKeyAfterCommand1(benchmark::State& state)
 {
     testing::ScriptedMessageBox boxes;
-    Form1 window(Form1Services{&boxes, [] {}});
+    Form1 window(Form1Services{&boxes, [] { return QString(); }});
     window.show();
     window.TXT1()->Text(sourceWith(200'000, 50));
     window.Text3()->setText(kPattern);

@@ -2,8 +2,8 @@
 # Installs the build into a temporary prefix and checks the result as a user
 # would meet it: every file in place, bin/ holding the programs only, valid
 # desktop and AppStream files, icons of the sizes their folders say, --version
-# without a display, and an installed program that passes its own integrity
-# check (and fails it once changed).
+# without a display, the integrity record of the installed program, and a
+# program that does not trust a record outside the place it was built for.
 # Usage: install-e2e.sh CMAKE BUILD_DIR DESKTOP_ID VERSION
 set -u
 cmake=$1 build=$2 id=$3 version=$4
@@ -43,12 +43,11 @@ record=$(cut -d' ' -f1 "$prefix/share/pattaro/pattaro.sha256")
 [ "$record" = "$(sha256sum "$prefix/bin/pattaro" | cut -d' ' -f1)" ] ||
     fail "the record is not the installed program's digest"
 
-start() {
-    QT_QPA_PLATFORM=offscreen "$prefix/bin/pattaro" --screenshot "$prefix/shot.png" 2>"$prefix/err"
-}
-start || fail "the installed program did not start"
-! grep '^pattaro:' "$prefix/err" || fail "the installed program warned at start-up"
-printf 'x' >>"$prefix/bin/pattaro"
-start || fail "the changed program did not start"
-grep -q '^pattaro: warning: .* differs' "$prefix/err" || fail "a changed program was not reported"
+# Installed under a prefix of its own, not the one it was built for: a record
+# there is one anybody could have planted, so it is not trusted and the
+# program says its integrity is unchecked, then starts all the same.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/pattaro" --screenshot "$prefix/shot.png" 2>"$prefix/err" ||
+    fail "the installed program did not start"
+grep -q '^友情提示: 找不到程序文件 .*的可信校验记录' "$prefix/err" ||
+    fail "a record outside the install's own place was trusted: $(cat "$prefix/err")"
 exit $failed

@@ -40,7 +40,7 @@ void limitAddressSpace(qint64 headroom)
 class Form1Commands : public ::testing::Test {
 protected:
     testing::ScriptedMessageBox boxes;
-    Form1 window{Form1Services{&boxes, [] {}}};
+    Form1 window{Form1Services{&boxes, [] { return QString(); }}};
 
     void set(const QString& source, const QString& pattern, const QString& replacement = {})
     {

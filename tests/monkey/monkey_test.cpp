@@ -171,7 +171,7 @@ protected:
         };
         Form1Services services;
         services.messageBox = &questions;
-        services.selfCheck = [] {};
+        services.selfCheck = [] { return QString(); };
         services.commonDialogs = dialogs;
         services.linkOpener = &links;
         services.skin = skinServices;

@@ -33,7 +33,7 @@ class Form1Options : public ::testing::Test {
 protected:
     Form1Services services()
     {
-        Form1Services s{&boxes, [] {}};
+        Form1Services s{&boxes, [] { return QString(); }};
         s.commonDialogs = dialogs;
         s.linkOpener = &links;
         return s;

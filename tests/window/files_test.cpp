@@ -47,7 +47,7 @@ class Form1Files : public ::testing::Test {
 protected:
     Form1Services services()
     {
-        Form1Services s{&boxes, [] {}};
+        Form1Services s{&boxes, [] { return QString(); }};
         s.commonDialogs = dialogs;
         s.files = &files;
         return s;

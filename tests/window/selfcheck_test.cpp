@@ -6,89 +6,86 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace pattaro {
 namespace {
 
-class SelfCheck : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString program = dir.filePath(u"prog"_qs);
+QByteArray digestOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
 
-    void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+void write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// An installed program under <dir>/usr, its record where the install put
+// it, and what a case does to them before the check.
+TEST(SelfCheck, OnlyARecordWhereTheProgramWasPutAndThatNobodyElseCouldWriteCounts)
+{
+    enum Change { Nothing, PatchProgram, RunCopyWithPlantedRecord, RecordWritableByOthers, RecordIsAPipe,
+                  RecordIsALink, RecordEmpty, RecordUpperCaseWithoutName, ProgramGone };
+    const struct {
+        const char* what;
+        Change change;
+        IntegrityStatus expected;
+    } cases[] = {
+        {"the installed program", Nothing, IntegrityStatus::Intact},
+        {"a record in upper case without a name", RecordUpperCaseWithoutName, IntegrityStatus::Intact},
+        {"a patched program", PatchProgram, IntegrityStatus::Modified},
+        {"a copy run elsewhere beside a planted record", RunCopyWithPlantedRecord, IntegrityStatus::RecordMissing},
+        {"a record others may write", RecordWritableByOthers, IntegrityStatus::RecordMissing},
+        {"a pipe in the record's place", RecordIsAPipe, IntegrityStatus::RecordMissing},
+        {"a link in the record's place", RecordIsALink, IntegrityStatus::RecordMissing},
+        {"an empty record", RecordEmpty, IntegrityStatus::RecordMissing},
+        {"a program that cannot be read", ProgramGone, IntegrityStatus::ProgramUnreadable},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(u"usr/bin/pattaro"_qs);
+        const QString record = dir.filePath(u"usr/share/pattaro/pattaro.sha256"_qs);
+        const std::vector<DigestPlace> places{{program, record}};
+        write(program, "program bytes");
+        write(record, digestOf("program bytes") + "  pattaro\n");
+        QString running = program;
+        switch (c.change) {
+        case Nothing: break;
+        case PatchProgram: write(program, "program bytes, patched"); break;
+        case RunCopyWithPlantedRecord:
+            running = dir.filePath(u"tmp/x/bin/pattaro"_qs);
+            write(running, "patched copy");
+            write(dir.filePath(u"tmp/x/share/pattaro/pattaro.sha256"_qs), digestOf("patched copy"));
+            break;
+        case RecordWritableByOthers: ::chmod(QFile::encodeName(record).constData(), 0666); break;
+        case RecordIsAPipe:
+            QFile::remove(record);
+            ASSERT_EQ(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+            break;
+        case RecordIsALink:
+            QFile::rename(record, record + u".real"_qs);
+            QFile::link(record + u".real"_qs, record);
+            break;
+        case RecordEmpty: write(record, "  \n"); break;
+        case RecordUpperCaseWithoutName: write(record, digestOf("program bytes").toUpper()); break;
+        case ProgramGone: QFile::remove(program); break;
+        }
+        EXPECT_EQ(checkIntegrity(running, digestRecordFor(running, places)), c.expected) << c.what;
+        EXPECT_EQ(integrityWarning(c.expected, running).contains(running), c.expected != IntegrityStatus::Intact)
+            << c.what;
     }
-    static QByteArray digestOf(const QByteArray& bytes)
-    {
-        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-    }
-};
-
-TEST_F(SelfCheck, RecordNextToTheProgram)
-{
-    EXPECT_EQ(digestRecordPath(u"/opt/p/pattaro"_qs), u"/opt/p/pattaro.sha256"_qs);
 }
 
-TEST_F(SelfCheck, InstalledRecordInShareIsPreferredToOneBesideTheProgram)
-{
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"bin"_qs));
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"share/pattaro"_qs));
-    const QString installed = dir.filePath(u"bin/pattaro"_qs);
-    const QString record = dir.filePath(u"share/pattaro/pattaro.sha256"_qs);
-    write(installed, "installed bytes");
-    write(record, digestOf("installed bytes") + "  pattaro\n");
-    write(installed + u".sha256"_qs, digestOf("stale bytes"));
-    EXPECT_EQ(digestRecordPath(installed), record);
-    EXPECT_EQ(checkIntegrity(installed, digestRecordPath(installed)), IntegrityStatus::Intact);
-
-    QFile::remove(record);
-    EXPECT_EQ(checkIntegrity(installed, digestRecordPath(installed)), IntegrityStatus::Modified);
-    QFile::remove(installed + u".sha256"_qs);
-    const QString warning = integrityWarning(IntegrityStatus::RecordMissing, installed);
-    EXPECT_TRUE(warning.contains(record)) << warning.toStdString();
-    EXPECT_TRUE(warning.contains(installed + u".sha256"_qs)) << warning.toStdString();
-}
-
-TEST_F(SelfCheck, MatchingDigestIsIntactInEitherCaseWithOrWithoutName)
-{
-    write(program, "program bytes");
-    write(digestRecordPath(program), digestOf("program bytes") + "  prog\n");
-    EXPECT_EQ(checkIntegrity(program, digestRecordPath(program)), IntegrityStatus::Intact);
-    write(digestRecordPath(program), digestOf("program bytes").toUpper());
-    EXPECT_EQ(checkIntegrity(program, digestRecordPath(program)), IntegrityStatus::Intact);
-    EXPECT_TRUE(integrityWarning(IntegrityStatus::Intact, program).isEmpty());
-}
-
-TEST_F(SelfCheck, ChangedProgramIsReported)
-{
-    write(program, "program bytes, patched");
-    write(digestRecordPath(program), digestOf("program bytes") + "  prog\n");
-    EXPECT_EQ(checkIntegrity(program, digestRecordPath(program)), IntegrityStatus::Modified);
-    EXPECT_TRUE(integrityWarning(IntegrityStatus::Modified, program).contains(program));
-}
-
-TEST_F(SelfCheck, MissingOrEmptyRecordAndUnreadableProgram)
-{
-    write(program, "program bytes");
-    EXPECT_EQ(checkIntegrity(program, digestRecordPath(program)), IntegrityStatus::RecordMissing);
-    write(digestRecordPath(program), "  \n");
-    EXPECT_EQ(checkIntegrity(program, digestRecordPath(program)), IntegrityStatus::RecordMissing);
-    write(digestRecordPath(program), digestOf("program bytes"));
-    const QString gone = dir.filePath(u"gone"_qs);
-    EXPECT_EQ(checkIntegrity(gone, digestRecordPath(program)), IntegrityStatus::ProgramUnreadable);
-    EXPECT_FALSE(integrityWarning(IntegrityStatus::RecordMissing, program).isEmpty());
-    EXPECT_FALSE(integrityWarning(IntegrityStatus::ProgramUnreadable, program).isEmpty());
-}
-
-TEST_F(SelfCheck, BuiltProgramMatchesItsRecord)
+TEST(SelfCheck, BuiltProgramMatchesItsRecord)
 {
     const QString built = QStringLiteral(PATTARO_BINARY_DIR "/app/pattaro");
     if (!QFileInfo::exists(built))
         GTEST_SKIP() << "the program is not built in this tree";
-    EXPECT_EQ(checkIntegrity(built, digestRecordPath(built)), IntegrityStatus::Intact);
+    EXPECT_EQ(checkIntegrity(built, digestRecordFor(built, knownDigestPlaces())), IntegrityStatus::Intact);
 }
 
 } // namespace

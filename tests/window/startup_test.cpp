@@ -52,6 +52,7 @@ TEST(Startup, SelfCheckRunsOnceBeforeAnyOtherStep)
                 seen.push_back({f->hasRegEngine(), f->Check1()->isChecked(), f->Frame4()->isHidden(),
                                 !f->HelpAbout()->Text().isEmpty()});
         }
+        return QString();
     };
     Form1 form(services);
     ASSERT_EQ(seen.size(), 1u);
@@ -59,6 +60,15 @@ TEST(Startup, SelfCheckRunsOnceBeforeAnyOtherStep)
     EXPECT_FALSE(seen[0].checked);
     EXPECT_FALSE(seen[0].helpHidden);
     EXPECT_FALSE(seen[0].helpFilled);
+}
+
+TEST(Startup, SelfCheckWarningIsShownAndStartUpGoesOn)
+{
+    TestWindow w(u"程序文件已损坏"_qs);
+    ASSERT_EQ(w.messages.shown.size(), 1u);
+    EXPECT_EQ(w.messages.shown[0].text, u"程序文件已损坏"_qs);
+    EXPECT_EQ(w.messages.shown[0].title, u"友情提示"_qs);
+    EXPECT_EQ(w.form->HelpAbout()->Text(), helpText()) << "start-up went on";
 }
 
 TEST(Startup, WindowStateAfterLoad)

@@ -18,11 +18,15 @@ struct TestWindow {
     int selfChecks = 0;
     std::unique_ptr<Form1> form;
 
-    TestWindow()
+    // selfCheckSays: the self-check's warning; empty for an intact program.
+    explicit TestWindow(const QString& selfCheckSays = QString())
     {
         Form1Services services;
         services.messageBox = &messages;
-        services.selfCheck = [this] { ++selfChecks; };
+        services.selfCheck = [this, selfCheckSays] {
+            ++selfChecks;
+            return selfCheckSays;
+        };
         services.skin.messageBox = &frameMessages;
         services.popupMenu = &menus;
         form = std::make_unique<Form1>(services);
