@@ -116,6 +116,9 @@ TEST(Cli, JsonForEverySearchingCommand)
     const QByteArray emojis = QByteArray("\xF0\x9F\x98\x80").repeated(70000);
     EXPECT_EQ(jsonOf(run({"--json", "replace", "x", "y"}, emojis))["text"], QString::fromUtf8(emojis));
     EXPECT_EQ(jsonOf(run({"--json", "extract", "x", "y"}, "abc")), (QJsonObject{{"count", 0}, {"items", QJsonArray()}}));
+    // An empty replacement still lists each match.
+    EXPECT_EQ(jsonOf(run({"--json", "extract", "b", ""}, "abc"))["items"],
+              (QJsonArray{QJsonObject{{"index", 1}, {"length", 1}, {"value", ""}}}));
 }
 
 TEST(Cli, ExitStatusIsGrepsForSearchesAndSedsForEdits)
