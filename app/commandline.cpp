@@ -2,36 +2,35 @@
 
 #include "version.h"
 
+#include <QCommandLineParser>
 #include <cstdio>
 
 namespace pattaro {
 
-std::optional<InfoRequest> FindInfoRequest(const QStringList& arguments)
+WindowArguments ParseWindowArguments(const QStringList& arguments)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == u"--screenshot")
-            ++i; // its FILE may be any name, "--help" too
-        else if (arg == u"--help" || arg == u"-h")
-            return InfoRequest::Help;
-        else if (arg == u"--version" || arg == u"-v")
-            return InfoRequest::Version;
-    }
-    return std::nullopt;
-}
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"), {}, QStringLiteral("FILE"));
+    parser.addOptions({help, version, screenshot});
+    // An unknown option is Qt's or a mistake; either way the window opens,
+    // and what the parser could read stands.
+    parser.parse(QStringList(QStringLiteral("pattaro")) + arguments);
 
-std::optional<QString> FindFileArgument(const QStringList& arguments)
-{
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == u"--screenshot")
-            ++i;
-        else if (arg == u"--")
-            return i + 1 < arguments.size() ? std::optional(arguments[i + 1]) : std::nullopt;
-        else if (!arg.startsWith(u'-'))
-            return arg;
-    }
-    return std::nullopt;
+    WindowArguments found;
+    if (parser.isSet(help))
+        found.info = InfoRequest::Help;
+    else if (parser.isSet(version))
+        found.info = InfoRequest::Version;
+    // Without its FILE, --screenshot asks for nothing and the window opens.
+    if (!parser.values(screenshot).isEmpty())
+        found.screenshot = parser.value(screenshot);
+    const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty())
+        found.file = positional.first();
+    return found;
 }
 
 QString HelpText()
@@ -66,7 +65,7 @@ std::optional<int> AnswerInfoRequest(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const std::optional<InfoRequest> request = FindInfoRequest(arguments);
+    const std::optional<InfoRequest> request = ParseWindowArguments(arguments).info;
     if (!request)
         return std::nullopt;
     const QByteArray text = (*request == InfoRequest::Help ? HelpText() : VersionText()).toLocal8Bit();

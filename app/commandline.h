@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <optional>
 
@@ -10,12 +11,19 @@ namespace pattaro {
 // that are not ours (Qt's -platform, -style, …) are left to QApplication.
 enum class InfoRequest { Help, Version };
 
-// arguments: the command line without the program name.
-std::optional<InfoRequest> FindInfoRequest(const QStringList& arguments);
-// The FILE to open, the first argument that is not an option (or any after
-// "--"); the FILE of --screenshot is not one. Qt has taken its own options
-// out by then.
-std::optional<QString> FindFileArgument(const QStringList& arguments);
+struct WindowArguments {
+    std::optional<InfoRequest> info;
+    // The FILE to open: the first argument that is not an option (or any
+    // after "--"); the FILE of --screenshot is not one.
+    std::optional<QString> file;
+    // Where --screenshot FILE (or --screenshot=FILE) writes the window.
+    std::optional<QString> screenshot;
+};
+
+// arguments: the command line without the program name. Options that are
+// not ours are passed over, so Qt's own may still be among them; Qt's take
+// the form -name, which is never read as bundled letters.
+WindowArguments ParseWindowArguments(const QStringList& arguments);
 QString HelpText();
 QString VersionText();
 

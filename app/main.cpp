@@ -21,7 +21,9 @@ int main(int argc, char** argv)
     pattaro::platform::InstallQtChineseTranslation();
     QApplication::setFont(pattaro::uiFont());
 
-    const auto screenshot = pattaro::platform::ScreenshotRequest(QApplication::arguments());
+    // Qt has taken its own options out by now.
+    const pattaro::WindowArguments arguments = pattaro::ParseWindowArguments(QApplication::arguments().mid(1));
+    const std::optional<QString>& screenshot = arguments.screenshot;
     pattaro::platform::UnattendedMessageBoxService unattended;
     pattaro::Form1Services services;
     if (screenshot) {
@@ -31,8 +33,8 @@ int main(int argc, char** argv)
     pattaro::Form1 form(std::move(services));
     form.show();
     bool opened = true;
-    if (const auto file = pattaro::FindFileArgument(QApplication::arguments().mid(1)))
-        opened = form.openTextFile(*file);
+    if (arguments.file)
+        opened = form.openTextFile(*arguments.file);
     if (screenshot)
         return pattaro::platform::SaveScreenshot(form, *screenshot) && opened ? 0 : 1;
     return app.exec();

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/components/textfile/textlimit.h"
 #include "platform/filestore.h"
 
 #include <QString>
 #include <optional>
 
 namespace pattaro {
-
-// The largest file the source pane opens.
-inline constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
 
 struct OpenedText {
     std::optional<QString> text;

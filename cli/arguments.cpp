@@ -1,5 +1,8 @@
 #include "cli/arguments.h"
 
+#include <QCommandLineParser>
+#include <limits>
+
 namespace pattaro::cli {
 namespace {
 
@@ -25,103 +28,191 @@ const CommandWord* findCommand(const QString& word)
 
 ParsedArguments fail(const QString& message) { return {{}, message}; }
 
-constexpr struct {
-    QStringView name;
-    EncodingChoice choice;
-} kEncodings[] = {
-    {u"auto", EncodingChoice::Auto},
-    {u"utf-8", EncodingChoice::Utf8},
-    {u"utf-16", EncodingChoice::Utf16},
-    {u"gb18030", EncodingChoice::Gb18030},
-};
-
-std::optional<EncodingChoice> findEncoding(const QString& name)
+// The one place an --encoding name becomes a choice.
+std::optional<EncodingChoice> encodingByName(const QString& name)
 {
+    constexpr struct {
+        QStringView name;
+        EncodingChoice choice;
+    } kEncodings[] = {
+        {u"auto", EncodingChoice::Auto},
+        {u"utf-8", EncodingChoice::Utf8},
+        {u"utf-16", EncodingChoice::Utf16},
+        {u"gb18030", EncodingChoice::Gb18030},
+    };
     for (const auto& e : kEncodings)
         if (name.compare(e.name, Qt::CaseInsensitive) == 0)
             return e.choice;
     return std::nullopt;
 }
 
+std::optional<ColorWhen> colorByName(const QString& name)
+{
+    if (name == u"auto")
+        return ColorWhen::Auto;
+    if (name == u"always")
+        return ColorWhen::Always;
+    if (name == u"never")
+        return ColorWhen::Never;
+    return std::nullopt;
+}
+
+// The parser's own wording, in the style of the tool's other messages.
+QString parseError(const QCommandLineParser& parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        return QStringLiteral("unknown option '%1%2'").arg(name.size() == 1 ? u"-" : u"--", name);
+    }
+    QString text = parser.errorText();
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+bool hasPattern(Command command)
+{
+    return command != Command::Upper && command != Command::Lower;
+}
+
 } // namespace
+
+std::optional<qint64> ParseSize(const QString& text)
+{
+    QStringView digits = text;
+    int shift = 0;
+    if (!digits.isEmpty()) {
+        switch (digits.back().toUpper().unicode()) {
+        case u'K':
+            shift = 10;
+            break;
+        case u'M':
+            shift = 20;
+            break;
+        case u'G':
+            shift = 30;
+            break;
+        }
+        if (shift != 0)
+            digits.chop(1);
+    }
+    bool number = false;
+    const qlonglong n = digits.toLongLong(&number);
+    if (!number || n < 1 || !digits.front().isDigit() || n > (std::numeric_limits<qint64>::max() >> shift))
+        return std::nullopt;
+    return qint64(n) << shift;
+}
 
 ParsedArguments ParseArguments(const QStringList& args)
 {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("V"), QStringLiteral("version")});
+    const QCommandLineOption ignoreCase(QStringList{QStringLiteral("i"), QStringLiteral("ignore-case")});
+    const QCommandLineOption file(QStringLiteral("f"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"), {}, QStringLiteral("ENC"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption lines(QStringLiteral("lines"));
+    const QCommandLineOption crlf(QStringLiteral("crlf"));
+    const QCommandLineOption color(QStringLiteral("color"), {}, QStringLiteral("WHEN"));
+    const QCommandLineOption timeLimit(QStringLiteral("time-limit"), {}, QStringLiteral("MS"));
+    const QCommandLineOption maxInput(QStringLiteral("max-input"), {}, QStringLiteral("SIZE"));
+    parser.addOptions({help, version, ignoreCase, file, encoding, json, lines, crlf, color, timeLimit, maxInput});
+    // The parser takes the first argument as the program's name.
+    if (!parser.parse(QStringList(QStringLiteral("pattaro-cli")) + args))
+        return fail(parseError(parser));
+
     Arguments a;
-    qsizetype i = 0;
-    bool haveFile = false;
-    for (; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--help" || arg == u"-h") {
-            a.help = true;
-            return {a, {}};
-        }
-        if (arg == u"--version") {
-            a.version = true;
-            return {a, {}};
-        }
-        if (arg == u"-i") {
-            a.ignoreCase = true;
-        } else if (arg == u"--json") {
-            a.json = true;
-        } else if (arg == u"--lines") {
-            a.lines = true;
-        } else if (arg == u"-f") {
-            if (haveFile)
-                return fail(QStringLiteral("-f given twice"));
-            if (i + 1 >= args.size())
-                return fail(QStringLiteral("-f needs a file name"));
-            a.file = args[++i];
-            haveFile = true;
-            if (a.file.isEmpty())
-                return fail(QStringLiteral("-f needs a file name"));
-        } else if (arg == u"--encoding") {
-            const std::optional<EncodingChoice> encoding = i + 1 < args.size() ? findEncoding(args[++i]) : std::nullopt;
-            if (!encoding)
-                return fail(QStringLiteral("--encoding needs auto, utf-8, utf-16 or gb18030"));
-            a.encoding = *encoding;
-        } else if (arg == u"--time-limit") {
-            bool number = false;
-            const qlonglong ms = i + 1 < args.size() ? args[++i].toLongLong(&number) : 0;
-            // Up to a day: long enough for any script, short enough to end.
-            if (!number || ms < 1 || ms > 86'400'000)
-                return fail(QStringLiteral("--time-limit needs milliseconds from 1 to 86400000"));
-            a.timeLimit = std::chrono::milliseconds(ms);
-        } else if (arg == u"--") {
-            ++i;
-            break;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return fail(QStringLiteral("unknown option '%1'").arg(arg));
-        } else {
-            break;
-        }
+    if (parser.isSet(help)) {
+        a.help = true;
+        return {a, {}};
+    }
+    if (parser.isSet(version)) {
+        a.version = true;
+        return {a, {}};
+    }
+    a.ignoreCase = parser.isSet(ignoreCase);
+    a.json = parser.isSet(json);
+    a.lines = parser.isSet(lines);
+    a.crlf = parser.isSet(crlf);
+
+    const QStringList files = parser.values(file);
+    if (files.size() > 1)
+        return fail(QStringLiteral("-f given twice"));
+    if (!files.isEmpty() && files.first().isEmpty())
+        return fail(QStringLiteral("-f needs a file name"));
+    if (parser.isSet(encoding)) {
+        const std::optional<EncodingChoice> choice = encodingByName(parser.value(encoding));
+        if (!choice)
+            return fail(QStringLiteral("--encoding needs auto, utf-8, utf-16 or gb18030"));
+        a.encoding = *choice;
+    }
+    if (parser.isSet(color)) {
+        const std::optional<ColorWhen> when = colorByName(parser.value(color));
+        if (!when)
+            return fail(QStringLiteral("--color needs auto, always or never"));
+        a.color = *when;
+    }
+    if (parser.isSet(timeLimit)) {
+        bool number = false;
+        const qlonglong ms = parser.value(timeLimit).toLongLong(&number);
+        // Up to a day: long enough for any script, short enough to end.
+        if (!number || ms < 1 || ms > 86'400'000)
+            return fail(QStringLiteral("--time-limit needs milliseconds from 1 to 86400000"));
+        a.timeLimit = std::chrono::milliseconds(ms);
+    }
+    if (parser.isSet(maxInput)) {
+        const std::optional<qint64> size = ParseSize(parser.value(maxInput));
+        if (!size)
+            return fail(QStringLiteral("--max-input needs a size in bytes, with K, M or G if wanted, such as 512M"));
+        a.maxInput = *size;
     }
 
-    if (i >= args.size())
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
         return fail(QStringLiteral("no command given"));
-    const CommandWord* command = findCommand(args[i]);
+    const CommandWord* command = findCommand(positional.first());
     if (!command)
-        return fail(QStringLiteral("unknown command '%1'").arg(args[i]));
+        return fail(QStringLiteral("unknown command '%1'").arg(positional.first()));
     a.command = command->command;
     const QString word = command->word.toString();
 
-    const qsizetype given = args.size() - i - 1;
+    const qsizetype given = positional.size() - 1;
     if (given < command->operands)
         return fail(QStringLiteral("%1 needs %2").arg(word, command->operands == 2
                                                                ? QStringLiteral("PATTERN and REPLACEMENT")
                                                                : QStringLiteral("PATTERN")));
-    if (given > command->operands)
+    const qsizetype fileOperand = command->operands + 1;
+    if (given > fileOperand)
         return fail(QStringLiteral("too many arguments for %1").arg(word));
     if (command->operands >= 1)
-        a.pattern = args[i + 1];
+        a.pattern = positional[1];
     if (command->operands == 2)
-        a.replacement = args[i + 2];
+        a.replacement = positional[2];
+    QString name = files.value(0);
+    if (given == fileOperand) {
+        if (!files.isEmpty())
+            return fail(QStringLiteral("FILE given both with -f and after %1").arg(word));
+        name = positional[fileOperand];
+        if (name.isEmpty())
+            return fail(QStringLiteral("FILE is empty; '-' stands for standard input"));
+    }
+    a.file = name == u"-" ? QString() : name;
 
-    if (a.json && a.command != Command::Matches)
-        return fail(QStringLiteral("--json applies only to matches"));
+    if (a.json && !hasPattern(a.command))
+        return fail(QStringLiteral("--json does not apply to %1").arg(word));
     if (a.lines && a.command != Command::Extract)
         return fail(QStringLiteral("--lines applies only to extract"));
-    if (a.ignoreCase && command->operands == 0)
+    if (a.lines && a.json)
+        return fail(QStringLiteral("--lines does not apply with --json"));
+    if (a.crlf && !a.lines)
+        return fail(QStringLiteral("--crlf applies only to extract --lines"));
+    if (a.ignoreCase && !hasPattern(a.command))
         return fail(QStringLiteral("-i does not apply to %1").arg(word));
     return {a, {}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/components/textfile/textdecoding.h"
+#include "app/components/textfile/textlimit.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ namespace pattaro::cli {
 
 enum class Command { Count, Matches, Replace, Extract, Upper, Lower };
 
+enum class ColorWhen { Auto, Always, Never };
+
 struct Arguments {
     Command command = Command::Count;
     bool help = false;
@@ -18,8 +21,12 @@ struct Arguments {
     bool ignoreCase = false;
     bool json = false;
     bool lines = false;
+    bool crlf = false;
     QString file; // empty: standard input
     EncodingChoice encoding = EncodingChoice::Auto;
+    // Input past this many bytes is refused.
+    qint64 maxInput = kMaxTextFileBytes;
+    ColorWhen color = ColorWhen::Auto;
     // How long a search may run; none: in proportion to the text.
     std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;
@@ -32,7 +39,11 @@ struct ParsedArguments {
 };
 
 // Options come before the command word; everything after it is taken
-// literally, so a pattern may begin with '-'.
+// literally, so a pattern may begin with '-'. The command's operands may be
+// followed by the FILE to read, "-" for standard input.
 ParsedArguments ParseArguments(const QStringList& args);
+
+// "512M" and the like: bytes, or K, M or G of 1024, 1024² or 1024³ bytes.
+std::optional<qint64> ParseSize(const QString& text);
 
 } // namespace pattaro::cli

@@ -62,6 +62,14 @@ QString EscapePlain(QStringView text)
     return out;
 }
 
+QString JsonEscaped(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    appendEscaped(out, text, Style::Json);
+    return out;
+}
+
 QString JsonString(QStringView text)
 {
     QString out;

@@ -13,5 +13,8 @@ QString EscapePlain(QStringView text);
 // A JSON string literal, quotes included. Lone surrogates become \uXXXX so the
 // output stays valid UTF-8 and keeps the exact code units.
 QString JsonString(QStringView text);
+// The same without the quotes, for a string written in pieces; a pair split
+// between two pieces becomes two escapes, which JSON reads as the pair.
+QString JsonEscaped(QStringView text);
 
 } // namespace pattaro::cli

@@ -3,6 +3,7 @@
 #include "app/components/textfile/vanishedpages.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace pattaro::cli {
@@ -40,7 +41,20 @@ std::optional<QString> decode(QByteArrayView bytes, EncodingChoice choice, QStri
 
 } // namespace
 
-std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, QString& error)
+QString DescribeSize(qint64 bytes)
+{
+    constexpr struct {
+        int shift;
+        QLatin1StringView unit;
+    } kUnits[] = {{30, QLatin1StringView("GB")}, {20, QLatin1StringView("MB")}, {10, QLatin1StringView("KB")}};
+    for (const auto& u : kUnits)
+        if (bytes % (qint64(1) << u.shift) == 0)
+            return QStringLiteral("%1 %2").arg(bytes >> u.shift).arg(u.unit);
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, qint64 maxBytes,
+                                 QString& error)
 {
     QFile file(fileName);
     const bool opened = fileName.isEmpty() ? file.open(fileno(stdin), QIODevice::ReadOnly)
@@ -52,8 +66,14 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
     }
     // A file on disk is decoded where it lies, in a mapping, rather than
     // copied into memory first; a pipe is read.
+    const auto tooLarge = [&] {
+        error = QStringLiteral("%1 is larger than %2 (see --max-input)").arg(name, DescribeSize(maxBytes));
+        return std::nullopt;
+    };
     const qint64 from = file.pos();
     const qint64 size = file.size() - from;
+    if (!file.isSequential() && size > maxBytes)
+        return tooLarge();
     if (!file.isSequential() && size > 0) {
         if (const uchar* mapped = file.map(from, size)) {
             const VanishedPagesGuard guard(
@@ -61,10 +81,24 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
             return decode(QByteArrayView(mapped, size), encoding, error);
         }
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-        return std::nullopt;
+    // Read in blocks so that the limit is checked as the input comes, not
+    // once an endless stream has taken all memory.
+    QByteArray bytes;
+    constexpr qint64 kBlock = qint64(1) << 20;
+    for (;;) {
+        const qint64 room = std::min(kBlock, maxBytes + 1 - bytes.size());
+        const qsizetype had = bytes.size();
+        bytes.resize(had + room);
+        const qint64 got = file.read(bytes.data() + had, room);
+        if (got < 0) {
+            error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
+            return std::nullopt;
+        }
+        bytes.resize(had + got);
+        if (bytes.size() > maxBytes)
+            return tooLarge();
+        if (got == 0)
+            break;
     }
     return decode(bytes, encoding, error);
 }

@@ -8,8 +8,13 @@
 namespace pattaro::cli {
 
 // Reads the whole input (the named file, or standard input when fileName is
-// empty) and decodes it as encoding asks. On failure returns nothing and
-// sets error to a one-line reason.
-std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, QString& error);
+// empty) and decodes it as encoding asks. Input longer than maxBytes is
+// refused as soon as that much has come, so an endless stream ends too. On
+// failure returns nothing and sets error to a one-line reason.
+std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, qint64 maxBytes,
+                                 QString& error);
+
+// "256 MB" and the like, for saying which limit was passed.
+QString DescribeSize(qint64 bytes);
 
 } // namespace pattaro::cli

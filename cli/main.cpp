@@ -4,6 +4,7 @@
 #include "cli/input.h"
 #include "cli/output.h"
 #include "cli/run.h"
+#include "cli/terminal.h"
 #include "cli/usage.h"
 
 #include <QStringList>
@@ -13,8 +14,6 @@ using namespace pattaro;
 using namespace pattaro::cli;
 
 namespace {
-
-constexpr int kExitFailure = 2;
 
 int fail(const QString& message)
 {
@@ -43,17 +42,21 @@ int main(int argc, char** argv)
     const Arguments& a = parsed.arguments;
 
     Utf8Output out(stdout);
-    if (a.help || a.version) {
-        out.write(a.help ? UsageText() : VersionText());
-        return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
-    }
-
     try {
+        if (a.help || a.version) {
+            out.write(a.help ? UsageText() : VersionText());
+            out.finish();
+            return kExitSuccess;
+        }
         QString error;
-        const std::optional<QString> text = ReadInput(a.file, a.encoding, error);
+        const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error);
         if (!text)
             return fail(error);
-        RunCommand(a, *text, out);
+        const int status = RunCommand(a, *text, UseColor(a.color, SystemTerminal()), out);
+        out.finish();
+        return status;
+    } catch (const OutputFailed& e) {
+        return fail(QStringLiteral("cannot write output: ") + e.reason());
     } catch (const RegexError& e) {
         if (e.kind() == RegexError::Kind::GaveUp)
             return fail(QStringLiteral("the pattern gave up: ") + e.message());
@@ -62,5 +65,4 @@ int main(int argc, char** argv)
         // Reading, case mapping and output buffering allocate outside the engine.
         return fail(QStringLiteral("not enough memory"));
     }
-    return out.finish() ? 0 : fail(QStringLiteral("cannot write output"));
 }

@@ -1,11 +1,18 @@
 #include "cli/output.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace pattaro::cli {
 namespace {
 constexpr qsizetype kBlock = 1 << 16;
+
+[[noreturn]] void failed()
+{
+    throw OutputFailed(QString::fromLocal8Bit(std::strerror(errno)));
 }
+} // namespace
 
 void Utf8Output::write(QStringView text)
 {
@@ -34,18 +41,16 @@ void Utf8Output::drain()
 
 void Utf8Output::put(QByteArrayView bytes)
 {
-    if (!m_failed && !bytes.isEmpty()
-        && std::fwrite(bytes.data(), 1, size_t(bytes.size()), m_stream) != size_t(bytes.size()))
-        m_failed = true;
+    if (!bytes.isEmpty() && std::fwrite(bytes.data(), 1, size_t(bytes.size()), m_stream) != size_t(bytes.size()))
+        failed();
 }
 
-bool Utf8Output::finish()
+void Utf8Output::finish()
 {
     m_encoder.finish(m_pending);
     drain();
     if (std::fflush(m_stream) != 0)
-        m_failed = true;
-    return !m_failed;
+        failed();
 }
 
 } // namespace pattaro::cli

@@ -5,9 +5,22 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringView>
+#include <QString>
 #include <cstdio>
+#include <stdexcept>
 
 namespace pattaro::cli {
+
+// Output that could not be written (a full disk, a closed pipe): the run
+// stops at once rather than work on for nothing.
+class OutputFailed : public std::runtime_error {
+public:
+    explicit OutputFailed(const QString& reason) : std::runtime_error(reason.toStdString()), m_reason(reason) {}
+    QString reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
 
 // Buffered UTF-8 output. Text is encoded as it comes and written out in
 // blocks, so a large result never needs a second full-size copy. A code unit
@@ -22,8 +35,8 @@ public:
     void write(QLatin1StringView text) { write(QString(text)); }
     // Bytes already encoded as UTF-8, after everything written before.
     void writeEncoded(QByteArrayView bytes);
-    // Writes what is buffered; false if anything could not be written.
-    bool finish();
+    // Writes what is buffered. Each of these throws OutputFailed.
+    void finish();
 
 private:
     void drain();
@@ -32,7 +45,6 @@ private:
     std::FILE* m_stream;
     Utf8Encoder m_encoder;
     QByteArray m_pending;
-    bool m_failed = false;
 };
 
 } // namespace pattaro::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/components/regex/regexp.h"
 #include "cli/arguments.h"
 #include "cli/output.h"
 
@@ -8,10 +9,24 @@
 
 namespace pattaro::cli {
 
+// Exit statuses, as grep's: count, matches and extract tell whether anything
+// matched; replace, upper and lower succeed either way, as sed does.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitNothingMatched = 1;
+inline constexpr int kExitFailure = 2;
+
 // How long one search may take on a text of that many code units.
 std::chrono::milliseconds SearchTimeLimit(qsizetype textLength);
 
-// Runs one command over text. Throws RegexError from the engine.
-void RunCommand(const Arguments& args, const QString& text, Utf8Output& out);
+// Sets the engine up as every command uses it.
+void PrepareEngine(RegExp& engine, const Arguments& args, qsizetype textLength);
+
+// count, matches, replace or extract with a prepared engine; as RunCommand.
+int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool color, Utf8Output& out);
+
+// Runs one command over text, colouring what matched when color is set, and
+// gives the exit status. Throws RegexError from the engine and OutputFailed
+// from out.
+int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Output& out);
 
 } // namespace pattaro::cli

@@ -71,7 +71,8 @@ void checkDecoding(const std::uint8_t* data, std::size_t size)
     }
 }
 
-// A usable command line ends in the command word and its operands.
+// A usable command line ends in the command word and its operands, and
+// perhaps the FILE to read.
 void checkParsing(const std::uint8_t* data, std::size_t size)
 {
     const QStringList args = fuzz::splitTexts(data, size);
@@ -83,12 +84,15 @@ void checkParsing(const std::uint8_t* data, std::size_t size)
     const bool hasPattern = hasReplacement || a.command == cli::Command::Count || a.command == cli::Command::Matches;
     const qsizetype operands = (hasPattern ? 1 : 0) + (hasReplacement ? 1 : 0);
     require(args.size() > operands);
-    if (hasPattern)
-        require(a.pattern == args[args.size() - operands]);
-    if (hasReplacement)
-        require(a.replacement == args.last());
-    require(!a.json || a.command == cli::Command::Matches);
-    require(!a.lines || a.command == cli::Command::Extract);
+    const auto operandsAt = [&](qsizetype at) {
+        return at >= 0 && (!hasPattern || a.pattern == args[at]) && (!hasReplacement || a.replacement == args[at + 1]);
+    };
+    const qsizetype last = args.size() - operands;
+    require(operandsAt(last) || (operandsAt(last - 1) && (a.file == args.last() || args.last() == u"-")));
+    require(a.maxInput > 0);
+    require(!a.json || hasPattern);
+    require(!a.lines || (a.command == cli::Command::Extract && !a.json));
+    require(!a.crlf || a.lines);
 }
 
 } // namespace

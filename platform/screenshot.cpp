@@ -6,14 +6,6 @@
 
 namespace pattaro::platform {
 
-std::optional<QString> ScreenshotRequest(const QStringList& arguments)
-{
-    const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
-    if (at < 0 || at + 1 >= arguments.size())
-        return std::nullopt;
-    return arguments[at + 1];
-}
-
 bool SaveScreenshot(QWidget& window, const QString& path)
 {
     // Let pending layout and paint requests settle first.

@@ -58,10 +58,8 @@ void expectFailure(const Result& r, const char* mentioning)
 TEST(Cli, Count)
 {
     EXPECT_EQ(run({"count", R"(\d+)"}, "a1b22c").out, "2\n");
-    // Case-sensitive unless -i; no match is still success.
-    const Result none = run({"count", "A"}, "a");
-    EXPECT_EQ(none.exitCode, 0);
-    EXPECT_EQ(none.out, "0\n");
+    // Case-sensitive unless -i.
+    EXPECT_EQ(run({"count", "A"}, "a").out, "0\n");
     EXPECT_EQ(run({"-i", "count", "A"}, "aA").out, "2\n");
     // Multiline: ^ also matches after each line break.
     EXPECT_EQ(run({"count", "^x"}, "x\r\nx\nx").out, "3\n");
@@ -78,20 +76,83 @@ TEST(Cli, MatchesPlainCountsUtf16AndEscapes)
     EXPECT_EQ(run({"matches", "x"}, "abc").out, "");
 }
 
+QJsonObject jsonOf(const Result& r)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.constData();
+    EXPECT_TRUE(doc.isObject()) << r.out.constData();
+    return doc.object();
+}
+
 TEST(Cli, MatchesJson)
 {
     const Result r = run({"--json", "matches", R"("[\w\x01])"}, "\xF0\x9F\x98\x80\"a\"\x01");
     ASSERT_EQ(r.exitCode, 0);
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.constData();
-    const QJsonArray array = doc.array();
+    const QJsonObject object = jsonOf(r);
+    EXPECT_EQ(object["count"], 2);
+    const QJsonArray array = object["matches"].toArray();
     ASSERT_EQ(array.size(), 2);
     EXPECT_EQ(array[0].toObject(), (QJsonObject{{"index", 2}, {"length", 2}, {"value", "\"a"}}));
     EXPECT_EQ(array[1].toObject(), (QJsonObject{{"index", 4}, {"length", 2}, {"value", "\"\x01"}}));
     EXPECT_TRUE(r.out.contains(R"("\"\u0001")")) << r.out.constData();
 
-    EXPECT_EQ(run({"--json", "matches", "x"}, "abc").out, "[]\n");
+    EXPECT_EQ(run({"--json", "matches", "x"}, "abc").out, "{\"count\":0,\"matches\":[]}\n");
+}
+
+TEST(Cli, JsonForEverySearchingCommand)
+{
+    // Offsets count UTF-16 units: the emoji before the digits takes two.
+    const QByteArray text = "\xF0\x9F\x98\x80" "1\"22";
+    EXPECT_EQ(jsonOf(run({"--json", "count", R"(\d+)"}, text)), (QJsonObject{{"count", 2}}));
+    EXPECT_EQ(jsonOf(run({"--json", "replace", R"(\d+)", "<$&>"}, text)),
+              (QJsonObject{{"text", QString::fromUtf8("\xF0\x9F\x98\x80<1>\"<22>")}}));
+    const QJsonObject extracted = jsonOf(run({"--json", "extract", R"(\d+)", "<$&>"}, text));
+    EXPECT_EQ(extracted["count"], 2);
+    EXPECT_EQ(extracted["items"].toArray(),
+              (QJsonArray{QJsonObject{{"index", 2}, {"length", 1}, {"value", "<1>"}},
+                          QJsonObject{{"index", 4}, {"length", 2}, {"value", "<22>"}}}));
+    // A pair split between the engine's pieces still reads back whole.
+    const QByteArray emojis = QByteArray("\xF0\x9F\x98\x80").repeated(70000);
+    EXPECT_EQ(jsonOf(run({"--json", "replace", "x", "y"}, emojis))["text"], QString::fromUtf8(emojis));
+    EXPECT_EQ(jsonOf(run({"--json", "extract", "x", "y"}, "abc")), (QJsonObject{{"count", 0}, {"items", QJsonArray()}}));
+    // An empty replacement still lists each match.
+    EXPECT_EQ(jsonOf(run({"--json", "extract", "b", ""}, "abc"))["items"],
+              (QJsonArray{QJsonObject{{"index", 1}, {"length", 1}, {"value", ""}}}));
+}
+
+TEST(Cli, ExitStatusIsGrepsForSearchesAndSedsForEdits)
+{
+    const struct {
+        QStringList args;
+        int status;
+    } cases[] = {
+        {{"count", "b"}, 0},
+        {{"count", "z"}, 1},
+        {{"matches", "b"}, 0},
+        {{"matches", "z"}, 1},
+        {{"extract", "b", "#"}, 0},
+        {{"extract", "z", "#"}, 1},
+        // Something matched, though nothing is written.
+        {{"extract", "b", ""}, 0},
+        {{"--json", "count", "z"}, 1},
+        {{"replace", "z", "#"}, 0},
+        {{"upper"}, 0},
+        {{"lower"}, 0},
+        {{"count", "("}, 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(run(c.args, "abc").exitCode, c.status) << c.args.join(' ').toStdString();
+}
+
+TEST(Cli, ColourOnlyWhenAsked)
+{
+    // Standard output is a pipe here: auto gives plain text.
+    EXPECT_EQ(run({"matches", "b"}, "abc").out, "1\t1\tb\n");
+    EXPECT_EQ(run({"--color=always", "matches", "b"}, "abc").out, "1\t1\t\x1b[01;31mb\x1b[m\n");
+    EXPECT_EQ(run({"--color=always", "replace", "b", "#"}, "abcb").out, "a\x1b[01;31m#\x1b[mc\x1b[01;31m#\x1b[m");
+    // JSON is never coloured.
+    EXPECT_EQ(run({"--color=always", "--json", "replace", "b", "#"}, "abc").out, "{\"text\":\"a#c\"}\n");
 }
 
 TEST(Cli, Replace)
@@ -106,11 +167,11 @@ TEST(Cli, Replace)
 TEST(Cli, Extract)
 {
     EXPECT_EQ(run({"extract", R"(\d+)", "#"}, "a1b22c").out, "##");
-    EXPECT_EQ(run({"--lines", "extract", R"(\d+)", "#"}, "a1b22c").out, "#\r\n#\r\n");
+    // One item a line: LF, or the window's CR LF when asked.
+    EXPECT_EQ(run({"--lines", "extract", R"(\d+)", "#"}, "a1b22c").out, "#\n#\n");
+    EXPECT_EQ(run({"--lines", "--crlf", "extract", R"(\d+)", "#"}, "a1b22c").out, "#\r\n#\r\n");
     EXPECT_EQ(run({"extract", R"((\w)=(\w))", "$2"}, "a=b c=d").out, "bd");
-    const Result none = run({"--lines", "extract", "^a", "b"}, "ca");
-    EXPECT_EQ(none.exitCode, 0);
-    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(run({"--lines", "extract", "^a", "b"}, "ca").out, "");
     // An empty replacement writes nothing, as the window's command does.
     EXPECT_EQ(run({"extract", "a", ""}, "aaa").out, "");
 }
@@ -134,7 +195,8 @@ TEST(Cli, EmptyInput)
     const Result upper = run({"upper"});
     EXPECT_EQ(upper.exitCode, 0);
     EXPECT_EQ(upper.out, "");
-    EXPECT_EQ(run({"--json", "matches", "^"}).out, "[\n{\"index\":0,\"length\":0,\"value\":\"\"}\n]\n");
+    EXPECT_EQ(run({"--json", "matches", "^"}).out,
+              "{\"count\":1,\"matches\":[\n{\"index\":0,\"length\":0,\"value\":\"\"}\n]}\n");
 }
 
 TEST(Cli, ReadsFile)
@@ -146,8 +208,11 @@ TEST(Cli, ReadsFile)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("one 1\r\ntwo 22\r\n");
     f.close();
-    EXPECT_EQ(run({"-f", path, "--lines", "extract", R"(\d+)", "<$&>"}, "ignored 3").out,
-              "<1>\r\n<22>\r\n");
+    EXPECT_EQ(run({"-f", path, "--lines", "extract", R"(\d+)", "<$&>"}, "ignored 3").out, "<1>\n<22>\n");
+    // The FILE may follow the operands instead, and '-' is standard input.
+    EXPECT_EQ(run({"extract", R"(\d+)", "<$&>", path}, "ignored 3").out, "<1><22>");
+    EXPECT_EQ(run({"extract", R"(\d+)", "<$&>", "-"}, "3").out, "<3>");
+    EXPECT_EQ(run({"-f", "-", "count", "3"}, "3").out, "1\n");
     expectFailure(run({"-f", dir.filePath("missing.txt"), "count", "a"}), "missing.txt");
 }
 
@@ -158,8 +223,8 @@ TEST(Cli, UsageErrors)
     expectFailure(run({"frobnicate"}), "frobnicate");
     expectFailure(run({"count"}), "PATTERN");
     expectFailure(run({"replace", "a"}), "REPLACEMENT");
-    expectFailure(run({"count", "a", "b"}), "too many");
-    expectFailure(run({"--json", "count", "a"}), "--json");
+    expectFailure(run({"count", "a", "b", "c"}), "too many");
+    expectFailure(run({"--json", "upper"}), "--json");
     expectFailure(run({"-f"}), "-f");
     for (const char* bad : {"0", "-5", "ms", "86400001"})
         expectFailure(run({"--time-limit", bad, "count", "a"}), "--time-limit");
@@ -289,6 +354,37 @@ TEST(Cli, RunningOutOfMemoryIsAFailureNotACrash)
                   "not enough memory");
 }
 
+TEST(Cli, InputPastTheLimitIsRefusedWhileItIsRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("in.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2048, 'a'));
+    f.close();
+    EXPECT_EQ(run({"--max-input", "2K", "count", "a", path}).out, "2048\n");
+    expectFailure(run({"--max-input", "2047", "count", "a", path}), "'" + path.toUtf8() + "' is larger than 2047 bytes");
+    EXPECT_EQ(run({"--max-input=2K", "count", "a"}, QByteArray(2048, 'a')).out, "2048\n");
+    expectFailure(run({"--max-input=1K", "count", "a"}, QByteArray(2048, 'a')),
+                  "standard input is larger than 1 KB (see --max-input)");
+    // An endless stream ends at the limit.
+    expectFailure(run({"--max-input=1M", "count", "a", "/dev/zero"}), "'/dev/zero' is larger than 1 MB");
+}
+
+TEST(Cli, AFailedWriteIsAFailure)
+{
+    const QByteArray text = QByteArray("abc\n").repeated(100000);
+    const Result full = runInShell(R"sh(exec "$0" extract . '$&$&' > /dev/full)sh", text);
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_EQ(full.err, "pattaro-cli: cannot write output: No space left on device\n");
+    // A reader that went away, with SIGPIPE ignored as some shells leave it.
+    const Result closed = runInShell(
+        R"sh(trap '' PIPE; { "$0" --lines extract . '$&'; echo "status $?" >&2; } | head -c 1 > /dev/null)sh",
+        text);
+    EXPECT_TRUE(closed.err.endsWith("pattaro-cli: cannot write output: Broken pipe\nstatus 2\n")) << closed.err.constData();
+}
+
 TEST(Cli, LoneSurrogatesInOutput)
 {
     // Splitting a pair by code units: JSON keeps the unit as an escape, plain
@@ -298,7 +394,7 @@ TEST(Cli, LoneSurrogatesInOutput)
     EXPECT_TRUE(json.out.contains(R"("value":"\ud83d")")) << json.out.constData();
     EXPECT_EQ(run({"matches", R"([\uD800-\uDBFF])"}, emoji).out, "0\t1\t\\ud83d\n");
     EXPECT_EQ(run({"--lines", "extract", R"([\uD800-\uDFFF])", "$&"}, emoji).out,
-              "\xEF\xBF\xBD\r\n\xEF\xBF\xBD\r\n");
+              "\xEF\xBF\xBD\n\xEF\xBF\xBD\n");
     // Rejoined halves form the character again.
     EXPECT_EQ(run({"extract", R"([\uD800-\uDFFF])", "$&"}, emoji).out, emoji);
 }
@@ -329,7 +425,8 @@ TEST(Cli, HelpDescribesEveryCommand)
     EXPECT_EQ(r.exitCode, 0);
     for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
                              "lower", "-i", "-f FILE", "--time-limit MS", "--encoding ENC", "gb18030", "UTF-8",
-                             "Exit status"})
+                             "--max-input SIZE", "--color WHEN", "NO_COLOR", "--crlf", "Exit status",
+                             "1 when nothing did"})
         EXPECT_TRUE(r.out.contains(word)) << word;
 }
 
@@ -338,7 +435,7 @@ TEST(Cli, VersionWinsOverAnyCommandAndIsListedInHelp)
     const Result r = run({"-i", "--version", "count", "x"});
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.out, "pattaro-cli " PATTARO_VERSION "\n");
-    EXPECT_TRUE(run({"--help"}).out.contains("--version"));
+    EXPECT_TRUE(run({"--help"}).out.contains("-V, --version"));
 }
 
 } // namespace

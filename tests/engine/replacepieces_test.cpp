@@ -45,6 +45,31 @@ TEST(ReplaceInPieces, AddsUpToTheWholeReplace)
     }
 }
 
+TEST(ReplaceInPieces, MarksStandAroundEachReplacementOnly)
+{
+    RegExp re;
+    re.Global(true);
+    re.Clock([] { return std::int64_t(0); });
+    const struct {
+        const char* pattern;
+        const char* text;
+        const char* replacement;
+        const char* marked;
+    } cases[] = {
+        {"b", "abcb", "[$&]", "a<[b]>c<[b]>"},
+        {"z", "abc", "#", "abc"},
+        // A match replaced by nothing is still shown where it was.
+        {"b", "abc", "", "a<>c"},
+        {"", "ab", "-", "<->a<->b<->"},
+    };
+    for (const auto& c : cases) {
+        re.Pattern(c.pattern);
+        QString out;
+        re.Replace(c.text, c.replacement, {u"<", u">"}, [&out](QStringView piece) { out += piece; });
+        EXPECT_EQ(out, QString::fromUtf8(c.marked)) << c.pattern;
+    }
+}
+
 TEST(ReplaceInPieces, StopsAtTheOutputLimitAcrossPieces)
 {
     RegExp re;

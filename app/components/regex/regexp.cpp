@@ -162,6 +162,15 @@ MatchCollection RegExp::Execute(const QString& text, Groups groups)
     return memoryGuarded([&] { return execute(text, groups); });
 }
 
+qsizetype RegExp::Count(const QString& text)
+{
+    return memoryGuarded([&] {
+        qsizetype count = 0;
+        d->forEachMatch(text, [&count](const size_t*) { ++count; });
+        return count;
+    });
+}
+
 bool RegExp::Test(const QString& text)
 {
     return memoryGuarded([&] {
@@ -211,29 +220,35 @@ MatchCollection RegExp::execute(const QString& text, Groups groups)
     return MatchCollection(text, std::move(spans), std::move(kept));
 }
 
-qsizetype RegExp::replaceLimit(const QString& text) const
+qsizetype RegExp::ResultLimit(qsizetype textLength) const
 {
-    return std::max(d->outputLimit, text.size() * kOutputPerInputUnit);
+    return std::max(d->outputLimit, textLength * kOutputPerInputUnit);
 }
 
 void RegExp::Replace(const QString& text, const QString& replacement,
                      const std::function<void(QStringView)>& sink)
 {
+    Replace(text, replacement, Marks{}, sink);
+}
+
+void RegExp::Replace(const QString& text, const QString& replacement, Marks marks,
+                     const std::function<void(QStringView)>& sink)
+{
     memoryGuarded([&] {
-        TextBuilder out(kReplacePieceUnits, replaceLimit(text), sink);
-        replaceInto(out, text, replacement);
+        TextBuilder out(kReplacePieceUnits, ResultLimit(text.size()), sink);
+        replaceInto(out, text, replacement, marks);
         out.flush();
     });
 }
 
 QString RegExp::replace(const QString& text, const QString& replacement)
 {
-    TextBuilder out(text.size(), replaceLimit(text));
+    TextBuilder out(text.size(), ResultLimit(text.size()));
     replaceInto(out, text, replacement);
     return out.take();
 }
 
-void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& replacement)
+void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& replacement, Marks marks)
 {
     CompiledPattern& code = d->code();
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
@@ -241,14 +256,16 @@ void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& r
     try {
         d->forEachMatch(text, [&](const size_t* offsets) {
             out.append(QStringView(text).mid(kept, qsizetype(offsets[0]) - kept));
+            out.append(marks.open);
             tmpl.expand(out, text, offsets);
+            out.append(marks.close);
             kept = qsizetype(offsets[1]);
         });
         out.append(QStringView(text).mid(kept));
     } catch (const std::length_error&) {
         throw RegexError(RegexError::Kind::GaveUp,
                          QStringLiteral("The result would be longer than %1 characters; the replace was stopped")
-                             .arg(replaceLimit(text)));
+                             .arg(ResultLimit(text.size())));
     }
 }
 

@@ -126,6 +126,8 @@ public:
     static constexpr qsizetype kOutputPerInputUnit = 4;
     qsizetype OutputLimit() const;
     void OutputLimit(qsizetype units);
+    // The longest result allowed for a text of that many code units.
+    qsizetype ResultLimit(qsizetype textLength) const;
 
     // Groups::Keep records each match's capture groups too, while they fit
     // in this many spans; past it they are dropped, so a pattern of many
@@ -133,9 +135,12 @@ public:
     enum class Groups { Drop, Keep };
     static constexpr qsizetype kMaxKeptGroupSpans = qsizetype(1) << 22;
 
-    // All three throw RegexError for an invalid pattern or a search that gave
+    // All four throw RegexError for an invalid pattern or a search that gave
     // up, also for lack of memory.
     MatchCollection Execute(const QString& text, Groups groups = Groups::Drop);
+    // The number of matches Execute would find, in memory that does not grow
+    // with it.
+    qsizetype Count(const QString& text);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
     // The same replace, handed to sink in order and in pieces, for a caller
@@ -145,6 +150,14 @@ public:
     static constexpr qsizetype kReplacePieceUnits = qsizetype(1) << 16;
     void Replace(const QString& text, const QString& replacement,
                  const std::function<void(QStringView)>& sink);
+    // The same, with `open` before and `close` after each match's replacement
+    // (a terminal's colour codes); they count towards the result's length.
+    struct Marks {
+        QStringView open;
+        QStringView close;
+    };
+    void Replace(const QString& text, const QString& replacement, Marks marks,
+                 const std::function<void(QStringView)>& sink);
 
 private:
     struct Impl;
@@ -152,8 +165,7 @@ private:
 
     MatchCollection execute(const QString& text, Groups groups);
     QString replace(const QString& text, const QString& replacement);
-    void replaceInto(TextBuilder& out, const QString& text, const QString& replacement);
-    qsizetype replaceLimit(const QString& text) const;
+    void replaceInto(TextBuilder& out, const QString& text, const QString& replacement, Marks marks = {});
 };
 
 } // namespace pattaro
