@@ -25,24 +25,6 @@ const CommandWord* findCommand(const QString& word)
 
 ParsedArguments fail(const QString& message) { return {{}, message}; }
 
-constexpr struct {
-    QStringView name;
-    EncodingChoice choice;
-} kEncodings[] = {
-    {u"auto", EncodingChoice::Auto},
-    {u"utf-8", EncodingChoice::Utf8},
-    {u"utf-16", EncodingChoice::Utf16},
-    {u"gb18030", EncodingChoice::Gb18030},
-};
-
-std::optional<EncodingChoice> findEncoding(const QString& name)
-{
-    for (const auto& e : kEncodings)
-        if (name.compare(e.name, Qt::CaseInsensitive) == 0)
-            return e.choice;
-    return std::nullopt;
-}
-
 } // namespace
 
 ParsedArguments ParseArguments(const QStringList& args)
@@ -76,9 +58,9 @@ ParsedArguments ParseArguments(const QStringList& args)
             if (a.file.isEmpty())
                 return fail(QStringLiteral("-f needs a file name"));
         } else if (arg == u"--encoding") {
-            const std::optional<EncodingChoice> encoding = i + 1 < args.size() ? findEncoding(args[++i]) : std::nullopt;
+            const std::optional<EncodingChoice> encoding = i + 1 < args.size() ? EncodingChoiceByName(args[++i]) : std::nullopt;
             if (!encoding)
-                return fail(QStringLiteral("--encoding needs auto, utf-8, utf-16 or gb18030"));
+                return fail(QStringLiteral("--encoding needs auto or an encoding listed in --help"));
             a.encoding = *encoding;
         } else if (arg == u"--time-limit") {
             bool number = false;

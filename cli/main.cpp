@@ -16,11 +16,16 @@ namespace {
 
 constexpr int kExitFailure = 2;
 
-int fail(const QString& message)
+void report(const QString& message)
 {
     QString line = message;
     line.replace(u'\r', u' ').replace(u'\n', u' ');
     std::fprintf(stderr, "pattaro-cli: %s\n", line.toUtf8().constData());
+}
+
+int fail(const QString& message)
+{
+    report(message);
     return kExitFailure;
 }
 
@@ -50,9 +55,12 @@ int main(int argc, char** argv)
 
     try {
         QString error;
-        const std::optional<QString> text = ReadInput(a.file, a.encoding, error);
+        QStringList warnings;
+        const std::optional<QString> text = ReadInput(a.file, a.encoding, error, warnings);
         if (!text)
             return fail(error);
+        for (const QString& warning : warnings)
+            report(QStringLiteral("warning: ") + warning);
         RunCommand(a, *text, out);
     } catch (const RegexError& e) {
         if (e.kind() == RegexError::Kind::GaveUp)
