@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/encodingchooser.h"
 #include "app/form1.h"
 #include "app/uifont.h"
 #include "platform/qttranslation.h"
@@ -23,10 +24,12 @@ int main(int argc, char** argv)
 
     const auto screenshot = pattaro::platform::ScreenshotRequest(QApplication::arguments());
     pattaro::platform::UnattendedMessageBoxService unattended;
+    pattaro::UnattendedEncodingChooser unattendedChooser;
     pattaro::Form1Services services;
     if (screenshot) {
         services.messageBox = &unattended;
         services.skin.messageBox = &unattended;
+        services.encodingChooser = &unattendedChooser;
     }
     pattaro::Form1 form(std::move(services));
     form.show();
