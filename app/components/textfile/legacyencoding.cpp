@@ -32,6 +32,17 @@ std::vector<EncodingGuess> rankedGuesses(QByteArrayView bytes)
 
 bool inRange(uchar b, uchar low, uchar high) { return b >= low && b <= high; }
 
+std::optional<QString> decodedIn(QByteArrayView bytes, TextEncoding legacy)
+{
+    QStringDecoder decoder(LegacyCodecName(legacy), QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return std::nullopt;
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
 } // namespace
 
 LegacyReading ChooseLegacyEncoding(QByteArrayView bytes)
@@ -41,11 +52,14 @@ LegacyReading ChooseLegacyEncoding(QByteArrayView bytes)
     reading.best = guesses.front().encoding;
     std::vector<EncodingGuess> valid;
     size_t next = 0;
-    // Large files are decoded once per candidate, so no further than needed.
+    // Large files are decoded once per candidate, so no further than needed;
+    // the first valid one is kept, as it is the likeliest to be read.
     const auto checkWhile = [&](const auto& more) {
-        for (; next < guesses.size() && more(guesses[next]); ++next)
-            if (IsTextIn(bytes, guesses[next].encoding))
+        for (; next < guesses.size() && more(guesses[next]); ++next) {
+            const TextEncoding e = guesses[next].encoding;
+            if (valid.empty() ? bool(reading.firstText = decodedIn(bytes, e)) : IsTextIn(bytes, e))
                 valid.push_back(guesses[next]);
+        }
     };
     const auto all = [](const EncodingGuess&) { return true; };
     const auto multiByte = [](const EncodingGuess& g) { return IsMultiByteLegacy(g.encoding); };
@@ -78,6 +92,8 @@ LegacyReading ChooseLegacyEncoding(QByteArrayView bytes)
         // text, whatever the single-byte ratings say.
         std::stable_partition(valid.begin(), valid.end(), multiByte);
     }
+    if (valid.front().encoding != first.encoding)
+        reading.firstText.reset();
     for (const EncodingGuess& g : valid)
         reading.candidates.push_back(g.encoding);
     return reading;

@@ -3,6 +3,8 @@
 #include "app/components/textfile/textencoding.h"
 
 #include <QByteArrayView>
+#include <QString>
+#include <optional>
 #include <vector>
 
 namespace pattaro {
@@ -20,6 +22,9 @@ struct LegacyReading {
     bool sure = false;
     // The detector's first answer, to name when no candidate is valid.
     TextEncoding best = TextEncoding::Gb18030;
+    // The first candidate's text when it was decoded whole to check it,
+    // which spares decoding a large file once more.
+    std::optional<QString> firstText;
 };
 
 // For bytes with no byte order mark that are not UTF-8. The first candidate

@@ -89,6 +89,15 @@ DecodedText decodeUtf32(QByteArrayView bytes, TextEncoding encoding)
     return succeeded(encoding, QString::fromUcs4(characters.data(), qsizetype(characters.size())));
 }
 
+// GB18030's byte order mark decodes to U+FEFF; like the others, it is a
+// mark, not text.
+QString withoutGb18030Mark(QString text, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Gb18030 && text.startsWith(QChar(kMarkCharacter)))
+        text.remove(0, 1);
+    return text;
+}
+
 DecodedText decodeLegacy(QByteArrayView bytes, TextEncoding encoding)
 {
     QStringDecoder decoder(LegacyCodecName(encoding), QStringConverter::Flag::Stateless);
@@ -97,11 +106,7 @@ DecodedText decodeLegacy(QByteArrayView bytes, TextEncoding encoding)
     QString text = decoder(bytes);
     if (decoder.hasError())
         return failed(DecodedText::Fault::Invalid, encoding);
-    // GB18030's byte order mark decodes to U+FEFF; like the others, it is
-    // a mark, not text.
-    if (encoding == TextEncoding::Gb18030 && text.startsWith(QChar(kMarkCharacter)))
-        text.remove(0, 1);
-    return succeeded(encoding, std::move(text));
+    return succeeded(encoding, withoutGb18030Mark(std::move(text), encoding));
 }
 
 DecodedText decodeNamed(QByteArrayView bytes, TextEncoding encoding)
@@ -182,7 +187,10 @@ DecodedText decodeLegacyDetected(QByteArrayView bytes)
     LegacyReading reading = ChooseLegacyEncoding(bytes);
     if (reading.candidates.empty())
         return decodeLegacy(bytes, reading.best);
-    DecodedText decoded = decodeLegacy(bytes, reading.candidates.front());
+    DecodedText decoded = reading.firstText
+                              ? succeeded(reading.candidates.front(), withoutGb18030Mark(std::move(*reading.firstText),
+                                                                                          reading.candidates.front()))
+                              : decodeLegacy(bytes, reading.candidates.front());
     decoded.guessed = !reading.sure;
     if (decoded.guessed)
         decoded.candidates = std::move(reading.candidates);
