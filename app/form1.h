@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/components/regex/regexp.h"
+#include "app/encodingchooser.h"
 #include "platform/messagebox.h"
 #include "platform/services.h"
 #include "skin/qtformhost.h"
@@ -41,6 +42,8 @@ struct Form1Services {
     std::shared_ptr<platform::CommonDialogApi> commonDialogs = nullptr;
     // Where files are opened and saved; empty: the disk.
     platform::FileStore* files = nullptr;
+    // Who picks a file's encoding when detection cannot; empty: a dialog.
+    EncodingChooser* encodingChooser = nullptr;
     // Where the link labels open their pages; empty: the default browser.
     platform::LinkOpener* linkOpener = nullptr;
     // What the window's skin reports through and asks of the desktop;
@@ -99,8 +102,10 @@ public:
     // The details of the coloured matches, shown over TXT1.
     MatchTips* matchTips() const { return m_matchTips; }
 
-    // Opens a text file into TXT1, its encoding detected. A file that cannot
-    // be opened is explained in a message box and TXT1 stays as it was.
+    // Opens a text file into TXT1, its encoding detected, or asked for when
+    // detection cannot tell. A file that cannot be opened is explained in a
+    // message box and TXT1 stays as it was, as it does when the user declines
+    // to choose an encoding.
     bool openTextFile(const QString& path);
 
     // State the commands share.
@@ -151,6 +156,7 @@ private:
     std::unique_ptr<GCommonDialog> m_colorDialog;
     std::unique_ptr<GCommonDialog> m_fileDialog;
     std::unique_ptr<platform::FileStore> m_ownFiles;
+    std::unique_ptr<EncodingChooser> m_ownEncodingChooser;
     // Where the open and save dialogs start: the folder of the last file.
     QString m_fileFolder;
     std::unique_ptr<platform::LinkOpener> m_ownLinkOpener;

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/components/richtext/richtextbox.h"
+#include "app/encodingdialog.h"
 #include "app/filedrop.h"
 #include "app/textfiles.h"
 #include "dialogs/gcommondialog.h"
@@ -31,6 +32,10 @@ void Form1::setUpFiles()
         m_ownFiles = std::make_unique<platform::DiskFileStore>();
         m_services.files = m_ownFiles.get();
     }
+    if (!m_services.encodingChooser) {
+        m_ownEncodingChooser = std::make_unique<DialogEncodingChooser>(this);
+        m_services.encodingChooser = m_ownEncodingChooser.get();
+    }
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this, &Form1::OpenFile);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this, &Form1::SaveResult);
 
@@ -53,13 +58,16 @@ GCommonDialog& Form1::fileDialog()
 
 bool Form1::openTextFile(const QString& path)
 {
-    OpenedText opened = OpenTextFile(*m_services.files, path);
+    OpenedText opened = OpenTextFile(*m_services.files, path, *m_services.encodingChooser);
     if (!opened.text) {
-        m_services.messageBox->show(opened.problem, kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+        if (!opened.problem.isEmpty())
+            m_services.messageBox->show(opened.problem, kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     m_fileFolder = QFileInfo(path).absolutePath();
     m_TXT1->Text(*opened.text);
+    if (!opened.notice.isEmpty())
+        m_services.messageBox->show(opened.notice, kTitle, MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
 

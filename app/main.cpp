@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/encodingchooser.h"
 #include "app/form1.h"
 #include "app/uifont.h"
 #include "platform/qttranslation.h"
@@ -25,10 +26,12 @@ int main(int argc, char** argv)
     const pattaro::WindowArguments arguments = pattaro::ParseWindowArguments(QApplication::arguments().mid(1));
     const std::optional<QString>& screenshot = arguments.screenshot;
     pattaro::platform::UnattendedMessageBoxService unattended;
+    pattaro::UnattendedEncodingChooser unattendedChooser;
     pattaro::Form1Services services;
     if (screenshot) {
         services.messageBox = &unattended;
         services.skin.messageBox = &unattended;
+        services.encodingChooser = &unattendedChooser;
     }
     pattaro::Form1 form(std::move(services));
     form.show();

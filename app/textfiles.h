@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/components/textfile/textlimit.h"
+#include "app/encodingchooser.h"
 #include "platform/filestore.h"
 
 #include <QString>
@@ -8,15 +9,22 @@
 
 namespace pattaro {
 
+// How much of each encoding the chooser shows.
+inline constexpr int kPreviewLineCount = 6;
+inline constexpr int kPreviewColumns = 200;
+
 struct OpenedText {
     std::optional<QString> text;
-    QString problem; // without text: what to tell the user
+    QString problem; // without text: what to tell the user; empty when the user declined
+    QString notice;  // with text: what the user should know about it
 };
 
-// A text file for the source pane, its encoding detected: UTF-8, UTF-16 by
-// its byte order mark, else GB18030. Binary, oversized, unreadable or
-// undecodable files give no text but a message naming the file.
-OpenedText OpenTextFile(platform::FileStore& files, const QString& path);
+// A text file for the source pane, its encoding detected (DecodeText). When
+// detection cannot tell, `chooser` asks, showing the first lines in each
+// likely encoding. Binary, oversized, unreadable, undecodable or special
+// files (a pipe, a device, a folder) give no text but a message naming the
+// file; UTF-8 cut short in its last character gives text and a notice.
+OpenedText OpenTextFile(platform::FileStore& files, const QString& path, EncodingChooser& chooser);
 
 struct SavedText {
     bool saved = false;

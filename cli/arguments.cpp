@@ -28,24 +28,6 @@ const CommandWord* findCommand(const QString& word)
 
 ParsedArguments fail(const QString& message) { return {{}, message}; }
 
-// The one place an --encoding name becomes a choice.
-std::optional<EncodingChoice> encodingByName(const QString& name)
-{
-    constexpr struct {
-        QStringView name;
-        EncodingChoice choice;
-    } kEncodings[] = {
-        {u"auto", EncodingChoice::Auto},
-        {u"utf-8", EncodingChoice::Utf8},
-        {u"utf-16", EncodingChoice::Utf16},
-        {u"gb18030", EncodingChoice::Gb18030},
-    };
-    for (const auto& e : kEncodings)
-        if (name.compare(e.name, Qt::CaseInsensitive) == 0)
-            return e.choice;
-    return std::nullopt;
-}
-
 std::optional<ColorWhen> colorByName(const QString& name)
 {
     if (name == u"auto")
@@ -147,9 +129,9 @@ ParsedArguments ParseArguments(const QStringList& args)
     if (!files.isEmpty() && files.first().isEmpty())
         return fail(QStringLiteral("-f needs a file name"));
     if (parser.isSet(encoding)) {
-        const std::optional<EncodingChoice> choice = encodingByName(parser.value(encoding));
+        const std::optional<EncodingChoice> choice = EncodingChoiceByName(parser.value(encoding));
         if (!choice)
-            return fail(QStringLiteral("--encoding needs auto, utf-8, utf-16 or gb18030"));
+            return fail(QStringLiteral("--encoding needs auto or an encoding listed in --help"));
         a.encoding = *choice;
     }
     if (parser.isSet(color)) {

@@ -9,7 +9,7 @@
 namespace pattaro::cli {
 namespace {
 
-QString describeFault(const DecodedText& decoded, EncodingChoice choice)
+QString describeFault(const DecodedText& decoded)
 {
     switch (decoded.fault) {
     case DecodedText::Fault::Binary:
@@ -19,9 +19,6 @@ QString describeFault(const DecodedText& decoded, EncodingChoice choice)
     case DecodedText::Fault::Unavailable:
         return QStringLiteral("this build cannot decode %1").arg(EncodingName(decoded.encoding));
     case DecodedText::Fault::Invalid:
-        // Auto falls back to GB18030 only for bytes that are not UTF-8.
-        if (choice == EncodingChoice::Auto && decoded.encoding == TextEncoding::Gb18030)
-            return QStringLiteral("input is neither valid UTF-8 nor valid GB18030");
         return QStringLiteral("input is not valid %1").arg(EncodingName(decoded.encoding));
     case DecodedText::Fault::None:
         break;
@@ -29,13 +26,30 @@ QString describeFault(const DecodedText& decoded, EncodingChoice choice)
     return {};
 }
 
-std::optional<QString> decode(QByteArrayView bytes, EncodingChoice choice, QString& error)
+// A script cannot be asked: it gets the best guess, and is told.
+QString describeGuess(const DecodedText& decoded, const QString& name)
+{
+    QStringList others;
+    for (const TextEncoding encoding : decoded.candidates)
+        if (encoding != decoded.encoding)
+            others << EncodingName(encoding);
+    return QStringLiteral("the encoding of %1 is a guess: read as %2%3; name it with --encoding if this is wrong")
+        .arg(name, EncodingName(decoded.encoding),
+             others.isEmpty() ? QString() : QStringLiteral(" (could also be %1)").arg(others.join(u", ")));
+}
+
+std::optional<QString> decode(QByteArrayView bytes, EncodingChoice choice, const QString& name, QString& error,
+                              QStringList& warnings)
 {
     DecodedText decoded = DecodeText(bytes, choice);
     if (decoded.fault != DecodedText::Fault::None) {
-        error = describeFault(decoded, choice);
+        error = describeFault(decoded);
         return std::nullopt;
     }
+    if (decoded.guessed)
+        warnings << describeGuess(decoded, name);
+    if (decoded.cutShort)
+        warnings << QStringLiteral("%1 ends in an incomplete UTF-8 character, read as U+FFFD").arg(name);
     return std::move(decoded.text);
 }
 
@@ -54,7 +68,7 @@ QString DescribeSize(qint64 bytes)
 }
 
 std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, qint64 maxBytes,
-                                 QString& error)
+                                 QString& error, QStringList& warnings)
 {
     QFile file(fileName);
     const bool opened = fileName.isEmpty() ? file.open(fileno(stdin), QIODevice::ReadOnly)
@@ -78,7 +92,7 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
         if (const uchar* mapped = file.map(from, size)) {
             const VanishedPagesGuard guard(
                 QStringLiteral("pattaro-cli: %1 was cut short while it was read\n").arg(name).toUtf8());
-            return decode(QByteArrayView(mapped, size), encoding, error);
+            return decode(QByteArrayView(mapped, size), encoding, name, error, warnings);
         }
     }
     // Read in blocks so that the limit is checked as the input comes, not
@@ -100,7 +114,7 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
         if (got == 0)
             break;
     }
-    return decode(bytes, encoding, error);
+    return decode(bytes, encoding, name, error, warnings);
 }
 
 } // namespace pattaro::cli

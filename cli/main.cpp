@@ -15,11 +15,16 @@ using namespace pattaro::cli;
 
 namespace {
 
-int fail(const QString& message)
+void report(const QString& message)
 {
     QString line = message;
     line.replace(u'\r', u' ').replace(u'\n', u' ');
     std::fprintf(stderr, "pattaro-cli: %s\n", line.toUtf8().constData());
+}
+
+int fail(const QString& message)
+{
+    report(message);
     return kExitFailure;
 }
 
@@ -49,9 +54,12 @@ int main(int argc, char** argv)
             return kExitSuccess;
         }
         QString error;
-        const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error);
+        QStringList warnings;
+        const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
         if (!text)
             return fail(error);
+        for (const QString& warning : warnings)
+            report(QStringLiteral("warning: ") + warning);
         const int status = RunCommand(a, *text, UseColor(a.color, SystemTerminal()), out);
         out.finish();
         return status;

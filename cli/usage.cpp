@@ -1,8 +1,28 @@
 #include "cli/usage.h"
 
+#include "app/components/textfile/textencoding.h"
 #include "version.h"
 
 namespace pattaro::cli {
+namespace {
+
+// The names --encoding takes, indented under the option and wrapped.
+QString wrappedEncodingNames()
+{
+    QString text;
+    QString line = QStringLiteral("           ");
+    for (const QString& name : EncodingChoiceNames().mid(1)) {
+        if (line.size() + name.size() + 2 > 78) {
+            text += line + u'\n';
+            line = QStringLiteral("           ");
+        }
+        line += u' ' + name + u',';
+    }
+    line.chop(1);
+    return text + line;
+}
+
+} // namespace
 
 QString UsageText()
 {
@@ -43,8 +63,8 @@ QString UsageText()
         "(-if FILE) and a value may follow '=' (--encoding=utf-8).\n"
         "  -i, --ignore-case  Ignore case.\n"
         "  -f FILE   Read FILE instead of standard input; '-' is standard input.\n"
-        "  --encoding ENC  Read the input as ENC: auto (the default), utf-8,\n"
-        "            utf-16 or gb18030.\n"
+        "  --encoding ENC  Read the input as ENC: auto (the default) or one of\n"
+        "%1.\n"
         "  --max-input SIZE  Refuse input larger than SIZE bytes (K, M or G may\n"
         "            follow; 256M by default, the window's limit).\n"
         "  --json    One JSON object instead of text, for count, matches, replace\n"
@@ -70,12 +90,18 @@ QString UsageText()
         "\n"
         "Input encodings: auto takes UTF-8 after its byte order mark, UTF-16 and\n"
         "UTF-32 little or big endian after theirs, otherwise UTF-8 when the input is\n"
-        "valid UTF-8 and GB18030 (which covers GBK and GB2312) when it is not; input\n"
-        "with a NUL byte in its first 8192 bytes and no UTF-16 or UTF-32 mark is\n"
-        "refused as binary. A named encoding is taken as given; utf-16 without a\n"
-        "mark is little endian. A byte order mark is read as a mark, not as text;\n"
-        "everything after it passes through unchanged, line breaks included.\n"
-        "UTF-16 is taken unit for unit, a lone surrogate too.\n"
+        "valid UTF-8; input with a NUL byte in its first 8192 bytes and no UTF-16 or\n"
+        "UTF-32 mark is refused as binary. UTF-8 whose last character is cut short\n"
+        "is read with U+FFFD for it, and a warning. Anything else is given to ICU's\n"
+        "charset detector: GB18030 (which covers GBK and GB2312), Big5, Shift_JIS,\n"
+        "EUC-JP, EUC-KR or a windows-125x code page. When it is not sure, a short\n"
+        "text that reads as Chinese in GB18030 is GB18030; otherwise the best guess\n"
+        "is taken and a warning names it and the others. A named encoding is taken\n"
+        "as given (gbk and gb2312 are read as gb18030); for utf-16 and utf-32 a byte\n"
+        "order mark decides the order, little endian without one. A byte order mark\n"
+        "is read as a mark, not as text; everything after it passes through\n"
+        "unchanged, line breaks included. UTF-16 is taken unit for unit, a lone\n"
+        "surrogate too.\n"
         "\n"
         "Arguments must be UTF-8, taken exactly (a leading U+FEFF is text); output\n"
         "is UTF-8 without a byte order mark. A lone surrogate in the output is\n"
@@ -92,7 +118,10 @@ QString UsageText()
         "error, an unreadable or too large input, arguments that are not valid\n"
         "UTF-8, input that is binary or not valid in its encoding, an invalid\n"
         "pattern, a pattern that gave up, lack of memory, or output that could not\n"
-        "be written (writing stops at the first failure).\n");
+        "be written (writing stops at the first failure). Warnings go to standard\n"
+        "error, each line starting \"pattaro-cli: warning: \"; they do not change\n"
+        "the status.\n")
+        .arg(wrappedEncodingNames());
 }
 
 QString VersionText()

@@ -1,18 +1,37 @@
 #include "platform/filestore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pattaro::platform {
 
 FileStore::ReadResult DiskFileStore::read(const QString& path, qint64 maxBytes)
 {
     using Outcome = ReadResult::Outcome;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opening a pipe waits for a writer and opening a device may act on it,
+    // so neither is opened at all; the open itself does not wait, and what
+    // was opened is checked again in case the path changed in between.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {Outcome::NotAFile, {}, {}};
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {Outcome::Failed, {}, qt_error_string(errno)};
+    struct stat opened = {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return {Outcome::NotAFile, {}, {}};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return {Outcome::Failed, {}, file.errorString()};
-    // A file on disk says its size; a pipe is read until it passes the limit.
-    if (!file.isSequential() && file.size() > maxBytes)
+    if (file.size() > maxBytes)
         return {Outcome::TooLarge, {}, {}};
     QByteArray bytes;
     constexpr qint64 kChunk = qint64(1) << 20;

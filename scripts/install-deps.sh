@@ -2,7 +2,7 @@
 # Installs whatever of the build and test dependencies is missing on a
 # Debian machine (as root, or through sudo).
 set -eu
-packages="cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libpcre2-dev
+packages="cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-noto-cjk xvfb xauth
   openbox xdotool xclip x11-utils bc dpkg-dev file desktop-file-utils appstream"
 missing=""

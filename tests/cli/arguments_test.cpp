@@ -20,7 +20,7 @@ TEST(CliArguments, EveryWayOfWritingAnOptionIsRead)
         EncodingChoice encoding;
         QString pattern;
     } cases[] = {
-        {"value after =", {"--encoding=utf-8", "count", "a"}, false, "", EncodingChoice::Utf8, "a"},
+        {"value after =", {"--encoding=utf-8", "count", "a"}, false, "", TextEncoding::Utf8, "a"},
         {"bundled letters and value", {"-if", "in.txt", "count", "a"}, true, "in.txt", EncodingChoice::Auto, "a"},
         {"value joined to the letter", {"-fin.txt", "count", "a"}, false, "in.txt", EncodingChoice::Auto, "a"},
         {"long name of -i", {"--ignore-case", "count", "a"}, true, "", EncodingChoice::Auto, "a"},

@@ -1,4 +1,5 @@
 #include "tests/support/addresssanitizer.h"
+#include "tests/support/encodedfiles.h"
 #include "tests/support/utf16bytes.h"
 
 #include <QFile>
@@ -299,10 +300,74 @@ TEST(Cli, NamedEncodings)
     expectFailure(run({"--encoding", "utf-8", "count", "a"}, gbk), "input is not valid UTF-8");
     expectFailure(run({"--encoding", "utf-16", "count", "a"}, "abc"), "input is not valid UTF-16LE");
     expectFailure(run({"--encoding", "gb18030", "count", "a"}, "a\x80"), "input is not valid GB18030");
-    expectFailure(run({"count", "a"}, "ok\xFF"), "neither valid UTF-8 nor valid GB18030");
+    // A marked file is what its mark says.
+    expectFailure(run({"count", "a"}, "\xEF\xBB\xBFok\xFF"), "input is not valid UTF-8");
     expectFailure(run({"count", "a"}, QByteArray("a\0b", 3)), "binary");
     expectFailure(run({"--encoding", "latin1", "count", "a"}), "--encoding");
     expectFailure(run({"--encoding"}), "--encoding");
+}
+
+// The encodings a Chinese user meets, by name in any case; bytes that are
+// not text in the one named still fail.
+TEST(Cli, NamedLegacyEncodings)
+{
+    const struct {
+        const char* name;
+        QByteArray input;
+        QByteArray out; // empty: refused
+    } cases[] = {
+        {"big5", "\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD\xE6\x96\x87"},
+        {"Shift_JIS", "\x82\xA0\x82\xA2", "\xE3\x81\x82\xE3\x81\x84"},
+        {"EUC-JP", "\xA4\xA2", "\xE3\x81\x82"},
+        {"euc-kr", "\xC7\xD1", "\xED\x95\x9C"},
+        {"WINDOWS-1252", "caf\xE9 \x80", "CAF\xC3\x89 \xE2\x82\xAC"},
+        {"gbk", "\xD6\xD0", "\xE4\xB8\xAD"},
+        {"shift_jis", "a\x82", ""},
+        {"big5", "\xA4 ", ""},
+    };
+    for (const auto& c : cases) {
+        const Result r = run({"--encoding", c.name, "upper"}, c.input);
+        if (c.out.isEmpty()) {
+            expectFailure(r, "input is not valid");
+            continue;
+        }
+        EXPECT_EQ(r.exitCode, 0) << c.name << r.err.constData();
+        EXPECT_EQ(r.out, c.out) << c.name;
+        EXPECT_TRUE(r.err.isEmpty()) << c.name << r.err.constData();
+    }
+}
+
+// A script is never asked: it gets the best reading, and a warning says
+// what was guessed or replaced; the status stays 0.
+TEST(Cli, WarnsOfAGuessedEncodingAndOfUtf8CutShort)
+{
+    const struct {
+        const char* file;
+        QByteArray out;
+        const char* warning; // empty: none
+    } cases[] = {
+        {"big5-sentence.txt", "\xE4\xBB\x8A\xE5\xA4\xA9", ""},
+        {"gb18030-short.txt", "\xE4\xB8\xAD\xE6\x96\x87", ""},
+        {"big5-short.txt", "\xE3\x81\x84\xE3\x82\x85",
+         "warning: the encoding of standard input is a guess: read as GB18030 (could also be Big5"},
+        {"windows-1252-guess.txt", "CAF\xC3\x89", "read as windows-1252"},
+        {"utf8-cut.txt", "\xE4\xB8\xAD\xE6\x96\x87\xEF\xBF\xBD",
+         "warning: standard input ends in an incomplete UTF-8 character, read as U+FFFD"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run({"upper"}, pattaro::testing::encodedBytes(c.file));
+        EXPECT_EQ(r.exitCode, 0) << c.file;
+        EXPECT_TRUE(r.out.startsWith(c.out)) << c.file << " " << r.out.constData();
+        if (*c.warning == '\0') {
+            EXPECT_TRUE(r.err.isEmpty()) << c.file << r.err.constData();
+            continue;
+        }
+        EXPECT_TRUE(r.err.startsWith("pattaro-cli: warning: ")) << c.file << r.err.constData();
+        EXPECT_EQ(r.err.count('\n'), 1) << c.file << r.err.constData();
+        EXPECT_TRUE(r.err.contains(c.warning)) << c.file << r.err.constData();
+    }
+    // A file is named by its name.
+    EXPECT_TRUE(run({"-f", pattaro::testing::encodedPath("utf8-cut.txt"), "upper"}).err.contains("utf8-cut.txt' ends"));
 }
 
 TEST(Cli, StandardInputIsReadFromWhereItStands)
@@ -426,7 +491,8 @@ TEST(Cli, HelpDescribesEveryCommand)
     for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
                              "lower", "-i", "-f FILE", "--time-limit MS", "--encoding ENC", "gb18030", "UTF-8",
                              "--max-input SIZE", "--color WHEN", "NO_COLOR", "--crlf", "Exit status",
-                             "1 when nothing did"})
+                             "1 when nothing did", "big5", "shift_jis", "euc-jp", "euc-kr", "windows-1252",
+                             "utf-32be", "warning"})
         EXPECT_TRUE(r.out.contains(word)) << word;
 }
 

@@ -7,6 +7,8 @@
 #include "app/textfiles.h"
 #include "platform/filestore.h"
 #include "tests/dialogs/scripted_commondialog.h"
+#include "tests/support/encodedfiles.h"
+#include "tests/support/scripted_encodingchooser.h"
 #include "tests/support/scripted_messagebox.h"
 #include "tests/support/utf16bytes.h"
 
@@ -16,7 +18,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace pattaro {
 namespace {
@@ -50,6 +58,7 @@ protected:
         Form1Services s{&boxes, [] { return QString(); }};
         s.commonDialogs = dialogs;
         s.files = &files;
+        s.encodingChooser = &chooser;
         return s;
     }
 
@@ -96,6 +105,7 @@ protected:
 
     QTemporaryDir dir;
     testing::ScriptedMessageBox boxes;
+    testing::ScriptedEncodingChooser chooser;
     std::shared_ptr<testing::ScriptedCommonDialogApi> dialogs = std::make_shared<testing::ScriptedCommonDialogApi>();
     ScriptedFileStore files;
     Form1 window{services()};
@@ -140,7 +150,7 @@ TEST_F(Form1Files, AFileThatCannotBeOpenedIsExplainedAndChangesNothing)
         const char* explained;
     } cases[] = {
         {"binary", writeFile("picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0", 10)), std::nullopt, "不是文本文件"},
-        {"neither UTF-8 nor GB18030", writeFile("bad.txt", "ok\xFF"), std::nullopt, "GB18030"},
+        {"marked UTF-8 broken", writeFile("bad.txt", "\xEF\xBB\xBFok\xFF"), std::nullopt, "UTF-8"},
         {"odd UTF-16", writeFile("odd.txt", "\xFF\xFE" "a"), std::nullopt, "UTF-16LE"},
         {"missing", dir.filePath("missing.txt"), std::nullopt, "无法读取"},
         {"too large", writeFile("large.txt", "a"), FileStore::ReadResult{Outcome::TooLarge, {}, {}}, "256 MB"},
@@ -159,6 +169,96 @@ TEST_F(Form1Files, AFileThatCannotBeOpenedIsExplainedAndChangesNothing)
         EXPECT_TRUE(boxes.shown[0].text.contains(QFileInfo(c.path).fileName())) << c.name;
         EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Exclamation) << c.name;
     }
+}
+
+// A file whose encoding detection is sure of opens as it is; one it cannot
+// tell is asked about, each likely encoding shown with the file's start read
+// in it, and opens in the one chosen, or not at all.
+TEST_F(Form1Files, AsksForTheEncodingOnlyWhenDetectionCannotTell)
+{
+    const struct {
+        const char* file;
+        std::optional<TextEncoding> answer;
+        bool asked;
+        std::optional<QString> opened; // none: the pane keeps its text
+    } cases[] = {
+        {"big5-sentence.txt", std::nullopt, false, QStringLiteral("今天天氣很好，我們去公園散步吧。")},
+        {"gb18030-short.txt", std::nullopt, false, QStringLiteral("中文")},
+        {"big5-short.txt", TextEncoding::Big5, true, QStringLiteral("中文")},
+        {"shift_jis-short.txt", TextEncoding::ShiftJis, true, QStringLiteral("あい")},
+        {"big5-short.txt", std::nullopt, true, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        window.TXT1()->Text(kKept);
+        chooser.asked.clear();
+        chooser.answer = c.answer;
+        choose(testing::encodedPath(c.file));
+        window.OpenFile();
+        EXPECT_EQ(window.TXT1()->Text(), c.opened.value_or(kKept)) << c.file;
+        ASSERT_EQ(chooser.asked.size(), c.asked ? 1u : 0u) << c.file;
+        if (c.asked) {
+            const std::vector<EncodingOption>& options = chooser.asked[0].options;
+            EXPECT_TRUE(chooser.asked[0].fileName.endsWith(QString::fromLatin1(c.file)));
+            const auto offered = std::find_if(options.begin(), options.end(),
+                                              [&](const EncodingOption& o) { return o.encoding == c.answer; });
+            if (c.answer) {
+                ASSERT_NE(offered, options.end()) << c.file;
+                EXPECT_EQ(offered->preview, *c.opened) << c.file;
+                EXPECT_EQ(offered->label, EncodingLabel(*c.answer)) << c.file;
+            }
+            // The best guess, first, is what the bytes read as in GB18030.
+            EXPECT_EQ(options.front().label, QStringLiteral("GB18030（简体中文）")) << c.file;
+        }
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Form1Files, UTF8CutShortOpensWithAReplacementAndANotice)
+{
+    window.TXT1()->Text(kKept);
+    choose(testing::encodedPath("utf8-cut.txt"));
+    window.OpenFile();
+    EXPECT_EQ(window.TXT1()->Text(), QStringLiteral("中文\uFFFD"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("友情提示"));
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("不完整"))) << qPrintable(boxes.shown[0].text);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("utf8-cut.txt")));
+    EXPECT_TRUE(chooser.asked.empty());
+}
+
+// A pipe would keep the window waiting for a writer that never comes.
+TEST_F(Form1Files, APipeIsRefusedAtOnce)
+{
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Should opening wait after all, a writer comes and goes, so that the
+    // test fails rather than hangs.
+    std::atomic<bool> done = false;
+    std::thread unblocker([&] {
+        for (int waited = 0; !done; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (waited < 300)
+                continue;
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    });
+    window.TXT1()->Text(kKept);
+    choose(fifo);
+    window.OpenFile();
+    dropFiles({fifo});
+    done = true;
+    unblocker.join();
+    EXPECT_EQ(window.TXT1()->Text(), kKept);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    for (const auto& shown : boxes.shown) {
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("不是普通文件"))) << qPrintable(shown.text);
+        EXPECT_TRUE(shown.text.contains(QStringLiteral("pipe")));
+    }
+    // The disk says why as well, without opening it.
+    EXPECT_EQ(DiskFileStore().read(fifo, 100).outcome, FileStore::ReadResult::Outcome::NotAFile);
 }
 
 TEST_F(Form1Files, CancellingTheDialogChangesNothing)
@@ -259,7 +359,8 @@ TEST(DiskFileStore, RefusesAFileBeyondTheLimitWithoutReadingIt)
     DiskFileStore disk;
     EXPECT_EQ(disk.read(path, 10).bytes, "0123456789");
     EXPECT_EQ(disk.read(path, 9).outcome, FileStore::ReadResult::Outcome::TooLarge);
-    EXPECT_EQ(disk.read(dir.path(), 100).outcome, FileStore::ReadResult::Outcome::Failed);
+    EXPECT_EQ(disk.read(dir.path(), 100).outcome, FileStore::ReadResult::Outcome::NotAFile);
+    EXPECT_EQ(disk.read(dir.filePath("missing"), 100).outcome, FileStore::ReadResult::Outcome::Failed);
     EXPECT_FALSE(disk.write(path, "new").has_value());
     EXPECT_EQ(disk.read(path, 10).bytes, "new");
 }

@@ -1,9 +1,11 @@
 #include "app/components/textfile/textdecoding.h"
 
 #include "app/components/textfile/largebuffer.h"
+#include "app/components/textfile/legacyencoding.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
+#include <algorithm>
 #include <vector>
 
 namespace pattaro {
@@ -20,7 +22,18 @@ constexpr char16_t kMarkCharacter = 0xFEFF;
 
 DecodedText failed(DecodedText::Fault fault, TextEncoding encoding)
 {
-    return {fault, encoding, {}};
+    DecodedText decoded;
+    decoded.fault = fault;
+    decoded.encoding = encoding;
+    return decoded;
+}
+
+DecodedText succeeded(TextEncoding encoding, QString text)
+{
+    DecodedText decoded;
+    decoded.encoding = encoding;
+    decoded.text = std::move(text);
+    return decoded;
 }
 
 DecodedText decodeUtf8(QByteArrayView bytes)
@@ -30,14 +43,14 @@ DecodedText decodeUtf8(QByteArrayView bytes)
     std::optional<QString> text = DecodeUtf8Exactly(bytes);
     if (!text)
         return failed(DecodedText::Fault::Invalid, TextEncoding::Utf8);
-    return {DecodedText::Fault::None, TextEncoding::Utf8, std::move(*text)};
+    return succeeded(TextEncoding::Utf8, std::move(*text));
 }
 
-DecodedText decodeUtf16(QByteArrayView bytes)
+DecodedText decodeUtf16(QByteArrayView bytes, TextEncoding encoding)
 {
-    TextEncoding encoding = TextEncoding::Utf16LE;
     if (bytes.startsWith(kUtf16LEMark)) {
         bytes = bytes.sliced(2);
+        encoding = TextEncoding::Utf16LE;
     } else if (bytes.startsWith(kUtf16BEMark)) {
         bytes = bytes.sliced(2);
         encoding = TextEncoding::Utf16BE;
@@ -51,14 +64,16 @@ DecodedText decodeUtf16(QByteArrayView bytes)
         qFromLittleEndian<char16_t>(bytes.data(), text.size(), text.data());
     else
         qFromBigEndian<char16_t>(bytes.data(), text.size(), text.data());
-    return {DecodedText::Fault::None, encoding, std::move(text)};
+    return succeeded(encoding, std::move(text));
 }
 
-DecodedText decodeUtf32(QByteArrayView bytes)
+DecodedText decodeUtf32(QByteArrayView bytes, TextEncoding encoding)
 {
-    const bool bigEndian = bytes.startsWith(kUtf32BEMark);
-    const TextEncoding encoding = bigEndian ? TextEncoding::Utf32BE : TextEncoding::Utf32LE;
-    bytes = bytes.sliced(kUtf32BEMark.size());
+    if (bytes.startsWith(kUtf32LEMark) || bytes.startsWith(kUtf32BEMark)) {
+        encoding = bytes.startsWith(kUtf32BEMark) ? TextEncoding::Utf32BE : TextEncoding::Utf32LE;
+        bytes = bytes.sliced(kUtf32BEMark.size());
+    }
+    const bool bigEndian = encoding == TextEncoding::Utf32BE;
     if (bytes.size() % 4 != 0)
         return failed(DecodedText::Fault::Invalid, encoding);
     // Qt's own UTF-32 decoder passes over what is not a character, so each
@@ -71,48 +86,137 @@ DecodedText decodeUtf32(QByteArrayView bytes)
             return failed(DecodedText::Fault::Invalid, encoding);
         characters[i] = c;
     }
-    return {DecodedText::Fault::None, encoding, QString::fromUcs4(characters.data(), qsizetype(characters.size()))};
+    return succeeded(encoding, QString::fromUcs4(characters.data(), qsizetype(characters.size())));
 }
 
-DecodedText decodeGb18030(QByteArrayView bytes)
+// GB18030's byte order mark decodes to U+FEFF; like the others, it is a
+// mark, not text.
+QString withoutGb18030Mark(QString text, TextEncoding encoding)
 {
-    QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
+    if (encoding == TextEncoding::Gb18030 && text.startsWith(QChar(kMarkCharacter)))
+        text.remove(0, 1);
+    return text;
+}
+
+DecodedText decodeLegacy(QByteArrayView bytes, TextEncoding encoding)
+{
+    QStringDecoder decoder(LegacyCodecName(encoding), QStringConverter::Flag::Stateless);
     if (!decoder.isValid())
-        return failed(DecodedText::Fault::Unavailable, TextEncoding::Gb18030);
+        return failed(DecodedText::Fault::Unavailable, encoding);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        return failed(DecodedText::Fault::Invalid, TextEncoding::Gb18030);
-    // GB18030's byte order mark decodes to U+FEFF; like the others, it is
-    // a mark, not text.
-    if (text.startsWith(QChar(kMarkCharacter)))
-        text.remove(0, 1);
-    return {DecodedText::Fault::None, TextEncoding::Gb18030, std::move(text)};
+        return failed(DecodedText::Fault::Invalid, encoding);
+    return succeeded(encoding, withoutGb18030Mark(std::move(text), encoding));
+}
+
+DecodedText decodeNamed(QByteArrayView bytes, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return decodeUtf8(bytes);
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        return decodeUtf16(bytes, encoding);
+    case TextEncoding::Utf32LE:
+    case TextEncoding::Utf32BE:
+        return decodeUtf32(bytes, encoding);
+    default:
+        return decodeLegacy(bytes, encoding);
+    }
+}
+
+bool inRange(uchar b, uchar low, uchar high) { return b >= low && b <= high; }
+
+// Whether `next` may follow `lead` as the second byte of a UTF-8 sequence:
+// the ranges that keep out overlong forms, surrogates and code points past
+// U+10FFFF.
+bool fitsSecond(uchar lead, uchar next)
+{
+    switch (lead) {
+    case 0xE0:
+        return inRange(next, 0xA0, 0xBF);
+    case 0xED:
+        return inRange(next, 0x80, 0x9F);
+    case 0xF0:
+        return inRange(next, 0x90, 0xBF);
+    case 0xF4:
+        return inRange(next, 0x80, 0x8F);
+    default:
+        return inRange(next, 0x80, 0xBF);
+    }
+}
+
+// How many bytes at the end begin a UTF-8 sequence that the bytes stop
+// before finishing; 0 when they do not.
+qsizetype incompleteUtf8Tail(QByteArrayView bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const uchar lead = uchar(bytes[bytes.size() - back]);
+        if (inRange(lead, 0x80, 0xBF))
+            continue;
+        const qsizetype length = inRange(lead, 0xC2, 0xDF) ? 2 : inRange(lead, 0xE0, 0xEF) ? 3 : inRange(lead, 0xF0, 0xF4) ? 4 : 0;
+        if (back >= length || (back >= 2 && !fitsSecond(lead, uchar(bytes[bytes.size() - back + 1]))))
+            return 0;
+        return back;
+    }
+    return 0;
+}
+
+// UTF-8 cut short in its last character. What comes before must be valid
+// UTF-8 with a character beyond ASCII in it: one odd byte after plain ASCII
+// is as likely a legacy character as a cut one.
+std::optional<DecodedText> decodeCutShortUtf8(QByteArrayView bytes)
+{
+    const qsizetype tail = incompleteUtf8Tail(bytes);
+    if (tail == 0)
+        return std::nullopt;
+    const QByteArrayView head = bytes.chopped(tail);
+    if (std::all_of(head.begin(), head.end(), [](char c) { return uchar(c) < 0x80; }))
+        return std::nullopt;
+    std::optional<QString> text = DecodeUtf8Exactly(head);
+    if (!text)
+        return std::nullopt;
+    text->append(QChar::ReplacementCharacter);
+    DecodedText decoded = succeeded(TextEncoding::Utf8, std::move(*text));
+    decoded.cutShort = true;
+    return decoded;
+}
+
+DecodedText decodeLegacyDetected(QByteArrayView bytes)
+{
+    LegacyReading reading = ChooseLegacyEncoding(bytes);
+    if (reading.candidates.empty())
+        return decodeLegacy(bytes, reading.best);
+    DecodedText decoded = reading.firstText
+                              ? succeeded(reading.candidates.front(), withoutGb18030Mark(std::move(*reading.firstText),
+                                                                                          reading.candidates.front()))
+                              : decodeLegacy(bytes, reading.candidates.front());
+    decoded.guessed = !reading.sure;
+    if (decoded.guessed)
+        decoded.candidates = std::move(reading.candidates);
+    return decoded;
 }
 
 } // namespace
 
 DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
 {
-    switch (choice) {
-    case EncodingChoice::Utf8:
-        return decodeUtf8(bytes);
-    case EncodingChoice::Utf16:
-        return decodeUtf16(bytes);
-    case EncodingChoice::Gb18030:
-        return decodeGb18030(bytes);
-    case EncodingChoice::Auto:
-        break;
-    }
+    if (choice.encoding)
+        return decodeNamed(bytes, *choice.encoding);
     if (bytes.startsWith(kUtf32LEMark) || bytes.startsWith(kUtf32BEMark))
-        return decodeUtf32(bytes);
+        return decodeUtf32(bytes, TextEncoding::Utf32LE);
     if (bytes.startsWith(kUtf16LEMark) || bytes.startsWith(kUtf16BEMark))
-        return decodeUtf16(bytes);
+        return decodeUtf16(bytes, TextEncoding::Utf16LE);
     if (bytes.startsWith(kUtf8Mark))
         return decodeUtf8(bytes);
     if (bytes.first(std::min(bytes.size(), kBinaryProbeBytes)).contains('\0'))
         return failed(DecodedText::Fault::Binary, TextEncoding::Utf8);
     DecodedText utf8 = decodeUtf8(bytes);
-    return utf8.fault == DecodedText::Fault::None ? utf8 : decodeGb18030(bytes);
+    if (utf8.fault == DecodedText::Fault::None)
+        return utf8;
+    if (std::optional<DecodedText> cut = decodeCutShortUtf8(bytes))
+        return std::move(*cut);
+    return decodeLegacyDetected(bytes);
 }
 
 std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
@@ -127,25 +231,6 @@ std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
         return std::nullopt;
     text.truncate(end - text.constData());
     return text;
-}
-
-QString EncodingName(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case TextEncoding::Utf16LE:
-        return QStringLiteral("UTF-16LE");
-    case TextEncoding::Utf16BE:
-        return QStringLiteral("UTF-16BE");
-    case TextEncoding::Utf32LE:
-        return QStringLiteral("UTF-32LE");
-    case TextEncoding::Utf32BE:
-        return QStringLiteral("UTF-32BE");
-    case TextEncoding::Gb18030:
-        return QStringLiteral("GB18030");
-    }
-    return {};
 }
 
 } // namespace pattaro
