@@ -78,6 +78,13 @@ if(TARGET pattaro AND TARGET pattaro-cli)
             ${PATTARO_APP_ID} ${PROJECT_VERSION})
   set_tests_properties(InstallsIntoAPrefix BuildsADebianPackage PROPERTIES TIMEOUT 300)
 endif()
+# What Debian's archive would say of the package: no error, no warning.
+find_program(LINTIAN lintian)
+if(LINTIAN AND TARGET pattaro AND TARGET pattaro-cli)
+  add_test(NAME DebianPackagePassesLintian
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/lintian-e2e.sh ${LINTIAN} ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(DebianPackagePassesLintian PROPERTIES TIMEOUT 300)
+endif()
 
 # skindemo answers --help and a mistaken option before anything needs a
 # display, so both work in a plain terminal.
