@@ -13,8 +13,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pattaro developers <developers@pattaro.exam
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pattaro.example.org/")
-# Depends is read off the programs' libraries (dpkg-shlibdeps, from dpkg-dev).
+# Depends is read off the programs' libraries (dpkg-shlibdeps, from dpkg-dev),
+# and to those CPack adds what the window loads by name: without the font its
+# Chinese captions are empty boxes, without Qt's translation the buttons of
+# Qt's own dialogs stay English.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 # Stripped as Debian ships programs; the digest record is taken afterwards.
 set(CPACK_STRIP_FILES ON)
 include(CPack)

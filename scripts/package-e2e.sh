@@ -27,6 +27,10 @@ field Description | grep -q 'regular expressions' || fail "Description: $(field 
 for lib in libc6 libqt6widgets6 libqt6core6 libpcre2-16-0 libstdc++6; do
     field Depends | grep -q "$lib " || fail "Depends lacks $lib: $(field Depends)"
 done
+# What the window loads by name rather than links to.
+for p in fonts-noto-cjk qt6-translations-l10n; do
+    field Depends | grep -Eq "(^|, )$p(,|$)" || fail "Depends lacks $p: $(field Depends)"
+done
 
 listing=$(dpkg-deb -c "$deb")
 contents=$(echo "$listing" | awk '{print $6}')
