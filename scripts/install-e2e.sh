@@ -26,6 +26,10 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version"
 
+# The man page sends its readers to the installed copy of the expression dialect.
+zcat "$prefix/share/man/man1/pattaro.1.gz" | grep -q 'share/doc/pattaro/regex\\-dialect\.md' ||
+    fail "pattaro(1) does not name share/doc/pattaro/regex-dialect.md"
+
 for size in 16 32 48 64 128 256; do
     file "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size," ||
         fail "the ${size}x$size icon is not $size px"

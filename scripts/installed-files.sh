@@ -6,8 +6,11 @@ installed_files() {
     echo share/pattaro/pattaro.sha256
     echo "share/applications/$1.desktop"
     echo "share/metainfo/$1.metainfo.xml"
-    echo share/man/man1/pattaro.1
-    echo share/man/man1/pattaro-cli.1
+    echo share/man/man1/pattaro.1.gz
+    echo share/man/man1/pattaro-cli.1.gz
+    echo share/doc/pattaro/copyright
+    echo share/doc/pattaro/changelog.gz
+    echo share/doc/pattaro/regex-dialect.md
     for size in 16 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x$size/apps/$1.png"
     done

@@ -27,11 +27,28 @@ field Description | grep -q 'regular expressions' || fail "Description: $(field 
 for lib in libc6 libqt6widgets6 libqt6core6 libpcre2-16-0 libstdc++6; do
     field Depends | grep -q "$lib " || fail "Depends lacks $lib: $(field Depends)"
 done
+# What the window loads by name rather than links to.
+for p in fonts-noto-cjk qt6-translations-l10n; do
+    field Depends | grep -Eq "(^|, )$p(,|$)" || fail "Depends lacks $p: $(field Depends)"
+done
 
-contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+listing=$(dpkg-deb -c "$deb")
+contents=$(echo "$listing" | awk '{print $6}')
 for f in $(installed_files "$id"); do
     echo "$contents" | grep -qx "./usr/$f" || fail "not in the package: /usr/$f"
 done
+# Nothing else, owned by root, folders and programs 0755 and the rest 0644,
+# whoever built it with whatever umask.
+expected=$(installed_files "$id" | sed 's|^|./usr/|')
+echo "$listing" | while read -r mode owner size date time path; do
+    case $path in
+        */) want=drwxr-xr-x ;;
+        ./usr/bin/*) want=-rwxr-xr-x ;;
+        *) want=-rw-r--r--
+           echo "$expected" | grep -qxF "$path" || echo "FAIL: not installed, but packaged: $path" ;;
+    esac
+    [ "$mode $owner" = "$want root/root" ] || echo "FAIL: $path is $mode $owner"
+done | grep . && failed=1
 
 dpkg-deb -x "$deb" "$out/root"
 record=$(cut -d' ' -f1 "$out/root/usr/share/pattaro/pattaro.sha256")

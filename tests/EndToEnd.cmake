@@ -58,6 +58,17 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
   set_tests_properties(FirstMinutesOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
 
+# "Open with" in a file manager: the installed desktop entry launched with a
+# file, as file managers launch it, shows that file's text.
+find_program(GIO gio)
+find_program(XCLIP xclip)
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND GIO AND XCLIP AND TARGET pattaro)
+  add_test(NAME OpensAFileThroughTheDesktopEntry
+    COMMAND ${XVFB_RUN} -a -n 98 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/desktop-e2e.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${PATTARO_APP_ID})
+  set_tests_properties(OpensAFileThroughTheDesktopEntry PROPERTIES TIMEOUT 120 RESOURCE_LOCK virtual-display)
+endif()
+
 # A screenshot run has nobody to answer: a text file that cannot be opened is
 # reported on standard error and the run ends with 1 instead of waiting.
 if(TARGET pattaro)
@@ -77,6 +88,13 @@ if(TARGET pattaro AND TARGET pattaro-cli)
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/package-e2e.sh ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR}
             ${PATTARO_APP_ID} ${PROJECT_VERSION})
   set_tests_properties(InstallsIntoAPrefix BuildsADebianPackage PROPERTIES TIMEOUT 300)
+endif()
+# What Debian's archive would say of the package: no error, no warning.
+find_program(LINTIAN lintian)
+if(LINTIAN AND TARGET pattaro AND TARGET pattaro-cli)
+  add_test(NAME DebianPackagePassesLintian
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/lintian-e2e.sh ${LINTIAN} ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(DebianPackagePassesLintian PROPERTIES TIMEOUT 300)
 endif()
 
 # skindemo answers --help and a mistaken option before anything needs a
