@@ -102,10 +102,16 @@ void Form1::loadSkinDesign()
 
 void Form1::Form_Load()
 {
-    // The check advises: its warning is shown, then start-up goes on.
+    // The check advises: start-up goes on, and its warning is shown over the
+    // window once the window is up.
     if (const QString warning = m_services.selfCheck(); !warning.isEmpty())
-        m_services.messageBox->show(warning, QStringLiteral("友情提示"), platform::MsgIcon::Exclamation,
-                                    platform::MsgButtons::Ok);
+        QMetaObject::invokeMethod(
+            this,
+            [this, warning] {
+                m_services.messageBox->show(warning, QStringLiteral("友情提示"), platform::MsgIcon::Exclamation,
+                                            platform::MsgButtons::Ok);
+            },
+            Qt::QueuedConnection);
     // Raises Check1_Click, which sets the engine's case rule.
     m_Check1->setChecked(true);
     regEngine().Global(true);

@@ -38,6 +38,16 @@ tr '\0' '\n' <"/proc/$app/cmdline" | grep -qxF "$file" ||
     fail "the program was not given the file: $(tr '\0' ' ' <"/proc/$app/cmdline")"
 
 # The source pane's text, copied out of the window.
+# Installed under a prefix of its own, the program trusts no digest record
+# there and says its integrity is unchecked, over its window.
+if wait_for window_of '^友情提示$'; then
+    xdotool windowactivate --sync "$(window_of '^友情提示$')" 2>/dev/null; sleep 0.3
+    xdotool key Return
+    wait_for sh -c "! xdotool search --onlyvisible --name '^友情提示\$'" || fail "the integrity notice stayed open"
+else
+    fail "no integrity notice for a program away from its configured prefix"
+fi
+
 pane_text() { xclip -o -selection clipboard 2>/dev/null; }
 copied() { [ "$(pane_text)" = "$text" ]; }
 xdotool windowactivate --sync "$win" 2>/dev/null; sleep 0.5

@@ -65,6 +65,8 @@ TEST(Startup, SelfCheckRunsOnceBeforeAnyOtherStep)
 TEST(Startup, SelfCheckWarningIsShownAndStartUpGoesOn)
 {
     TestWindow w(u"程序文件已损坏"_qs);
+    EXPECT_TRUE(w.messages.shown.empty()) << "not before the window is up";
+    QCoreApplication::processEvents();
     ASSERT_EQ(w.messages.shown.size(), 1u);
     EXPECT_EQ(w.messages.shown[0].text, u"程序文件已损坏"_qs);
     EXPECT_EQ(w.messages.shown[0].title, u"友情提示"_qs);
