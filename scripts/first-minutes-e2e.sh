@@ -21,6 +21,23 @@ tip_window() {
     return 1
 }
 no_tip() { ! tip_window; }
+# The system menu: a window of the program's own that the window manager
+# does not manage.
+menu_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class pattaro 2>/dev/null); do
+        [ "$w" != "$win" ] && xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+no_menu() { ! menu_window; }
+# Right-clicks the title, then presses keys in the system menu once it shows.
+in_system_menu() {
+    click_at $(at 300 12) 3
+    wait_for menu_window || { fail "the system menu did not open"; return 1; }
+    xdotool key "$@"
+    wait_for no_menu || fail "the system menu stayed open"
+}
 # Moves onto a point in two steps, as a hand would, then clicks it.
 click_at() {
     local button=${3:-1}
@@ -95,9 +112,7 @@ esac
 on_top() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 for want in on_top not_on_top; do
-    click_at $(at 300 12) 3
-    sleep 0.5
-    xdotool key Up Return
+    in_system_menu Up Return
     if wait_for "$want"; then
         log "ok: 窗体置顶 made the window $want"
     else
@@ -111,9 +126,7 @@ click_at $(at 308 120)
 xdotool type --delay 20 'one '
 click_at $(at 300 12)
 xdotool type --delay 20 'two '
-click_at $(at 300 12) 3
-sleep 0.5
-xdotool key Escape; sleep 0.5
+in_system_menu Escape
 xdotool type --delay 20 'three '
 click_at $((wx + ww - 15)) $((wy + 15))
 keys_to_box Escape || fail "the close button asked nothing"
