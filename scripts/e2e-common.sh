@@ -42,3 +42,14 @@ openbox_ready() {
     done
     return 1
 }
+
+# Answers the "友情提示" box with keys once it has the focus, and waits for
+# it to close.
+answer_box() {
+    local box
+    wait_for window_of '友情提示' || return 1
+    box=$(window_of '友情提示')
+    xdotool windowactivate --sync "$box" 2>/dev/null; sleep 0.3
+    xdotool key "$@"
+    wait_for sh -c "! xdotool search --onlyvisible --name '友情提示'"
+}

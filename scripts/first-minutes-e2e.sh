@@ -57,18 +57,10 @@ never_asked_to_quit() {
     fi
     if ! no_window '友情提示'; then
         fail "$1: a '友情提示' box appeared"
-        keys_to_box Escape
+        answer_box Escape
     else
         log "ok: $1"
     fi
-}
-keys_to_box() {
-    local box
-    wait_for window_of '友情提示' || return 1
-    box=$(window_of '友情提示')
-    xdotool windowactivate --sync "$box" 2>/dev/null; sleep 0.3
-    xdotool key "$@"
-    wait_for no_window '友情提示'
 }
 # The absolute place and size of window $1, without the manager's decoration.
 client_geometry() {
@@ -129,7 +121,7 @@ xdotool type --delay 20 'two '
 in_system_menu Escape
 xdotool type --delay 20 'three '
 click_at $((wx + ww - 15)) $((wy + 15))
-keys_to_box Escape || fail "the close button asked nothing"
+answer_box Escape || fail "the close button asked nothing"
 xdotool type --delay 20 'four'
 xdotool key ctrl+a ctrl+c; sleep 0.3
 if [ "$(clipboard)" = "one two three four" ]; then
@@ -138,7 +130,7 @@ else
     fail "the pane holds '$(clipboard)' after typing between clicks on the frame"
 fi
 xdotool key alt+F4
-if keys_to_box Escape; then
+if answer_box Escape; then
     log "ok: Alt+F4 in the pane asks to quit"
 else
     fail "Alt+F4 in the pane asked nothing"
@@ -185,7 +177,7 @@ click_at $(at 330 410)
 xdotool type --delay 20 'x'
 for command in 1 3; do
     click_at $(at $((80 + 152 * (command - 1))) 468)
-    keys_to_box Escape || fail "Command$command asked nothing"
+    answer_box Escape || fail "Command$command asked nothing"
     never_asked_to_quit "answering Command$command's question"
 done
 for keys in 'ctrl+o 打开文本文件' 'ctrl+s 保存替换后的文本'; do

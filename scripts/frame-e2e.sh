@@ -27,14 +27,6 @@ drag() {
     done
     xdotool mouseup 1; sleep 0.3
 }
-# Answers the close question with a key, once the box has the focus.
-answer() {
-    local box
-    wait_for window_of '友情提示' || return 1
-    box=$(window_of '友情提示')
-    xdotool windowactivate --sync "$box" 2>/dev/null; sleep 0.3
-    xdotool key "$1"
-}
 # Hovers a point, then clicks it: the skin acts on the button it last saw.
 click_at() {
     xdotool mousemove $(($1 - 3)) $(($2 + 2)); sleep 0.2
@@ -74,7 +66,7 @@ position_is "$win" "$((x0 + 100)),$((y0 + 50))" || fail "the window kept followi
 t=$(date +%s.%N)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 click_at $((X + WIDTH - 15)) $((Y + 15))
-if answer Escape; then
+if answer_box Escape; then
     sleep 1
     kill -0 $app 2>/dev/null && log "ok: close button asked, No kept the window ($(elapsed "$t"))" \
         || fail "No closed the program"
@@ -83,7 +75,7 @@ else
 fi
 t=$(date +%s.%N)
 click_at $((X + WIDTH - 15)) $((Y + 15))
-if answer Return; then
+if answer_box Return; then
     if wait_for bash -c "! kill -0 $app"; then
         log "ok: close button asked, Yes ended the program ($(elapsed "$t"))"
     else
