@@ -117,6 +117,45 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
                                               : m_jit      ? kJitWindowLimit
                                                            : kInterpreterWindowLimit);
     pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
+    if (!m_translation.lookbehinds.empty())
+        compileLookbehinds();
+}
+
+void CompiledPattern::compileLookbehinds()
+{
+    m_lookbehindContext = pcre2_match_context_create_16(nullptr);
+    pcre2_set_match_limit_16(m_lookbehindContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
+    for (const Translation::Lookbehind& lookbehind : m_translation.lookbehinds) {
+        LookbehindCheck check;
+        check.code = compile(m_translation, QStringLiteral("(?:%1)(?C1)").arg(lookbehind.body),
+                             // A repeat at the end of the body must still give
+                             // back units when the match ends too far on.
+                             PCRE2_ANCHORED | PCRE2_NO_AUTO_POSSESS);
+        m_lookbehinds.push_back(check);
+        LookbehindCheck& c = m_lookbehinds.back();
+        c.jit = m_translation.jitSafe && pcre2_jit_compile_16(c.code, PCRE2_JIT_COMPLETE) == 0;
+        uint32_t type = 0;
+        pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTCODETYPE, &type);
+        if (type == 1) {
+            uint32_t unit = 0;
+            pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTCODEUNIT, &unit);
+            c.firstUnit = int(unit);
+            c.firstLower = QChar::toLower(char16_t(unit));
+            c.firstUpper = QChar::toUpper(char16_t(unit));
+        } else {
+            pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTBITMAP, &c.startBits);
+        }
+    }
+}
+
+bool CompiledPattern::LookbehindCheck::mayStartWith(char16_t unit) const
+{
+    if (firstUnit >= 0)
+        return unit == firstUnit || unit == firstLower || unit == firstUpper;
+    if (!startBits)
+        return true;
+    const unsigned bit = std::min<unsigned>(unit, 255);
+    return (startBits[bit / 8] >> (bit % 8)) & 1;
 }
 
 void CompiledPattern::limitHeap(size_t bytes)
@@ -126,6 +165,8 @@ void CompiledPattern::limitHeap(size_t bytes)
     m_heapLimit = bytes;
     pcre2_set_heap_limit_16(m_windowContext, uint32_t(bytes / 1024));
     pcre2_set_heap_limit_16(m_positionContext, uint32_t(bytes / 1024));
+    if (m_lookbehindContext)
+        pcre2_set_heap_limit_16(m_lookbehindContext, uint32_t(bytes / 1024));
 }
 
 // The whole of a JIT stack's room is reserved up front, so there is none
@@ -148,6 +189,9 @@ bool CompiledPattern::growJitStack(size_t budget)
 
 CompiledPattern::~CompiledPattern()
 {
+    for (const LookbehindCheck& c : m_lookbehinds)
+        pcre2_code_free_16(c.code);
+    pcre2_match_context_free_16(m_lookbehindContext);
     pcre2_jit_stack_free_16(m_jitStack);
     pcre2_match_context_free_16(m_positionContext);
     pcre2_match_context_free_16(m_windowContext);
@@ -186,6 +230,14 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
     }
+    if (!pattern.m_lookbehinds.empty()) {
+        pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
+        pcre2_set_callout_16(m_pattern.m_lookbehindContext, &Searcher::onLookbehindEnd, this);
+        m_lookbehindStarts.resize(pattern.m_lookbehinds.size());
+        m_lookbehindData.resize(pattern.m_lookbehinds.size());
+        for (pcre2_match_data_16*& data : m_lookbehindData)
+            data = pcre2_match_data_create_16(1, nullptr);
+    }
     m_hasActions = !pattern.translation().actions.empty();
     m_slots.assign(size_t(pattern.translation().slotCount), 0);
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
@@ -200,6 +252,8 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
 
 Searcher::~Searcher()
 {
+    for (pcre2_match_data_16* data : m_lookbehindData)
+        pcre2_match_data_free_16(data);
     pcre2_match_data_free_16(m_data);
 }
 
@@ -368,6 +422,7 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         const int least = int(readNumber(p));
         return ovector[2 * first] == position && m_slots[counter] > least ? 1 : 0;
     }
+    case u'b': return checkLookbehind(first, position);
     case u's': return m_slots[first] == 0 ? 0 : 1;
     case u'c': return m_slots[first] != 0 ? 0 : 1;
     case u'd':
@@ -397,6 +452,87 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         }
         return 1;
     }
+}
+
+// Whether the look-behind holds at `position`: 0 lets the match go on, 1
+// makes it backtrack, a negative code stops it.
+int Searcher::checkLookbehind(size_t index, size_t position)
+{
+    const Translation::Lookbehind& lookbehind = m_pattern.translation().lookbehinds[index];
+    const qint64 most = lookbehind.most < 0 ? kLookbehindReach : std::min(lookbehind.most, kLookbehindReach);
+    const qsizetype last = qsizetype(position) - qsizetype(lookbehind.least);
+    const qsizetype first = std::max<qsizetype>(0, qsizetype(position) - qsizetype(most));
+    m_lookbehindEnd = position;
+    bool found = false;
+    if (m_pattern.m_lookbehinds[index].filters()) {
+        const std::deque<qsizetype>& starts = startsWithin(index, first, last);
+        for (auto it = std::upper_bound(starts.begin(), starts.end(), last); !found && it != starts.begin();) {
+            const qsizetype start = *--it;
+            if (start < first)
+                break;
+            const int rc = matchLookbehindAt(index, start);
+            if (rc < 0)
+                return rc;
+            found = rc > 0;
+        }
+    } else {
+        for (qsizetype start = last; !found && start >= first; --start) {
+            const int rc = matchLookbehindAt(index, start);
+            if (rc < 0)
+                return rc;
+            found = rc > 0;
+        }
+    }
+    return found != lookbehind.negative ? 0 : 1;
+}
+
+// 1 when the look-behind's body matches from `start` to where it must end,
+// 0 when not, or a negative code that stops the search.
+int Searcher::matchLookbehindAt(size_t index, qsizetype start)
+{
+    if (++m_lookbehindMatches % kCalloutsPerClockCheck == 0 && m_clock() > m_deadline)
+        return PCRE2_ERROR_CALLOUT;
+    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
+    pcre2_match_data_16* data = m_lookbehindData[index];
+    const int rc = check.jit ? pcre2_jit_match_16(check.code, text, PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(start), 0,
+                                                  data, m_pattern.m_lookbehindContext)
+                             : pcre2_match_16(check.code, text, PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(start), 0,
+                                              data, m_pattern.m_lookbehindContext);
+    if (rc >= 0)
+        return 1;
+    if (rc == PCRE2_ERROR_NOMATCH)
+        return 0;
+    // The body's match runs on the JIT's small default stack; running out of
+    // it is running out of memory.
+    return rc == PCRE2_ERROR_JIT_STACKLIMIT ? PCRE2_ERROR_HEAPLIMIT : rc;
+}
+
+int Searcher::onLookbehindEnd(pcre2_callout_block_16* block, void* searcher)
+{
+    return block->current_position == static_cast<Searcher*>(searcher)->m_lookbehindEnd ? 0 : 1;
+}
+
+const std::deque<qsizetype>& Searcher::startsWithin(size_t index, qsizetype from, qsizetype to)
+{
+    Starts& s = m_lookbehindStarts[index];
+    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
+    to = std::min(to, m_subject.size() - 1);
+    qsizetype scanFrom = s.to + 1;
+    if (from < s.from || from > s.to + 1) {
+        s.at.clear();
+        s.to = from - 1;
+        scanFrom = from;
+    }
+    while (!s.at.empty() && s.at.front() < from)
+        s.at.pop_front();
+    s.from = from;
+    for (qsizetype i = scanFrom; i <= to; ++i) {
+        if (check.mayStartWith(m_text[i]))
+            s.at.push_back(i);
+    }
+    s.to = std::max(s.to, to);
+    return s.at;
 }
 
 void Searcher::apply(const Translation::Action& action)

@@ -4,6 +4,8 @@
 
 #include <QStringView>
 #include <chrono>
+#include <cstdint>
+#include <deque>
 #include <vector>
 
 struct pcre2_real_code_16;
@@ -50,7 +52,25 @@ private:
     char16_t m_requiredLower = 0;
     char16_t m_requiredUpper = 0;
 
+    // A look-behind checked by a callout (see Translation::lookbehinds): its
+    // body compiled on its own, anchored, with a callout at its end; and
+    // which units can begin a match of it, when PCRE2 knows.
+    struct LookbehindCheck {
+        pcre2_real_code_16* code = nullptr;
+        bool jit = false;
+        int firstUnit = -1;
+        char16_t firstLower = 0;
+        char16_t firstUpper = 0;
+        const uint8_t* startBits = nullptr; // PCRE2's map of the units below 256, the last for all above
+
+        bool filters() const { return firstUnit >= 0 || startBits; }
+        bool mayStartWith(char16_t unit) const;
+    };
+    std::vector<LookbehindCheck> m_lookbehinds;
+    pcre2_real_match_context_16* m_lookbehindContext = nullptr;
+
     pcre2_real_code_16* anchored();
+    void compileLookbehinds();
     // Lets one interpreted match use this many bytes of heap.
     void limitHeap(size_t bytes);
     // Makes the JIT's stack larger, up to `budget` bytes; false when it
@@ -112,6 +132,18 @@ private:
     qsizetype m_stretchEnd = -1;
 
     int64_t m_callouts = 0;
+    int64_t m_lookbehindMatches = 0;
+    // Where the look-behind being checked must end.
+    size_t m_lookbehindEnd = 0;
+    // By look-behind: the positions in from..to where its body may begin, in
+    // order; searches go forward, so each unit is looked at about once.
+    struct Starts {
+        qsizetype from = 0;
+        qsizetype to = -1;
+        std::deque<qsizetype> at;
+    };
+    std::vector<Starts> m_lookbehindStarts;
+    std::vector<pcre2_real_match_data_16*> m_lookbehindData;
 
     // Copied from the pattern: the per-match path reads them on every call.
     pcre2_real_code_16* m_code;
@@ -122,6 +154,10 @@ private:
     int m_callsPerClockCheck;
 
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
+    static int onLookbehindEnd(pcre2_callout_block_16* block, void* searcher);
+    int checkLookbehind(size_t index, size_t position);
+    int matchLookbehindAt(size_t index, qsizetype start);
+    const std::deque<qsizetype>& startsWithin(size_t index, qsizetype from, qsizetype to);
     int onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position);
     void apply(const Translation::Action& action);
     void change(int slot, int value);
