@@ -230,6 +230,9 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
     }
+    m_positions.resize(size_t(pattern.translation().positionSlots));
+    if (!m_positions.empty())
+        pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
     if (!pattern.m_lookbehinds.empty()) {
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         pcre2_set_callout_16(m_pattern.m_lookbehindContext, &Searcher::onLookbehindEnd, this);
@@ -408,10 +411,11 @@ int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
     return PCRE2_ERROR_CALLOUT;
 }
 
-// The letters are those the translator writes: d and u apply and undo an
-// action; n is an empty-iteration check that counts (hidden capture, counter,
-// minimum); s and c let a back-reference through when its group is not
-// cleared, or cleared.
+// The letters are those the translator writes: b checks a look-behind; a
+// notes where one is checked and z lets its body end only there; d and u
+// apply and undo an action; n is an empty-iteration check that counts
+// (hidden capture, counter, minimum); s and c let a back-reference through
+// when its group is not cleared, or cleared.
 int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position)
 {
     const char16_t* p = arguments;
@@ -423,6 +427,8 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         return ovector[2 * first] == position && m_slots[counter] > least ? 1 : 0;
     }
     case u'b': return checkLookbehind(first, position);
+    case u'a': m_positions[first] = position; return 0;
+    case u'z': return m_positions[first] == position ? 0 : 1;
     case u's': return m_slots[first] == 0 ? 0 : 1;
     case u'c': return m_slots[first] != 0 ? 0 : 1;
     case u'd':

@@ -144,6 +144,8 @@ private:
     };
     std::vector<Starts> m_lookbehindStarts;
     std::vector<pcre2_real_match_data_16*> m_lookbehindData;
+    // By slot: where a look-behind with groups is being checked.
+    std::vector<size_t> m_positions;
 
     // Copied from the pattern: the per-match path reads them on every call.
     pcre2_real_code_16* m_code;

@@ -27,6 +27,9 @@ constexpr qint64 kUnbounded = -1;
 // Groups written twice over (see LoopCheck) double the translation at each
 // level of nesting; a translation this long is refused before it explodes.
 constexpr qsizetype kMaxWrittenTwice = qsizetype(1) << 20;
+// A look-behind with capturing groups is written once per length it can
+// have, so only a few lengths are taken.
+constexpr qint64 kMaxLookbehindLengths = 16;
 
 const QString& dotAtom()
 {
@@ -239,6 +242,10 @@ public:
             m_result.compileOptions |= PCRE2_CASELESS;
         if (m_explicitCase)
             m_result.compileOptions |= PCRE2_UCP;
+        // The callout that ends a look-behind's body must be able to make
+        // a repeat just before it give units back.
+        if (m_result.positionSlots > 0)
+            m_result.compileOptions |= PCRE2_NO_AUTO_POSSESS;
         m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
         if (m_checking)
             m_result.groupNumbers.insert(m_result.groupNumbers.begin(), 0);
@@ -620,6 +627,7 @@ private:
     Extent parseLookbehind(int depth, qsizetype start)
     {
         const bool negative = at(m_pos + 3) == '!';
+        const Rewind before = rewindPoint();
         const qsizetype outBefore = m_out.size();
         const size_t guardsBefore = m_guards.size();
         const size_t checkpointsBefore = m_result.checkpoints.size();
@@ -639,7 +647,7 @@ private:
         if (m_calloutBody)
             fail(QStringLiteral("Look-behind of varying length inside another"), start);
         if (m_groupsOpened > groupsBefore)
-            fail(QStringLiteral("Capturing group inside a look-behind of varying length"), start);
+            return parseCapturingLookbehind(depth, start, bodyStart, inner, negative, before);
         // What the first reading noted about repeats inside concerns the
         // body alone now; it is matched without PCRE2's group bookkeeping.
         const qsizetype end = m_pos;
@@ -661,6 +669,66 @@ private:
         m_result.checkpoints.resize(checkpointsBefore);
         m_out += QStringLiteral("(?C{b%1})").arg(m_result.lookbehinds.size());
         m_result.lookbehinds.push_back(std::move(lookbehind));
+        return Extent::peek(inner.reach);
+    }
+
+    // What was written and counted before a piece of pattern, to go back to.
+    struct Rewind {
+        qsizetype out;
+        size_t guards;
+        size_t checkpoints;
+        int groups;
+        int pcreGroups;
+        size_t numbers;
+    };
+
+    Rewind rewindPoint() const
+    {
+        return {m_out.size(), m_guards.size(), m_result.checkpoints.size(), m_groupsOpened, m_pcreGroups,
+                m_result.groupNumbers.size()};
+    }
+
+    void rewindTo(const Rewind& r)
+    {
+        m_out.truncate(r.out);
+        m_guards.resize(r.guards);
+        m_result.checkpoints.resize(r.checkpoints);
+        m_groupsOpened = r.groups;
+        m_pcreGroups = r.pcreGroups;
+        m_result.groupNumbers.resize(r.numbers);
+    }
+
+    // A look-behind of varying length whose groups must show in the match:
+    // for each length it can have, longest first, a fixed-length look-behind
+    // goes back that far and a look-ahead there runs the body, which a
+    // callout lets end only where the look-behind began. A branch reset gives
+    // the groups the same numbers in every copy.
+    Extent parseCapturingLookbehind(int depth, qsizetype start, qsizetype bodyStart, const Extent& inner,
+                                    bool negative, const Rewind& before)
+    {
+        if (!inner.bounded() || inner.length - inner.least >= kMaxLookbehindLengths)
+            fail(QStringLiteral("Capturing group inside a look-behind of unbounded or widely varying length"), start);
+        rewindTo(before);
+        const int slot = m_result.positionSlots++;
+        m_out += QStringLiteral("(?C{a%1})").arg(slot);
+        m_out += negative ? QStringLiteral("(?!(?|") : QStringLiteral("(?>(?|");
+        const Rewind branch = rewindPoint();
+        for (qint64 length = inner.length; length >= inner.least; --length) {
+            m_groupsOpened = branch.groups;
+            m_pcreGroups = branch.pcreGroups;
+            m_result.groupNumbers.resize(branch.numbers);
+            if (length < inner.length)
+                m_out += u'|';
+            m_out += QStringLiteral("(?<=(?=");
+            m_pos = bodyStart;
+            m_open.push_back({start, true, branch.groups});
+            closeGroup(depth, start);
+            closeLookaround();
+            m_out.chop(1);
+            m_out += QStringLiteral("(?C{z%1}))[\\s\\S]{%2})").arg(slot).arg(length);
+            refuseIfTooLong(start);
+        }
+        m_out += QStringLiteral("))");
         return Extent::peek(inner.reach);
     }
 

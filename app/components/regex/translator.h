@@ -63,6 +63,10 @@ struct Translation {
         qint64 most = 0;  // most units, or -1 when only the reach bounds it
     };
     std::vector<Lookbehind> lookbehinds;
+    // Look-behinds of varying length with capturing groups are run forward
+    // from each distance they can start at: (?C{aN}) notes in slot N where
+    // the look-behind is checked, and (?C{zN}) lets its body end only there.
+    int positionSlots = 0;
 
     // Maps an offset into `pattern` (as PCRE2 reports it) back to the source.
     qsizetype sourceOffset(qsizetype translatedOffset) const;
