@@ -34,6 +34,14 @@ constexpr int kCallsPerClockCheck = 4;
 constexpr int kShortReachCallsPerClockCheck = 32;
 // Within one attempt on its own, look at the clock every so many callouts.
 constexpr int64_t kCalloutsPerClockCheck = 1024;
+// A look-behind's body is run under limits of its own: listing where it can
+// end from one start stops early, leaving that start to be tried at each
+// check; a try must settle within a few milliseconds, and so many of them
+// fit between two looks at the clock.
+constexpr uint32_t kListLimit = 2000;
+constexpr uint32_t kJitLookbehindLimit = 1000000;
+constexpr uint32_t kInterpreterLookbehindLimit = 200000;
+constexpr int64_t kLookbehindRunsPerClockCheck = 16;
 
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 // Memory one match may use (the JIT's stack, or the interpreter's heap):
@@ -124,7 +132,9 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
 void CompiledPattern::compileLookbehinds()
 {
     m_lookbehindContext = pcre2_match_context_create_16(nullptr);
-    pcre2_set_match_limit_16(m_lookbehindContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
+    pcre2_set_match_limit_16(m_lookbehindContext, m_jit ? kJitLookbehindLimit : kInterpreterLookbehindLimit);
+    m_listContext = pcre2_match_context_create_16(nullptr);
+    pcre2_set_match_limit_16(m_listContext, kListLimit);
     for (const Translation::Lookbehind& lookbehind : m_translation.lookbehinds) {
         LookbehindCheck check;
         check.code = compile(m_translation, QStringLiteral("(?:%1)(?C1)").arg(lookbehind.body),
@@ -165,8 +175,10 @@ void CompiledPattern::limitHeap(size_t bytes)
     m_heapLimit = bytes;
     pcre2_set_heap_limit_16(m_windowContext, uint32_t(bytes / 1024));
     pcre2_set_heap_limit_16(m_positionContext, uint32_t(bytes / 1024));
-    if (m_lookbehindContext)
+    if (m_lookbehindContext) {
         pcre2_set_heap_limit_16(m_lookbehindContext, uint32_t(bytes / 1024));
+        pcre2_set_heap_limit_16(m_listContext, uint32_t(bytes / 1024));
+    }
 }
 
 // The whole of a JIT stack's room is reserved up front, so there is none
@@ -192,6 +204,7 @@ CompiledPattern::~CompiledPattern()
     for (const LookbehindCheck& c : m_lookbehinds)
         pcre2_code_free_16(c.code);
     pcre2_match_context_free_16(m_lookbehindContext);
+    pcre2_match_context_free_16(m_listContext);
     pcre2_jit_stack_free_16(m_jitStack);
     pcre2_match_context_free_16(m_positionContext);
     pcre2_match_context_free_16(m_windowContext);
@@ -236,10 +249,14 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     if (!pattern.m_lookbehinds.empty()) {
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
         pcre2_set_callout_16(m_pattern.m_lookbehindContext, &Searcher::onLookbehindEnd, this);
-        m_lookbehindStarts.resize(pattern.m_lookbehinds.size());
-        m_lookbehindData.resize(pattern.m_lookbehinds.size());
-        for (pcre2_match_data_16*& data : m_lookbehindData)
-            data = pcre2_match_data_create_16(1, nullptr);
+        pcre2_set_callout_16(m_pattern.m_listContext, &Searcher::onLookbehindEnd, this);
+        m_lookbehindData = pcre2_match_data_create_16(1, nullptr);
+        for (const Translation::Lookbehind& lookbehind : pattern.translation().lookbehinds) {
+            Ends ends;
+            ends.most = lookbehind.most < 0 ? kLookbehindReach : std::min(lookbehind.most, kLookbehindReach);
+            ends.reached.assign(size_t(subject.size()) + 1, false);
+            m_lookbehindEnds.push_back(std::move(ends));
+        }
     }
     m_hasActions = !pattern.translation().actions.empty();
     m_slots.assign(size_t(pattern.translation().slotCount), 0);
@@ -255,8 +272,7 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
 
 Searcher::~Searcher()
 {
-    for (pcre2_match_data_16* data : m_lookbehindData)
-        pcre2_match_data_free_16(data);
+    pcre2_match_data_free_16(m_lookbehindData);
     pcre2_match_data_free_16(m_data);
 }
 
@@ -461,84 +477,88 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
 }
 
 // Whether the look-behind holds at `position`: 0 lets the match go on, 1
-// makes it backtrack, a negative code stops it.
+// makes it backtrack, a negative code stops it. Each start where the body may
+// begin is run once, listing every position where a match of it can end, so
+// a search going forward pays about once per unit; a start whose listing
+// needs too many steps is instead tried at each check, nearest first.
 int Searcher::checkLookbehind(size_t index, size_t position)
 {
     const Translation::Lookbehind& lookbehind = m_pattern.translation().lookbehinds[index];
-    const qint64 most = lookbehind.most < 0 ? kLookbehindReach : std::min(lookbehind.most, kLookbehindReach);
+    Ends& ends = m_lookbehindEnds[index];
     const qsizetype last = qsizetype(position) - qsizetype(lookbehind.least);
-    const qsizetype first = std::max<qsizetype>(0, qsizetype(position) - qsizetype(most));
-    m_lookbehindEnd = position;
-    bool found = false;
-    if (m_pattern.m_lookbehinds[index].filters()) {
-        const std::deque<qsizetype>& starts = startsWithin(index, first, last);
-        for (auto it = std::upper_bound(starts.begin(), starts.end(), last); !found && it != starts.begin();) {
-            const qsizetype start = *--it;
-            if (start < first)
-                break;
-            const int rc = matchLookbehindAt(index, start);
-            if (rc < 0)
-                return rc;
-            found = rc > 0;
-        }
-    } else {
-        for (qsizetype start = last; !found && start >= first; --start) {
-            const int rc = matchLookbehindAt(index, start);
-            if (rc < 0)
-                return rc;
-            found = rc > 0;
-        }
+    const qsizetype first = std::max<qsizetype>(0, qsizetype(position) - qsizetype(ends.most));
+    if (first < ends.from || first > ends.to + 1) {
+        ends.from = first;
+        ends.to = first - 1;
+        ends.unsettled.clear();
+    }
+    for (qsizetype start = ends.to + 1; start <= last; ++start) {
+        ends.to = start;
+        if (start < m_subject.size() && !m_pattern.m_lookbehinds[index].mayStartWith(m_text[start]))
+            continue;
+        const int rc = listEnds(index, start);
+        if (rc == PCRE2_ERROR_MATCHLIMIT)
+            ends.unsettled.push_back(start);
+        else if (rc < 0)
+            return rc;
+    }
+    bool found = last >= 0 && ends.reached[size_t(position)];
+    const auto from = std::lower_bound(ends.unsettled.begin(), ends.unsettled.end(), first);
+    for (auto it = std::upper_bound(from, ends.unsettled.end(), last); !found && it != from;) {
+        const int rc = matchLookbehindAt(index, *--it, position);
+        if (rc < 0)
+            return rc;
+        found = rc > 0;
     }
     return found != lookbehind.negative ? 0 : 1;
 }
 
-// 1 when the look-behind's body matches from `start` to where it must end,
-// 0 when not, or a negative code that stops the search.
-int Searcher::matchLookbehindAt(size_t index, qsizetype start)
+// Runs the body of look-behind `index` from `start` through every way it can
+// go, noting each position it can end at within reach.
+int Searcher::listEnds(size_t index, qsizetype start)
 {
-    if (++m_lookbehindMatches % kCalloutsPerClockCheck == 0 && m_clock() > m_deadline)
+    Ends& ends = m_lookbehindEnds[index];
+    m_listing = &ends;
+    m_listingLimit = size_t(start) + size_t(ends.most);
+    const int rc = runLookbehind(index, start, m_pattern.m_listContext);
+    m_listing = nullptr;
+    return rc == PCRE2_ERROR_NOMATCH ? 0 : rc;
+}
+
+// 1 when the body of look-behind `index` matches from `start` to `end`, 0
+// when not, or a negative code that stops the search.
+int Searcher::matchLookbehindAt(size_t index, qsizetype start, size_t end)
+{
+    m_lookbehindEnd = end;
+    const int rc = runLookbehind(index, start, m_pattern.m_lookbehindContext);
+    return rc >= 0 ? 1 : rc == PCRE2_ERROR_NOMATCH ? 0 : rc;
+}
+
+int Searcher::runLookbehind(size_t index, qsizetype start, pcre2_match_context_16* context)
+{
+    if (++m_lookbehindMatches % kLookbehindRunsPerClockCheck == 0 && m_clock() > m_deadline)
         return PCRE2_ERROR_CALLOUT;
     const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
     const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
-    pcre2_match_data_16* data = m_lookbehindData[index];
-    const int rc = check.jit ? pcre2_jit_match_16(check.code, text, PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(start), 0,
-                                                  data, m_pattern.m_lookbehindContext)
-                             : pcre2_match_16(check.code, text, PCRE2_SIZE(m_subject.size()), PCRE2_SIZE(start), 0,
-                                              data, m_pattern.m_lookbehindContext);
-    if (rc >= 0)
-        return 1;
-    if (rc == PCRE2_ERROR_NOMATCH)
-        return 0;
+    const auto n = PCRE2_SIZE(m_subject.size());
+    const int rc = check.jit
+                       ? pcre2_jit_match_16(check.code, text, n, PCRE2_SIZE(start), 0, m_lookbehindData, context)
+                       : pcre2_match_16(check.code, text, n, PCRE2_SIZE(start), 0, m_lookbehindData, context);
     // The body's match runs on the JIT's small default stack; running out of
     // it is running out of memory.
     return rc == PCRE2_ERROR_JIT_STACKLIMIT ? PCRE2_ERROR_HEAPLIMIT : rc;
 }
 
+// At the end of a look-behind's body: when listing, notes the position and
+// backtracks for the next; otherwise lets the match end only where it must.
 int Searcher::onLookbehindEnd(pcre2_callout_block_16* block, void* searcher)
 {
-    return block->current_position == static_cast<Searcher*>(searcher)->m_lookbehindEnd ? 0 : 1;
-}
-
-const std::deque<qsizetype>& Searcher::startsWithin(size_t index, qsizetype from, qsizetype to)
-{
-    Starts& s = m_lookbehindStarts[index];
-    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
-    to = std::min(to, m_subject.size() - 1);
-    qsizetype scanFrom = s.to + 1;
-    if (from < s.from || from > s.to + 1) {
-        s.at.clear();
-        s.to = from - 1;
-        scanFrom = from;
-    }
-    while (!s.at.empty() && s.at.front() < from)
-        s.at.pop_front();
-    s.from = from;
-    for (qsizetype i = scanFrom; i <= to; ++i) {
-        if (check.mayStartWith(m_text[i]))
-            s.at.push_back(i);
-    }
-    s.to = std::max(s.to, to);
-    return s.at;
+    auto* self = static_cast<Searcher*>(searcher);
+    if (!self->m_listing)
+        return block->current_position == self->m_lookbehindEnd ? 0 : 1;
+    if (block->current_position <= self->m_listingLimit)
+        self->m_listing->reached[block->current_position] = true;
+    return 1;
 }
 
 void Searcher::apply(const Translation::Action& action)

@@ -63,11 +63,11 @@ private:
         char16_t firstUpper = 0;
         const uint8_t* startBits = nullptr; // PCRE2's map of the units below 256, the last for all above
 
-        bool filters() const { return firstUnit >= 0 || startBits; }
         bool mayStartWith(char16_t unit) const;
     };
     std::vector<LookbehindCheck> m_lookbehinds;
     pcre2_real_match_context_16* m_lookbehindContext = nullptr;
+    pcre2_real_match_context_16* m_listContext = nullptr;
 
     pcre2_real_code_16* anchored();
     void compileLookbehinds();
@@ -135,15 +135,22 @@ private:
     int64_t m_lookbehindMatches = 0;
     // Where the look-behind being checked must end.
     size_t m_lookbehindEnd = 0;
-    // By look-behind: the positions in from..to where its body may begin, in
-    // order; searches go forward, so each unit is looked at about once.
-    struct Starts {
+    // By look-behind: the starts from..to have been run, and `reached` holds
+    // every position where a match of the body from one of them can end
+    // (within `most` units); `unsettled` the starts that took too many steps
+    // to tell, in order.
+    struct Ends {
+        qint64 most = 0;
         qsizetype from = 0;
         qsizetype to = -1;
-        std::deque<qsizetype> at;
+        std::vector<bool> reached;
+        std::deque<qsizetype> unsettled;
     };
-    std::vector<Starts> m_lookbehindStarts;
-    std::vector<pcre2_real_match_data_16*> m_lookbehindData;
+    std::vector<Ends> m_lookbehindEnds;
+    // While listing where a body can end: whose ends, and the farthest that counts.
+    Ends* m_listing = nullptr;
+    size_t m_listingLimit = 0;
+    pcre2_real_match_data_16* m_lookbehindData = nullptr;
     // By slot: where a look-behind with groups is being checked.
     std::vector<size_t> m_positions;
 
@@ -158,8 +165,9 @@ private:
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
     static int onLookbehindEnd(pcre2_callout_block_16* block, void* searcher);
     int checkLookbehind(size_t index, size_t position);
-    int matchLookbehindAt(size_t index, qsizetype start);
-    const std::deque<qsizetype>& startsWithin(size_t index, qsizetype from, qsizetype to);
+    int listEnds(size_t index, qsizetype start);
+    int matchLookbehindAt(size_t index, qsizetype start, size_t end);
+    int runLookbehind(size_t index, qsizetype start, pcre2_real_match_context_16* context);
     int onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position);
     void apply(const Translation::Action& action);
     void change(int slot, int value);
