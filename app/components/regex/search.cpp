@@ -158,14 +158,27 @@ void CompiledPattern::compileLookbehinds()
     }
 }
 
-bool CompiledPattern::LookbehindCheck::mayStartWith(char16_t unit) const
+// Every unit of a long text passes through here once, so each case has a
+// loop of its own.
+qsizetype CompiledPattern::LookbehindCheck::nextStart(const char16_t* text, qsizetype from, qsizetype end) const
 {
-    if (firstUnit >= 0)
-        return unit == firstUnit || unit == firstLower || unit == firstUpper;
+    if (from >= end)
+        return from;
+    if (firstUnit >= 0 && firstLower == firstUpper)
+        return std::find(text + from, text + end, char16_t(firstUnit)) - text;
+    if (firstUnit >= 0) {
+        while (from < end && text[from] != firstUnit && text[from] != firstLower && text[from] != firstUpper)
+            ++from;
+        return from;
+    }
     if (!startBits)
-        return true;
-    const unsigned bit = std::min<unsigned>(unit, 255);
-    return (startBits[bit / 8] >> (bit % 8)) & 1;
+        return from;
+    for (; from < end; ++from) {
+        const unsigned bit = std::min<unsigned>(text[from], 255);
+        if ((startBits[bit / 8] >> (bit % 8)) & 1)
+            break;
+    }
+    return from;
 }
 
 void CompiledPattern::limitHeap(size_t bytes)
@@ -492,10 +505,12 @@ int Searcher::checkLookbehind(size_t index, size_t position)
         ends.to = first - 1;
         ends.unsettled.clear();
     }
+    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
     for (qsizetype start = ends.to + 1; start <= last; ++start) {
-        ends.to = start;
-        if (start < m_subject.size() && !m_pattern.m_lookbehinds[index].mayStartWith(m_text[start]))
-            continue;
+        start = check.nextStart(m_text, start, std::min(last + 1, m_subject.size()));
+        ends.to = std::min(start, last);
+        if (start > last)
+            break;
         const int rc = listEnds(index, start);
         if (rc == PCRE2_ERROR_MATCHLIMIT)
             ends.unsettled.push_back(start);

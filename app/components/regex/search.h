@@ -63,7 +63,9 @@ private:
         char16_t firstUpper = 0;
         const uint8_t* startBits = nullptr; // PCRE2's map of the units below 256, the last for all above
 
-        bool mayStartWith(char16_t unit) const;
+        // The first position in from..end - 1 where a match may begin,
+        // or `end`.
+        qsizetype nextStart(const char16_t* text, qsizetype from, qsizetype end) const;
     };
     std::vector<LookbehindCheck> m_lookbehinds;
     pcre2_real_match_context_16* m_lookbehindContext = nullptr;
