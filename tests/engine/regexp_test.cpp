@@ -142,6 +142,28 @@ TEST(RegExp, PatternsBeyondPcreAreRefusedWithTheirPlace)
     EXPECT_EQ(re.Execute(QString(70000, u'a')).Item(0).Length(), 70000);
 }
 
+// A look-behind of unbounded length looks back kLookbehindReach units at
+// most; JavaScript has no such bound.
+TEST(RegExp, ALookbehindReachesBackAThousandUnits)
+{
+    const struct {
+        const char* pattern;
+        int as;
+        bool found;
+    } cases[] = {
+        {"(?<=^a*)b", 1000, true},
+        {"(?<=^a*)b", 1001, false},
+        {"(?<!^a*)b", 1001, true},
+        {"(?<=^(?:a|a){0,2000})b", 1001, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        RegExp re;
+        re.Pattern(c.pattern);
+        EXPECT_EQ(re.Test(QString(c.as, u'a') + u'b'), c.found);
+    }
+}
+
 TEST(RegExp, MatchesKeepTheirTextWhenTheSourceChanges)
 {
     RegExp re;

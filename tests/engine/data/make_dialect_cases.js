@@ -158,6 +158,9 @@ add(R`(?<!(a|bc))x`, 'g', 'ax bcx cx x', R`[$1]`);
 add(R`(?:(?<=(a|bb))c)+`, 'g', 'acbbcac', R`[$1]`);
 add(R`(?<=(\d{1,3})x)y`, 'g', '1xy 1234xy xy', R`[$1]`);
 add(R`(?<=(?<t>[A-Z]{1,2}) )\d+`, 'g', 'A 1 BC 22 def 3', R`[$<t>]`);
+add(R`(?<=\$\s*)(\w)\1`, 'gi', '$ aA $bb cc', R`[$1]`);
+add(R`(?<=\$\s*)\d`, 'g', 'x'.repeat(700) + '$' + ' '.repeat(900) + '5 6');
+add(R`(?<=(?:ab|b)+)c`, 'g', 'abbabc bc ac');
 add(R`(?<=((?:a|b)c)\1)d`, 'g', 'acd bcd cd', R`[$1]`);
 // Empty matches move on one code unit.
 add(R`x*`, 'g', 'axxb');
