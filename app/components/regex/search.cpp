@@ -34,14 +34,6 @@ constexpr int kCallsPerClockCheck = 4;
 constexpr int kShortReachCallsPerClockCheck = 32;
 // Within one attempt on its own, look at the clock every so many callouts.
 constexpr int64_t kCalloutsPerClockCheck = 1024;
-// A look-behind's body is run under limits of its own: listing where it can
-// end from one start stops early, leaving that start to be tried at each
-// check; a try must settle within a few milliseconds, and so many of them
-// fit between two looks at the clock.
-constexpr uint32_t kListLimit = 2000;
-constexpr uint32_t kJitLookbehindLimit = 1000000;
-constexpr uint32_t kInterpreterLookbehindLimit = 200000;
-constexpr int64_t kLookbehindRunsPerClockCheck = 16;
 
 constexpr PCRE2_SIZE kJitStackStart = 32 * 1024;
 // Memory one match may use (the JIT's stack, or the interpreter's heap):
@@ -102,6 +94,11 @@ pcre2_code_16* compile(const Translation& t, const QString& pattern, uint32_t ex
 
 CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::move(translation))
 {
+    // First, so that nothing else is left to free when a body is refused.
+    if (!m_translation.lookbehinds.empty())
+        m_lookbehinds = std::make_unique<LookbehindBodies>(m_translation, [this](const QString& body, uint32_t options) {
+            return compile(m_translation, body, options);
+        });
     m_shortReach = m_translation.maxReach >= 0 && m_translation.maxReach <= kShortReach;
     m_code = compile(m_translation, m_translation.pattern, m_shortReach ? PCRE2_USE_OFFSET_LIMIT : 0);
     if (m_translation.jitSafe)
@@ -125,60 +122,6 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
                                               : m_jit      ? kJitWindowLimit
                                                            : kInterpreterWindowLimit);
     pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
-    if (!m_translation.lookbehinds.empty())
-        compileLookbehinds();
-}
-
-void CompiledPattern::compileLookbehinds()
-{
-    m_lookbehindContext = pcre2_match_context_create_16(nullptr);
-    pcre2_set_match_limit_16(m_lookbehindContext, m_jit ? kJitLookbehindLimit : kInterpreterLookbehindLimit);
-    m_listContext = pcre2_match_context_create_16(nullptr);
-    pcre2_set_match_limit_16(m_listContext, kListLimit);
-    for (const Translation::Lookbehind& lookbehind : m_translation.lookbehinds) {
-        LookbehindCheck check;
-        check.code = compile(m_translation, QStringLiteral("(?:%1)(?C1)").arg(lookbehind.body),
-                             // A repeat at the end of the body must still give
-                             // back units when the match ends too far on.
-                             PCRE2_ANCHORED | PCRE2_NO_AUTO_POSSESS);
-        m_lookbehinds.push_back(check);
-        LookbehindCheck& c = m_lookbehinds.back();
-        c.jit = m_translation.jitSafe && pcre2_jit_compile_16(c.code, PCRE2_JIT_COMPLETE) == 0;
-        uint32_t type = 0;
-        pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTCODETYPE, &type);
-        if (type == 1) {
-            uint32_t unit = 0;
-            pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTCODEUNIT, &unit);
-            c.firstUnit = int(unit);
-            c.firstLower = QChar::toLower(char16_t(unit));
-            c.firstUpper = QChar::toUpper(char16_t(unit));
-        } else {
-            pcre2_pattern_info_16(c.code, PCRE2_INFO_FIRSTBITMAP, &c.startBits);
-        }
-    }
-}
-
-// Every unit of a long text passes through here once, so each case has a
-// loop of its own.
-qsizetype CompiledPattern::LookbehindCheck::nextStart(const char16_t* text, qsizetype from, qsizetype end) const
-{
-    if (from >= end)
-        return from;
-    if (firstUnit >= 0 && firstLower == firstUpper)
-        return std::find(text + from, text + end, char16_t(firstUnit)) - text;
-    if (firstUnit >= 0) {
-        while (from < end && text[from] != firstUnit && text[from] != firstLower && text[from] != firstUpper)
-            ++from;
-        return from;
-    }
-    if (!startBits)
-        return from;
-    for (; from < end; ++from) {
-        const unsigned bit = std::min<unsigned>(text[from], 255);
-        if ((startBits[bit / 8] >> (bit % 8)) & 1)
-            break;
-    }
-    return from;
 }
 
 void CompiledPattern::limitHeap(size_t bytes)
@@ -188,10 +131,8 @@ void CompiledPattern::limitHeap(size_t bytes)
     m_heapLimit = bytes;
     pcre2_set_heap_limit_16(m_windowContext, uint32_t(bytes / 1024));
     pcre2_set_heap_limit_16(m_positionContext, uint32_t(bytes / 1024));
-    if (m_lookbehindContext) {
-        pcre2_set_heap_limit_16(m_lookbehindContext, uint32_t(bytes / 1024));
-        pcre2_set_heap_limit_16(m_listContext, uint32_t(bytes / 1024));
-    }
+    if (m_lookbehinds)
+        m_lookbehinds->limitHeap(uint32_t(bytes / 1024));
 }
 
 // The whole of a JIT stack's room is reserved up front, so there is none
@@ -214,10 +155,6 @@ bool CompiledPattern::growJitStack(size_t budget)
 
 CompiledPattern::~CompiledPattern()
 {
-    for (const LookbehindCheck& c : m_lookbehinds)
-        pcre2_code_free_16(c.code);
-    pcre2_match_context_free_16(m_lookbehindContext);
-    pcre2_match_context_free_16(m_listContext);
     pcre2_jit_stack_free_16(m_jitStack);
     pcre2_match_context_free_16(m_positionContext);
     pcre2_match_context_free_16(m_windowContext);
@@ -252,25 +189,13 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_matchMemory = matchMemoryFor(subject.size());
     pattern.limitHeap(m_matchMemory);
     pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
-    if (!pattern.translation().groupNumbers.empty()) {
-        pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
-        m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
-    }
+    m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
     m_positions.resize(size_t(pattern.translation().positionSlots));
-    if (!m_positions.empty())
+    if (pattern.m_lookbehinds)
+        m_lookbehinds = std::make_unique<LookbehindChecker>(*pattern.m_lookbehinds, subject, clock, m_deadline);
+    // Windows are searched without callouts where the pattern needs none.
+    if (!m_groupOffsets.empty() || !m_positions.empty() || m_lookbehinds)
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
-    if (!pattern.m_lookbehinds.empty()) {
-        pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
-        pcre2_set_callout_16(m_pattern.m_lookbehindContext, &Searcher::onLookbehindEnd, this);
-        pcre2_set_callout_16(m_pattern.m_listContext, &Searcher::onLookbehindEnd, this);
-        m_lookbehindData = pcre2_match_data_create_16(1, nullptr);
-        for (const Translation::Lookbehind& lookbehind : pattern.translation().lookbehinds) {
-            Ends ends;
-            ends.most = lookbehind.most < 0 ? kLookbehindReach : std::min(lookbehind.most, kLookbehindReach);
-            ends.reached.assign(size_t(subject.size()) + 1, false);
-            m_lookbehindEnds.push_back(std::move(ends));
-        }
-    }
     m_hasActions = !pattern.translation().actions.empty();
     m_slots.assign(size_t(pattern.translation().slotCount), 0);
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
@@ -285,7 +210,6 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
 
 Searcher::~Searcher()
 {
-    pcre2_match_data_free_16(m_lookbehindData);
     pcre2_match_data_free_16(m_data);
 }
 
@@ -455,7 +379,7 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         const int least = int(readNumber(p));
         return ovector[2 * first] == position && m_slots[counter] > least ? 1 : 0;
     }
-    case u'b': return checkLookbehind(first, position);
+    case u'b': return m_lookbehinds->check(first, position);
     case u'a': m_positions[first] = position; return 0;
     case u'z': return m_positions[first] == position ? 0 : 1;
     case u's': return m_slots[first] == 0 ? 0 : 1;
@@ -487,93 +411,6 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         }
         return 1;
     }
-}
-
-// Whether the look-behind holds at `position`: 0 lets the match go on, 1
-// makes it backtrack, a negative code stops it. Each start where the body may
-// begin is run once, listing every position where a match of it can end, so
-// a search going forward pays about once per unit; a start whose listing
-// needs too many steps is instead tried at each check, nearest first.
-int Searcher::checkLookbehind(size_t index, size_t position)
-{
-    const Translation::Lookbehind& lookbehind = m_pattern.translation().lookbehinds[index];
-    Ends& ends = m_lookbehindEnds[index];
-    const qsizetype last = qsizetype(position) - qsizetype(lookbehind.least);
-    const qsizetype first = std::max<qsizetype>(0, qsizetype(position) - qsizetype(ends.most));
-    if (first < ends.from || first > ends.to + 1) {
-        ends.from = first;
-        ends.to = first - 1;
-        ends.unsettled.clear();
-    }
-    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
-    for (qsizetype start = ends.to + 1; start <= last; ++start) {
-        start = check.nextStart(m_text, start, std::min(last + 1, m_subject.size()));
-        ends.to = std::min(start, last);
-        if (start > last)
-            break;
-        const int rc = listEnds(index, start);
-        if (rc == PCRE2_ERROR_MATCHLIMIT)
-            ends.unsettled.push_back(start);
-        else if (rc < 0)
-            return rc;
-    }
-    bool found = last >= 0 && ends.reached[size_t(position)];
-    const auto from = std::lower_bound(ends.unsettled.begin(), ends.unsettled.end(), first);
-    for (auto it = std::upper_bound(from, ends.unsettled.end(), last); !found && it != from;) {
-        const int rc = matchLookbehindAt(index, *--it, position);
-        if (rc < 0)
-            return rc;
-        found = rc > 0;
-    }
-    return found != lookbehind.negative ? 0 : 1;
-}
-
-// Runs the body of look-behind `index` from `start` through every way it can
-// go, noting each position it can end at within reach.
-int Searcher::listEnds(size_t index, qsizetype start)
-{
-    Ends& ends = m_lookbehindEnds[index];
-    m_listing = &ends;
-    m_listingLimit = size_t(start) + size_t(ends.most);
-    const int rc = runLookbehind(index, start, m_pattern.m_listContext);
-    m_listing = nullptr;
-    return rc == PCRE2_ERROR_NOMATCH ? 0 : rc;
-}
-
-// 1 when the body of look-behind `index` matches from `start` to `end`, 0
-// when not, or a negative code that stops the search.
-int Searcher::matchLookbehindAt(size_t index, qsizetype start, size_t end)
-{
-    m_lookbehindEnd = end;
-    const int rc = runLookbehind(index, start, m_pattern.m_lookbehindContext);
-    return rc >= 0 ? 1 : rc == PCRE2_ERROR_NOMATCH ? 0 : rc;
-}
-
-int Searcher::runLookbehind(size_t index, qsizetype start, pcre2_match_context_16* context)
-{
-    if (++m_lookbehindMatches % kLookbehindRunsPerClockCheck == 0 && m_clock() > m_deadline)
-        return PCRE2_ERROR_CALLOUT;
-    const CompiledPattern::LookbehindCheck& check = m_pattern.m_lookbehinds[index];
-    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
-    const auto n = PCRE2_SIZE(m_subject.size());
-    const int rc = check.jit
-                       ? pcre2_jit_match_16(check.code, text, n, PCRE2_SIZE(start), 0, m_lookbehindData, context)
-                       : pcre2_match_16(check.code, text, n, PCRE2_SIZE(start), 0, m_lookbehindData, context);
-    // The body's match runs on the JIT's small default stack; running out of
-    // it is running out of memory.
-    return rc == PCRE2_ERROR_JIT_STACKLIMIT ? PCRE2_ERROR_HEAPLIMIT : rc;
-}
-
-// At the end of a look-behind's body: when listing, notes the position and
-// backtracks for the next; otherwise lets the match end only where it must.
-int Searcher::onLookbehindEnd(pcre2_callout_block_16* block, void* searcher)
-{
-    auto* self = static_cast<Searcher*>(searcher);
-    if (!self->m_listing)
-        return block->current_position == self->m_lookbehindEnd ? 0 : 1;
-    if (block->current_position <= self->m_listingLimit)
-        self->m_listing->reached[block->current_position] = true;
-    return 1;
 }
 
 void Searcher::apply(const Translation::Action& action)

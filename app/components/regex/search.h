@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/components/regex/lookbehind.h"
 #include "app/components/regex/translator.h"
 
 #include <QStringView>
 #include <chrono>
-#include <cstdint>
-#include <deque>
+#include <memory>
 #include <vector>
 
 struct pcre2_real_code_16;
@@ -52,27 +52,9 @@ private:
     char16_t m_requiredLower = 0;
     char16_t m_requiredUpper = 0;
 
-    // A look-behind checked by a callout (see Translation::lookbehinds): its
-    // body compiled on its own, anchored, with a callout at its end; and
-    // which units can begin a match of it, when PCRE2 knows.
-    struct LookbehindCheck {
-        pcre2_real_code_16* code = nullptr;
-        bool jit = false;
-        int firstUnit = -1;
-        char16_t firstLower = 0;
-        char16_t firstUpper = 0;
-        const uint8_t* startBits = nullptr; // PCRE2's map of the units below 256, the last for all above
-
-        // The first position in from..end - 1 where a match may begin,
-        // or `end`.
-        qsizetype nextStart(const char16_t* text, qsizetype from, qsizetype end) const;
-    };
-    std::vector<LookbehindCheck> m_lookbehinds;
-    pcre2_real_match_context_16* m_lookbehindContext = nullptr;
-    pcre2_real_match_context_16* m_listContext = nullptr;
+    std::unique_ptr<LookbehindBodies> m_lookbehinds;
 
     pcre2_real_code_16* anchored();
-    void compileLookbehinds();
     // Lets one interpreted match use this many bytes of heap.
     void limitHeap(size_t bytes);
     // Makes the JIT's stack larger, up to `budget` bytes; false when it
@@ -134,25 +116,7 @@ private:
     qsizetype m_stretchEnd = -1;
 
     int64_t m_callouts = 0;
-    int64_t m_lookbehindMatches = 0;
-    // Where the look-behind being checked must end.
-    size_t m_lookbehindEnd = 0;
-    // By look-behind: the starts from..to have been run, and `reached` holds
-    // every position where a match of the body from one of them can end
-    // (within `most` units); `unsettled` the starts that took too many steps
-    // to tell, in order.
-    struct Ends {
-        qint64 most = 0;
-        qsizetype from = 0;
-        qsizetype to = -1;
-        std::vector<bool> reached;
-        std::deque<qsizetype> unsettled;
-    };
-    std::vector<Ends> m_lookbehindEnds;
-    // While listing where a body can end: whose ends, and the farthest that counts.
-    Ends* m_listing = nullptr;
-    size_t m_listingLimit = 0;
-    pcre2_real_match_data_16* m_lookbehindData = nullptr;
+    std::unique_ptr<LookbehindChecker> m_lookbehinds;
     // By slot: where a look-behind with groups is being checked.
     std::vector<size_t> m_positions;
 
@@ -165,11 +129,6 @@ private:
     int m_callsPerClockCheck;
 
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
-    static int onLookbehindEnd(pcre2_callout_block_16* block, void* searcher);
-    int checkLookbehind(size_t index, size_t position);
-    int listEnds(size_t index, qsizetype start);
-    int matchLookbehindAt(size_t index, qsizetype start, size_t end);
-    int runLookbehind(size_t index, qsizetype start, pcre2_real_match_context_16* context);
     int onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position);
     void apply(const Translation::Action& action);
     void change(int slot, int value);

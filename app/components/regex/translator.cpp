@@ -628,10 +628,6 @@ private:
     {
         const bool negative = at(m_pos + 3) == '!';
         const Rewind before = rewindPoint();
-        const qsizetype outBefore = m_out.size();
-        const size_t guardsBefore = m_guards.size();
-        const size_t checkpointsBefore = m_result.checkpoints.size();
-        const int groupsBefore = m_groupsOpened;
         const int varyingBefore = m_varyingRepeats;
         m_out += negative ? QStringLiteral("(?<!") : QStringLiteral("(?<=");
         m_pos += 4;
@@ -646,7 +642,7 @@ private:
             return Extent::peek(inner.reach);
         if (m_calloutBody)
             fail(QStringLiteral("Look-behind of varying length inside another"), start);
-        if (m_groupsOpened > groupsBefore)
+        if (m_groupsOpened > before.groups)
             return parseCapturingLookbehind(depth, start, bodyStart, inner, negative, before);
         // What the first reading noted about repeats inside concerns the
         // body alone now; it is matched without PCRE2's group bookkeeping.
@@ -654,9 +650,7 @@ private:
         const auto inside = [&](qsizetype at) { return at > start && at < end; };
         m_loopsToCheck.removeIf([&](const auto& it) { return inside(it.key()); });
         m_clearing.removeIf([&](const auto& it) { return inside(it.key()); });
-        m_out.truncate(outBefore);
-        m_guards.resize(guardsBefore);
-        m_result.checkpoints.resize(checkpointsBefore);
+        rewindTo(before);
         QString outer = std::exchange(m_out, QString());
         m_pos = bodyStart;
         m_calloutBody = true;
@@ -665,8 +659,9 @@ private:
         m_out.chop(1);
         Translation::Lookbehind lookbehind{std::exchange(m_out, std::move(outer)), negative, inner.least,
                                            inner.bounded() ? inner.length : kUnbounded};
-        m_guards.resize(guardsBefore);
-        m_result.checkpoints.resize(checkpointsBefore);
+        // The body's guards and checkpoints were counted in a text of its own.
+        m_guards.resize(before.guards);
+        m_result.checkpoints.resize(before.checkpoints);
         m_out += QStringLiteral("(?C{b%1})").arg(m_result.lookbehinds.size());
         m_result.lookbehinds.push_back(std::move(lookbehind));
         return Extent::peek(inner.reach);

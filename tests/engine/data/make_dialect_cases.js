@@ -161,6 +161,9 @@ add(R`(?<=(?<t>[A-Z]{1,2}) )\d+`, 'g', 'A 1 BC 22 def 3', R`[$<t>]`);
 add(R`(?<=\$\s*)(\w)\1`, 'gi', '$ aA $bb cc', R`[$1]`);
 add(R`(?<=\$\s*)\d`, 'g', 'x'.repeat(700) + '$' + ' '.repeat(900) + '5 6');
 add(R`(?<=(?:ab|b)+)c`, 'g', 'abbabc bc ac');
+add(R`(?<=[\u0100-\u0200b]c*)d`, 'g', '\u0150d \u0150ccd bd \u4e2dd d');
+add(R`(?<=[中a]\s*)x`, 'g', '中 x a  x bx');
+add(R`(?<=É\w*)x`, 'gi', 'éabx Éx ex');
 add(R`(?<=((?:a|b)c)\1)d`, 'g', 'acd bcd cd', R`[$1]`);
 // Empty matches move on one code unit.
 add(R`x*`, 'g', 'axxb');
