@@ -140,7 +140,10 @@ int LookbehindChecker::check(size_t index, size_t position)
         else if (rc < 0)
             return rc;
     }
-    bool found = last >= 0 && ends.reached[position];
+    const bool reached = last >= 0 && ends.reached[position];
+    if (reached || ends.unsettled.empty())
+        return reached != lookbehind.negative ? 0 : 1;
+    bool found = false;
     const auto from = std::lower_bound(ends.unsettled.begin(), ends.unsettled.end(), first);
     for (auto it = std::upper_bound(from, ends.unsettled.end(), last); !found && it != from;) {
         const int rc = tryAt(index, *--it, position);
