@@ -21,22 +21,34 @@ namespace {
 
 constexpr qsizetype kTextSize = 10'000'000;
 
+// Random words up to kTextSize code units, a line break about every twelve.
+QString wordText(const QStringList& words)
+{
+    QRandomGenerator rng(20240601);
+    QString s;
+    s.reserve(kTextSize + 64);
+    while (s.size() < kTextSize) {
+        s += words[rng.bounded(int(words.size()))];
+        s += rng.bounded(12) == 0 ? QStringLiteral("\r\n") : QStringLiteral(" ");
+    }
+    s.truncate(kTextSize);
+    return s;
+}
+
+const QStringList kWords = {"the", "quick", "brown", "Brown", "BROWN", "fox", "jumps", "over", "lazy",
+                            "dog", "hello", "world", "alice@example.com", "bob.smith@mail.org", "aa",
+                            "bookkeeper", "2024", "42", "3.14159", "正则表达式", "替换", "文本"};
+
 const QString& text()
 {
-    static const QString t = [] {
-        QRandomGenerator rng(20240601);
-        const QStringList words = {"the", "quick", "brown", "Brown", "BROWN", "fox", "jumps", "over", "lazy",
-                                   "dog", "hello", "world", "alice@example.com", "bob.smith@mail.org", "aa",
-                                   "bookkeeper", "2024", "42", "3.14159", "正则表达式", "替换", "文本"};
-        QString s;
-        s.reserve(kTextSize + 64);
-        while (s.size() < kTextSize) {
-            s += words[rng.bounded(int(words.size()))];
-            s += rng.bounded(12) == 0 ? QStringLiteral("\r\n") : QStringLiteral(" ");
-        }
-        s.truncate(kTextSize);
-        return s;
-    }();
+    static const QString t = wordText(kWords);
+    return t;
+}
+
+// The same words with prices and tags among them, for the look-behinds.
+const QString& taggedText()
+{
+    static const QString t = wordText(kWords + QStringList{"$12", "$ 7", "US$3", "#tag", "a#b", "#2024"});
     return t;
 }
 
@@ -53,6 +65,18 @@ const Case kCases[] = {
     {"doubled", uR"((.)\1)", false},
     {"chinese", uR"([\u4e00-\u9fa5]+)", false},
     {"caseless", u"brown", true},
+};
+
+// Look-behinds, each against the same search without it.
+struct Lookbehind {
+    const char* name;
+    const char16_t* with;
+    const char16_t* without;
+};
+
+const Lookbehind kLookbehinds[] = {
+    {"dollar", uR"((?<=\$\s*)\d+)", uR"(\d+)"},
+    {"hashtag", uR"((?<=^|\s)#\w+)", uR"(#\w+)"},
 };
 
 // Long patterns, most of them beyond what PCRE2 can hold: each piece
@@ -139,6 +163,18 @@ void bareCount(benchmark::State& state, const Case& c)
     state.counters["matches"] = double(count);
 }
 
+void taggedCount(benchmark::State& state, const char16_t* pattern)
+{
+    RegExp re;
+    re.Global(true);
+    re.Multiline(true);
+    re.Pattern(QString::fromUtf16(pattern));
+    qsizetype count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(count = re.Execute(taggedText()).Count());
+    state.counters["matches"] = double(count);
+}
+
 void compileLong(benchmark::State& state, const LongPattern& p)
 {
     const QString pattern = QString::fromUtf16(p.piece).repeated(p.times);
@@ -217,6 +253,15 @@ int main(int argc, char** argv)
                 ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
                 ->ReportAggregatesOnly(true);
     }
+    for (const Lookbehind& l : kLookbehinds) {
+        const std::string n = l.name;
+        for (auto* b : {benchmark::RegisterBenchmark(("lookbehind/without/" + n).c_str(), taggedCount, l.without),
+                        benchmark::RegisterBenchmark(("lookbehind/with/" + n).c_str(), taggedCount, l.with)})
+            b->Unit(benchmark::kMillisecond)
+                ->Repetitions(5)
+                ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+                ->ReportAggregatesOnly(true);
+    }
     for (const LongPattern& p : kLongPatterns)
         benchmark::RegisterBenchmark((std::string("compile/") + p.name).c_str(), compileLong, p)
             ->Unit(benchmark::kMillisecond)
@@ -236,6 +281,15 @@ int main(int argc, char** argv)
             std::printf("%-10s %-9s %10.2f %10.2f %7.3f\n", task, c.name, bare->second, engine->second,
                         engine->second / bare->second);
         }
+    }
+    std::printf("\n%-10s %10s %10s %7s\n", "look-behind", "without ms", "with ms", "ratio");
+    for (const Lookbehind& l : kLookbehinds) {
+        const auto without = reporter.times.find(std::string("lookbehind/without/") + l.name);
+        const auto with = reporter.times.find(std::string("lookbehind/with/") + l.name);
+        if (without == reporter.times.end() || with == reporter.times.end())
+            continue;
+        std::printf("%-11s %10.2f %10.2f %7.3f\n", l.name, without->second, with->second,
+                    with->second / without->second);
     }
     benchmark::Shutdown();
     return 0;

@@ -51,6 +51,18 @@ TEST(Limits, CatastrophicBacktrackingGivesUp)
     expectGivesUp("short runs", [&] { engine("(x+x+)+(?!z)[^x]")->Execute(QString("xxxxxxxxxxxxxxxxxxxz").repeated(20000)); });
 }
 
+TEST(Limits, ALookbehindThatBacktracksWithoutEndGivesUp)
+{
+    // The body is run on its own from every start within reach, under
+    // limits of its own, each of which must stop the search.
+    expectGivesUp("nested repeats", [&] { engine("(?<=(?:a+)+[^a])c")->Execute(QString(40, u'a') + u'c'); });
+    // Each start costs much but stays below the body's limit, so only the
+    // clock can stop it.
+    expectGivesUp("many starts", [&] {
+        engine("(?<=(?:a|aa)*[^a]\\d*)c")->Execute((QString(18, u'a') + u'c').repeated(20000));
+    });
+}
+
 TEST(Limits, HopelessSearchesEndAtOnce)
 {
     // Without any y after the start nothing can match, however the

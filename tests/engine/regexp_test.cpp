@@ -123,22 +123,45 @@ TEST(RegExp, InvalidPatternSaysWhatAndWhere)
 
 TEST(RegExp, PatternsBeyondPcreAreRefusedWithTheirPlace)
 {
-    // Look-behind of unbounded length, and repeats beyond 65535.
+    // A capturing group in a look-behind of unbounded length, and repeats
+    // beyond 65535.
     RegExp re;
-    re.Pattern("xy(?<=a+)b");
+    re.Pattern("xy(?<=(a)+)b");
     try {
         re.Test("ab");
         FAIL() << "accepted";
     } catch (const RegexError& e) {
         EXPECT_EQ(e.kind(), RegexError::Kind::InvalidPattern);
         EXPECT_EQ(e.patternOffset(), 2);
-        EXPECT_TRUE(e.message().contains("lookbehind")) << e.what();
+        EXPECT_TRUE(e.message().contains("look-behind")) << e.what();
     }
     re.Pattern("a{70000}");
     EXPECT_THROW(re.Test("a"), RegexError);
     // An upper bound beyond it only means "as many as there are".
     re.Pattern("a{2,100000}");
     EXPECT_EQ(re.Execute(QString(70000, u'a')).Item(0).Length(), 70000);
+}
+
+// A look-behind of unbounded length looks back kLookbehindReach units at
+// most; JavaScript has no such bound.
+TEST(RegExp, ALookbehindReachesBackAThousandUnits)
+{
+    const struct {
+        const char* pattern;
+        int as;
+        bool found;
+    } cases[] = {
+        {"(?<=^a*)b", 1000, true},
+        {"(?<=^a*)b", 1001, false},
+        {"(?<!^a*)b", 1001, true},
+        {"(?<=^(?:a|a){0,2000})b", 1001, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        RegExp re;
+        re.Pattern(c.pattern);
+        EXPECT_EQ(re.Test(QString(c.as, u'a') + u'b'), c.found);
+    }
 }
 
 TEST(RegExp, MatchesKeepTheirTextWhenTheSourceChanges)

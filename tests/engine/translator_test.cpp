@@ -1,5 +1,6 @@
 // How far an attempt can look decides whether a window needs partial
 // matching; an underestimate would let a cut window change the result.
+#include "app/components/regex/regexp.h"
 #include "app/components/regex/translator.h"
 
 #include <gtest/gtest.h>
@@ -98,5 +99,48 @@ TEST(Translator, KeepsBooksOnlyWhereTheyShow)
         const Translation t = translatePattern(p, false, false);
         EXPECT_EQ(!t.actions.empty(), c.books);
         EXPECT_EQ(t.pattern.contains(u"(?C{d"), c.books);
+    }
+}
+
+// PCRE2 matches look-behinds of a fixed length per alternative fastest, so
+// only the others are checked by a callout, or written once per length when
+// their groups must show; what cannot be followed exactly is refused.
+TEST(Translator, WritesEachLookbehindTheCheapestExactWay)
+{
+    enum Way { Native, Callout, PerLength, Refused };
+    const struct {
+        const char16_t* pattern;
+        Way way;
+        const char* refusal;
+    } cases[] = {
+        {u"(?<=ab|c)d", Native, ""},
+        {u"(?<=^|\\s)#", Native, ""},
+        {u"(?<=a{3})b", Native, ""},
+        {u"(?<=(a)\\1)b", Native, ""},        // the group on the left is not yet set
+        {u"(?<=(?:)??a)b", Callout, ""},      // PCRE2 calls any varying repeat varying
+        {u"(?<=(?:Mr|Mrs)\\. )\\w", Callout, ""},
+        {u"(?<=\\$\\s*)\\d", Callout, ""},
+        {u"(?<!a+|b)c", Callout, ""},
+        {u"(?<=<(b|strong)>)x", PerLength, ""},
+        {u"(?<!(a|bc))x", PerLength, ""},
+        {u"(?<=(a+))b", Refused, "unbounded or widely varying"},
+        {u"(?<=(a{1,20}))b", Refused, "unbounded or widely varying"},
+        {u"(a)(?<=\\1b*)c", Refused, "group outside it"},
+        {u"(?<=\\1(a))b", Refused, "group on its right"},
+        {u"(?<=\\1(?=(a)))b", Refused, "group on its right"},
+        {u"(?<=a*(?<=b+))c", Refused, "inside another"},
+    };
+    for (const auto& c : cases) {
+        const QString p = QString::fromUtf16(c.pattern);
+        SCOPED_TRACE(p.toStdString());
+        try {
+            const Translation t = translatePattern(p, false, false);
+            EXPECT_EQ(t.lookbehinds.size(), c.way == Callout ? 1u : 0u);
+            EXPECT_EQ(t.positionSlots, c.way == PerLength ? 1 : 0);
+            EXPECT_NE(c.way, Refused);
+        } catch (const RegexError& e) {
+            EXPECT_EQ(c.way, Refused) << e.what();
+            EXPECT_TRUE(e.message().contains(QLatin1String(c.refusal))) << e.what();
+        }
     }
 }

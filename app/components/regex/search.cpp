@@ -94,6 +94,11 @@ pcre2_code_16* compile(const Translation& t, const QString& pattern, uint32_t ex
 
 CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::move(translation))
 {
+    // First, so that nothing else is left to free when a body is refused.
+    if (!m_translation.lookbehinds.empty())
+        m_lookbehinds = std::make_unique<LookbehindBodies>(m_translation, [this](const QString& body, uint32_t options) {
+            return compile(m_translation, body, options);
+        });
     m_shortReach = m_translation.maxReach >= 0 && m_translation.maxReach <= kShortReach;
     m_code = compile(m_translation, m_translation.pattern, m_shortReach ? PCRE2_USE_OFFSET_LIMIT : 0);
     if (m_translation.jitSafe)
@@ -126,6 +131,8 @@ void CompiledPattern::limitHeap(size_t bytes)
     m_heapLimit = bytes;
     pcre2_set_heap_limit_16(m_windowContext, uint32_t(bytes / 1024));
     pcre2_set_heap_limit_16(m_positionContext, uint32_t(bytes / 1024));
+    if (m_lookbehinds)
+        m_lookbehinds->limitHeap(uint32_t(bytes / 1024));
 }
 
 // The whole of a JIT stack's room is reserved up front, so there is none
@@ -182,10 +189,13 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_matchMemory = matchMemoryFor(subject.size());
     pattern.limitHeap(m_matchMemory);
     pcre2_set_callout_16(m_pattern.m_positionContext, &Searcher::onCallout, this);
-    if (!pattern.translation().groupNumbers.empty()) {
+    m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
+    m_positions.resize(size_t(pattern.translation().positionSlots));
+    if (pattern.m_lookbehinds)
+        m_lookbehinds = std::make_unique<LookbehindChecker>(*pattern.m_lookbehinds, subject, clock, m_deadline);
+    // Windows are searched without callouts where the pattern needs none.
+    if (!m_groupOffsets.empty() || !m_positions.empty() || m_lookbehinds)
         pcre2_set_callout_16(m_pattern.m_windowContext, &Searcher::onCallout, this);
-        m_groupOffsets.resize(pattern.translation().groupNumbers.size() * 2);
-    }
     m_hasActions = !pattern.translation().actions.empty();
     m_slots.assign(size_t(pattern.translation().slotCount), 0);
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
@@ -354,10 +364,11 @@ int Searcher::onCallout(pcre2_callout_block_16* block, void* searcher)
     return PCRE2_ERROR_CALLOUT;
 }
 
-// The letters are those the translator writes: d and u apply and undo an
-// action; n is an empty-iteration check that counts (hidden capture, counter,
-// minimum); s and c let a back-reference through when its group is not
-// cleared, or cleared.
+// The letters are those the translator writes: b checks a look-behind; a
+// notes where one is checked and z lets its body end only there; d and u
+// apply and undo an action; n is an empty-iteration check that counts
+// (hidden capture, counter, minimum); s and c let a back-reference through
+// when its group is not cleared, or cleared.
 int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position)
 {
     const char16_t* p = arguments;
@@ -368,6 +379,9 @@ int Searcher::onAction(char16_t kind, const char16_t* arguments, const size_t* o
         const int least = int(readNumber(p));
         return ovector[2 * first] == position && m_slots[counter] > least ? 1 : 0;
     }
+    case u'b': return m_lookbehinds->check(first, position);
+    case u'a': m_positions[first] = position; return 0;
+    case u'z': return m_positions[first] == position ? 0 : 1;
     case u's': return m_slots[first] == 0 ? 0 : 1;
     case u'c': return m_slots[first] != 0 ? 0 : 1;
     case u'd':

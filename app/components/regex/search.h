@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/components/regex/lookbehind.h"
 #include "app/components/regex/translator.h"
 
 #include <QStringView>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 struct pcre2_real_code_16;
@@ -49,6 +51,8 @@ private:
     int m_requiredUnit = -1;
     char16_t m_requiredLower = 0;
     char16_t m_requiredUpper = 0;
+
+    std::unique_ptr<LookbehindBodies> m_lookbehinds;
 
     pcre2_real_code_16* anchored();
     // Lets one interpreted match use this many bytes of heap.
@@ -112,6 +116,9 @@ private:
     qsizetype m_stretchEnd = -1;
 
     int64_t m_callouts = 0;
+    std::unique_ptr<LookbehindChecker> m_lookbehinds;
+    // By slot: where a look-behind with groups is being checked.
+    std::vector<size_t> m_positions;
 
     // Copied from the pattern: the per-match path reads them on every call.
     pcre2_real_code_16* m_code;

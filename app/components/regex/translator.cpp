@@ -27,6 +27,9 @@ constexpr qint64 kUnbounded = -1;
 // Groups written twice over (see LoopCheck) double the translation at each
 // level of nesting; a translation this long is refused before it explodes.
 constexpr qsizetype kMaxWrittenTwice = qsizetype(1) << 20;
+// A look-behind with capturing groups is written once per length it can
+// have, so only a few lengths are taken.
+constexpr qint64 kMaxLookbehindLengths = 16;
 
 const QString& dotAtom()
 {
@@ -239,6 +242,10 @@ public:
             m_result.compileOptions |= PCRE2_CASELESS;
         if (m_explicitCase)
             m_result.compileOptions |= PCRE2_UCP;
+        // The callout that ends a look-behind's body must be able to make
+        // a repeat just before it give units back.
+        if (m_result.positionSlots > 0)
+            m_result.compileOptions |= PCRE2_NO_AUTO_POSSESS;
         m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
         if (m_checking)
             m_result.groupNumbers.insert(m_result.groupNumbers.begin(), 0);
@@ -269,6 +276,21 @@ private:
     bool m_explicitCase = false;
     bool m_repeatedBackreference = false;
     bool m_hasNamedGroups = false;
+    // The look-arounds being read, innermost last: where each begins, whether
+    // it looks behind, and how many groups were opened before it.
+    struct OpenLookaround {
+        qsizetype start;
+        bool behind;
+        int groupsBefore;
+    };
+    std::vector<OpenLookaround> m_open;
+    // Back-references inside a look-around to a group not yet opened: the
+    // group and the level in m_open of the innermost look-around around both.
+    std::vector<std::pair<int, size_t>> m_laterReferences;
+    // Reading the body of a look-behind checked by a callout.
+    bool m_calloutBody = false;
+    // Repeats written so far whose count can vary.
+    int m_varyingRepeats = 0;
     qsizetype m_pos = 0;
     int m_groupsOpened = 0;
     // The extent of each group closed so far, by number; for back-references.
@@ -426,20 +448,26 @@ private:
 
     // --- Pattern structure. ----------------------------------------------
 
-    Extent parseDisjunction(int depth)
+    // *eachFixed, when given, says whether every alternative has one length.
+    Extent parseDisjunction(int depth, bool* eachFixed = nullptr)
     {
         if (depth > kMaxNesting)
             fail(QStringLiteral("Groups nested too deeply"), m_pos);
         if (depth > 0)
             m_guards.push_back(m_out.size());
         Extent extent = parseAlternative(depth);
+        bool fixed = extent.fixed();
         while (at(m_pos) == '|') {
             m_out += u'|';
             if (depth > 0)
                 m_guards.push_back(m_out.size());
             ++m_pos;
-            extent = extent.orElse(parseAlternative(depth));
+            const Extent alternative = parseAlternative(depth);
+            fixed = fixed && alternative.fixed();
+            extent = extent.orElse(alternative);
         }
+        if (eachFixed)
+            *eachFixed = fixed;
         return extent;
     }
 
@@ -533,16 +561,16 @@ private:
                 m_pos += 3;
                 markLookaround(start);
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
+                m_open.push_back({start, false, m_groupsOpened});
                 const Extent inner = closeGroup(depth, start);
+                closeLookaround();
                 m_lookarounds.emplace_back(start, m_pos);
                 *complete = true;
                 return parseQuantifier(AtomKind::Lookahead, Extent::peek(inner.reach));
             }
             if (kind == '<' && (at(m_pos + 3) == '=' || at(m_pos + 3) == '!')) {
                 markLookaround(start);
-                m_out += at(m_pos + 3) == '=' ? QStringLiteral("(?<=") : QStringLiteral("(?<!");
-                m_pos += 4;
-                const Extent inner = closeGroup(depth, start);
+                const Extent inner = parseLookbehind(depth, start);
                 m_lookarounds.emplace_back(start, m_pos);
                 if (quantifierAt(m_pos))
                     fail(QStringLiteral("Invalid quantifier"), m_pos);
@@ -561,7 +589,7 @@ private:
             }
         }
         const auto check = m_plan.loopChecks.constFind(start);
-        if (check != m_plan.loopChecks.cend()) {
+        if (check != m_plan.loopChecks.cend() && !m_calloutBody) {
             *complete = true;
             switch (*check) {
             case LoopCheck::EveryIteration: return parseCheckedGroup(depth, start, capturing);
@@ -585,10 +613,118 @@ private:
         }
         if (number)
             m_groupExtents.insert(number, inner);
+        if (m_calloutBody)
+            return inner;
         if (const std::optional<LoopCheck> needed = loopCheckFor(inner, m_groupsOpened > groupsBefore))
             m_loopsToCheck.insert(start, *needed);
         noteClearing(start, groupsBefore, number);
         return inner;
+    }
+
+    // m_pos is on the look-behind's parenthesis; reads it up to and with its
+    // ')'. One whose alternatives each have a fixed length is PCRE2's own;
+    // any other is read again as a body of its own, checked by a callout.
+    Extent parseLookbehind(int depth, qsizetype start)
+    {
+        const bool negative = at(m_pos + 3) == '!';
+        const Rewind before = rewindPoint();
+        const int varyingBefore = m_varyingRepeats;
+        m_out += negative ? QStringLiteral("(?<!") : QStringLiteral("(?<=");
+        m_pos += 4;
+        const qsizetype bodyStart = m_pos;
+        m_open.push_back({start, true, m_groupsOpened});
+        bool eachFixed = true;
+        Extent inner = closeGroup(depth, start, &eachFixed);
+        closeLookaround();
+        // PCRE2 takes any repeat of a varying count for a varying length,
+        // even of something that consumes nothing.
+        if (eachFixed && m_varyingRepeats == varyingBefore)
+            return Extent::peek(inner.reach);
+        if (m_calloutBody)
+            fail(QStringLiteral("Look-behind of varying length inside another"), start);
+        if (m_groupsOpened > before.groups)
+            return parseCapturingLookbehind(depth, start, bodyStart, inner, negative, before);
+        // What the first reading noted about repeats inside concerns the
+        // body alone now; it is matched without PCRE2's group bookkeeping.
+        const qsizetype end = m_pos;
+        const auto inside = [&](qsizetype at) { return at > start && at < end; };
+        m_loopsToCheck.removeIf([&](const auto& it) { return inside(it.key()); });
+        m_clearing.removeIf([&](const auto& it) { return inside(it.key()); });
+        rewindTo(before);
+        QString outer = std::exchange(m_out, QString());
+        m_pos = bodyStart;
+        m_calloutBody = true;
+        inner = closeGroup(depth, start);
+        m_calloutBody = false;
+        m_out.chop(1);
+        Translation::Lookbehind lookbehind{std::exchange(m_out, std::move(outer)), negative, inner.least,
+                                           inner.bounded() ? inner.length : kUnbounded};
+        // The body's guards and checkpoints were counted in a text of its own.
+        m_guards.resize(before.guards);
+        m_result.checkpoints.resize(before.checkpoints);
+        m_out += QStringLiteral("(?C{b%1})").arg(m_result.lookbehinds.size());
+        m_result.lookbehinds.push_back(std::move(lookbehind));
+        return Extent::peek(inner.reach);
+    }
+
+    // What was written and counted before a piece of pattern, to go back to.
+    struct Rewind {
+        qsizetype out;
+        size_t guards;
+        size_t checkpoints;
+        int groups;
+        int pcreGroups;
+        size_t numbers;
+    };
+
+    Rewind rewindPoint() const
+    {
+        return {m_out.size(), m_guards.size(), m_result.checkpoints.size(), m_groupsOpened, m_pcreGroups,
+                m_result.groupNumbers.size()};
+    }
+
+    void rewindTo(const Rewind& r)
+    {
+        m_out.truncate(r.out);
+        m_guards.resize(r.guards);
+        m_result.checkpoints.resize(r.checkpoints);
+        m_groupsOpened = r.groups;
+        m_pcreGroups = r.pcreGroups;
+        m_result.groupNumbers.resize(r.numbers);
+    }
+
+    // A look-behind of varying length whose groups must show in the match:
+    // for each length it can have, longest first, a fixed-length look-behind
+    // goes back that far and a look-ahead there runs the body, which a
+    // callout lets end only where the look-behind began. A branch reset gives
+    // the groups the same numbers in every copy.
+    Extent parseCapturingLookbehind(int depth, qsizetype start, qsizetype bodyStart, const Extent& inner,
+                                    bool negative, const Rewind& before)
+    {
+        if (!inner.bounded() || inner.length - inner.least >= kMaxLookbehindLengths)
+            fail(QStringLiteral("Capturing group inside a look-behind of unbounded or widely varying length"), start);
+        rewindTo(before);
+        const int slot = m_result.positionSlots++;
+        m_out += QStringLiteral("(?C{a%1})").arg(slot);
+        m_out += negative ? QStringLiteral("(?!(?|") : QStringLiteral("(?>(?|");
+        const Rewind branch = rewindPoint();
+        for (qint64 length = inner.length; length >= inner.least; --length) {
+            m_groupsOpened = branch.groups;
+            m_pcreGroups = branch.pcreGroups;
+            m_result.groupNumbers.resize(branch.numbers);
+            if (length < inner.length)
+                m_out += u'|';
+            m_out += QStringLiteral("(?<=(?=");
+            m_pos = bodyStart;
+            m_open.push_back({start, true, branch.groups});
+            closeGroup(depth, start);
+            closeLookaround();
+            m_out.chop(1);
+            m_out += QStringLiteral("(?C{z%1}))[\\s\\S]{%2})").arg(slot).arg(length);
+            refuseIfTooLong(start);
+        }
+        m_out += QStringLiteral("))");
+        return Extent::peek(inner.reach);
     }
 
     // JavaScript clears the groups inside a repeated group, and the group
@@ -779,6 +915,7 @@ private:
         const Extent inner = emitCheckedIteration(depth, start);
         emitCaptured(number);
         m_out += QStringLiteral("))+");
+        ++m_varyingRepeats;
         readQuantifier(AtomKind::Group);
         const qsizetype afterQuantifier = m_pos;
         m_out += u'|';
@@ -831,9 +968,9 @@ private:
             fail(QStringLiteral("regular expression is too large"), start);
     }
 
-    Extent closeGroup(int depth, qsizetype start)
+    Extent closeGroup(int depth, qsizetype start, bool* eachFixed = nullptr)
     {
-        const Extent inner = parseDisjunction(depth + 1);
+        const Extent inner = parseDisjunction(depth + 1, eachFixed);
         if (at(m_pos) != ')')
             fail(QStringLiteral("Unterminated group"), start);
         ++m_pos;
@@ -957,6 +1094,8 @@ private:
     void emitRepeat(const Quantifier& q)
     {
         const qint64 lo = q.least, hi = q.most;
+        if (lo != hi)
+            ++m_varyingRepeats;
         if (lo == 0 && hi == kUnbounded)
             m_out += u'*';
         else if (lo == 1 && hi == kUnbounded)
@@ -1018,8 +1157,58 @@ private:
         }
     }
 
+    // JavaScript reads a look-behind from right to left: a back-reference
+    // there sees the groups of the same look-behind on its right, and those
+    // on its left (or around it) not yet, so it matches the empty text.
+    // Returns whether the reference is such an empty one; one to a group on
+    // its right is noted, to be refused once the look-behind is read.
+    bool emptyInLookbehind(int group)
+    {
+        if (group > m_groupsOpened && !m_open.empty())
+            m_laterReferences.emplace_back(group, m_open.size() - 1);
+        for (auto it = m_open.rbegin(); it != m_open.rend(); ++it) {
+            if (group <= it->groupsBefore)
+                continue; // opened before this look-around: outside it
+            if (!it->behind)
+                return false;
+            return group <= m_groupsOpened;
+        }
+        return false;
+    }
+
+    // The innermost look-around ends. A back-reference inside it to a group
+    // opened later in it is refused in a look-behind, where JavaScript would
+    // see the group's value and PCRE2 would not; one to a group further on
+    // is settled by the look-around around this one.
+    void closeLookaround()
+    {
+        const OpenLookaround closing = m_open.back();
+        m_open.pop_back();
+        for (auto it = m_laterReferences.begin(); it != m_laterReferences.end();) {
+            if (it->second != m_open.size()) {
+                ++it;
+            } else if (it->first > m_groupsOpened && !m_open.empty()) {
+                --it->second;
+                ++it;
+            } else if (it->first > m_groupsOpened) {
+                it = m_laterReferences.erase(it);
+            } else if (closing.behind) {
+                fail(QStringLiteral("Back-reference to a group on its right inside a look-behind"), closing.start);
+            } else {
+                it = m_laterReferences.erase(it);
+            }
+        }
+    }
+
     Extent emitBackreference(int group)
     {
+        if (emptyInLookbehind(group)) {
+            m_out += QStringLiteral("(?:)");
+            return {};
+        }
+        if (m_calloutBody)
+            fail(QStringLiteral("Back-reference inside a look-behind of varying length to a group outside it"),
+                 m_pos);
         const auto hidden = m_hiddenNumbers.constFind(group);
         const QString reference = hidden != m_hiddenNumbers.cend() ? QStringLiteral("\\g{%1}").arg(*hidden)
                                   : m_checking                     ? QStringLiteral("\\k<p%1>").arg(group)

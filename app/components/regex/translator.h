@@ -51,6 +51,22 @@ struct Translation {
     // How many code units from its start an attempt can examine, or -1 when
     // that has no bound.
     qint64 maxReach = -1;
+    // Look-behinds whose alternatives differ in length, which PCRE2 10.42
+    // cannot match: each is written as the callout (?C{bN}), N its index
+    // here, and checked by running its body on its own (see Searcher), once
+    // from each start where a match could begin, nearest first. Such a body
+    // holds no capturing group and no back-reference.
+    struct Lookbehind {
+        QString body;
+        bool negative = false;
+        qint64 least = 0; // fewest units the body consumes
+        qint64 most = 0;  // most units, or -1 when only the reach bounds it
+    };
+    std::vector<Lookbehind> lookbehinds;
+    // Look-behinds of varying length with capturing groups are run forward
+    // from each distance they can start at: (?C{aN}) notes in slot N where
+    // the look-behind is checked, and (?C{zN}) lets its body end only there.
+    int positionSlots = 0;
 
     // Maps an offset into `pattern` (as PCRE2 reports it) back to the source.
     qsizetype sourceOffset(qsizetype translatedOffset) const;
@@ -66,6 +82,10 @@ struct Translation {
 // none of them (its compiled form is limited to 65,535 code units), and
 // translating and compiling one must stay well within a second.
 constexpr qsizetype kMaxPatternLength = 65536;
+
+// How far back a look-behind of unbounded length looks: its match may begin
+// at most this many code units before the position it is checked at.
+constexpr qint64 kLookbehindReach = 1000;
 
 // Throws RegexError(InvalidPattern) where JavaScript would reject the
 // pattern, or where it is longer than kMaxPatternLength.
