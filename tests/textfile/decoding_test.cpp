@@ -65,6 +65,12 @@ TEST(DecodeText, EachEncodingKeepsEveryCharacterAndLineBreak)
          TextEncoding::Utf32LE, kMixed},
         {"UTF-32BE", bytes("\0\0\xFE\xFF", 4) + utf32Units(kMixed, true), EncodingChoice::Auto, Fault::None,
          TextEncoding::Utf32BE, kMixed},
+        // ...so UTF-16LE text that begins with U+0000 is read as such when
+        // it is not UTF-32.
+        {"UTF-16 NUL first", bytes("\xFF\xFE\0\0" "a\0", 6), EncodingChoice::Auto, Fault::None,
+         TextEncoding::Utf16LE, QChar(0) + QStringLiteral("a")},
+        {"UTF-16 NUL first, past Unicode", bytes("\xFF\xFE\0\0" "A\0B\0", 8), EncodingChoice::Auto, Fault::None,
+         TextEncoding::Utf16LE, QChar(0) + QStringLiteral("AB")},
         {"GB18030", gbBytes, EncodingChoice::Auto, Fault::None, TextEncoding::Gb18030, gbText},
         {"GB18030 named", gbBytes, TextEncoding::Gb18030, Fault::None, TextEncoding::Gb18030, gbText},
         {"GB18030 mark", "\x84\x31\x95\x33" + gbBytes, TextEncoding::Gb18030, Fault::None, TextEncoding::Gb18030,
@@ -113,7 +119,7 @@ TEST(DecodeText, RefusesWhatIsNotTextInItsEncoding)
          TextEncoding::Utf32LE, {}},
         {"UTF-32 past Unicode", bytes("\0\0\xFE\xFF" "\0\x11\0\0", 8), EncodingChoice::Auto, Fault::Invalid,
          TextEncoding::Utf32BE, {}},
-        {"UTF-32 surrogate", bytes("\xFF\xFE\0\0" "\0\xD8\0\0", 8), EncodingChoice::Auto, Fault::Invalid,
+        {"utf-32le surrogate", bytes("\xFF\xFE\0\0" "\0\xD8\0\0", 8), TextEncoding::Utf32LE, Fault::Invalid,
          TextEncoding::Utf32LE, {}},
         {"utf-8 GBK bytes", "\xD6\xD0", TextEncoding::Utf8, Fault::Invalid, TextEncoding::Utf8, {}},
         {"utf-8 cut short", "ab\xE4\xB8", TextEncoding::Utf8, Fault::Invalid, TextEncoding::Utf8, {}},

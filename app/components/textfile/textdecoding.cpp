@@ -203,8 +203,17 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
 {
     if (choice.encoding)
         return decodeNamed(bytes, *choice.encoding);
-    if (bytes.startsWith(kUtf32LEMark) || bytes.startsWith(kUtf32BEMark))
-        return decodeUtf32(bytes, TextEncoding::Utf32LE);
+    if (bytes.startsWith(kUtf32LEMark) || bytes.startsWith(kUtf32BEMark)) {
+        DecodedText utf32 = decodeUtf32(bytes, TextEncoding::Utf32LE);
+        // UTF-16LE text whose first character is U+0000 begins with the same
+        // four bytes.
+        if (utf32.fault != DecodedText::Fault::None && bytes.startsWith(kUtf32LEMark)) {
+            DecodedText utf16 = decodeUtf16(bytes, TextEncoding::Utf16LE);
+            if (utf16.fault == DecodedText::Fault::None)
+                return utf16;
+        }
+        return utf32;
+    }
     if (bytes.startsWith(kUtf16LEMark) || bytes.startsWith(kUtf16BEMark))
         return decodeUtf16(bytes, TextEncoding::Utf16LE);
     if (bytes.startsWith(kUtf8Mark))
