@@ -246,6 +246,8 @@ public:
         // a repeat just before it give units back.
         if (m_result.positionSlots > 0)
             m_result.compileOptions |= PCRE2_NO_AUTO_POSSESS;
+        if (m_zeroRepeatedGroup)
+            m_result.compileOptions |= PCRE2_NO_START_OPTIMIZE;
         m_result.jitSafe = !m_explicitCase && !m_repeatedBackreference;
         if (m_checking)
             m_result.groupNumbers.insert(m_result.groupNumbers.begin(), 0);
@@ -275,6 +277,7 @@ private:
     int m_pcreGroups = 0;
     bool m_explicitCase = false;
     bool m_repeatedBackreference = false;
+    bool m_zeroRepeatedGroup = false;
     bool m_hasNamedGroups = false;
     // The look-arounds being read, innermost last: where each begins, whether
     // it looks behind, and how many groups were opened before it.
@@ -1096,6 +1099,10 @@ private:
         const qint64 lo = q.least, hi = q.most;
         if (lo != hi)
             ++m_varyingRepeats;
+        // PCRE2 10.42 derives where a match may start from a group repeated
+        // {0} times as if a look-ahead in its later alternative had to hold.
+        if (hi == 0 && m_out.endsWith(u')'))
+            m_zeroRepeatedGroup = true;
         if (lo == 0 && hi == kUnbounded)
             m_out += u'*';
         else if (lo == 1 && hi == kUnbounded)
