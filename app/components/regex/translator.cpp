@@ -397,6 +397,18 @@ private:
         return v;
     }
 
+    // The value of the four hex digits at `i` of a group name begun at `start`.
+    char32_t fourHexDigits(qsizetype i, qsizetype start) const
+    {
+        char32_t c = 0;
+        for (int k = 0; k < 4; ++k) {
+            if (hexValue(at(i + k)) < 0)
+                fail(QStringLiteral("Invalid capture group name"), start);
+            c = c * 16 + char32_t(hexValue(at(i + k)));
+        }
+        return c;
+    }
+
     // A group name starts at `i` and runs to '>'; *end is set past the '>'.
     QString parseGroupName(qsizetype i, qsizetype* end) const
     {
@@ -422,10 +434,15 @@ private:
                         fail(QStringLiteral("Invalid capture group name"), start);
                     ++i;
                 } else {
-                    for (int k = 0; k < 4; ++k) {
-                        if (hexValue(at(i)) < 0)
-                            fail(QStringLiteral("Invalid capture group name"), start);
-                        c = c * 16 + char32_t(hexValue(at(i++)));
+                    c = fourHexDigits(i, start);
+                    i += 4;
+                    // An astral letter may be written as its two halves.
+                    if (QChar::isHighSurrogate(c) && at(i) == '\\' && at(i + 1) == 'u') {
+                        const char32_t low = fourHexDigits(i + 2, start);
+                        if (QChar::isLowSurrogate(low)) {
+                            c = QChar::surrogateToUcs4(char16_t(c), char16_t(low));
+                            i += 6;
+                        }
                     }
                 }
             } else if (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(char32_t(std::max(at(i + 1), 0)))) {

@@ -72,6 +72,10 @@ add(R`\k<a>`, 'g', 'k<a>');
 add(R`(?<$x>a)(?<_y>b)\k<$x>`, 'g', 'aba');
 add(R`(?<\u0061b>x)\k<ab>`, 'g', 'xx');
 add(R`(?<é>x)\k<é>`, 'g', 'xx');
+add(R`(?<\uD835\uDC65>x)\k<\u{1D465}>\k<𝑥>`, 'g', 'xxx', R`[$<𝑥>]`);
+add(R`(?<a\u{1D465}>x)\k<a\uD835\uDC65>`, 'g', 'xx');
+add(R`(?<\uD835>x)`, 'g', 'x');
+add(R`(?<\uD835\u{DC65}>x)`, 'g', 'x');
 // Repeated back-references to a group that has not matched stand for empty text.
 add(R`(a)?b\1+`, 'g', 'b');
 add(R`\1{2}(a)`, 'g', 'a');
