@@ -1105,6 +1105,10 @@ private:
         // once when its group is unset, though it stands for empty text.
         if (kind == AtomKind::Backreference && lo >= 1)
             m_repeatedBackreference = true;
+        // PCRE2 refuses to look behind over a group whose alternatives
+        // differ in length even when it is repeated {0} times.
+        if (q->most == 0 && !atom.fixed())
+            ++m_varyingRepeats;
         emitRepeat(*q);
         // A repeat may scan far each time it is entered or gives a unit back.
         m_guards.push_back(m_out.size());
