@@ -46,6 +46,16 @@ Result runInShell(const QString& script, const QByteArray& input = {})
 }
 
 // A failure: status 2, nothing on standard output, one line on standard error.
+// Writes bytes to a new file in dir and returns its path.
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
 void expectFailure(const Result& r, const char* mentioning)
 {
     EXPECT_EQ(r.exitCode, 2);
@@ -204,11 +214,7 @@ TEST(Cli, ReadsFile)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("in.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("one 1\r\ntwo 22\r\n");
-    f.close();
+    const QString path = writeFile(dir, "in.txt", "one 1\r\ntwo 22\r\n");
     EXPECT_EQ(run({"-f", path, "--lines", "extract", R"(\d+)", "<$&>"}, "ignored 3").out, "<1>\n<22>\n");
     // The FILE may follow the operands instead, and '-' is standard input.
     EXPECT_EQ(run({"extract", R"(\d+)", "<$&>", path}, "ignored 3").out, "<1><22>");
@@ -423,11 +429,7 @@ TEST(Cli, InputPastTheLimitIsRefusedWhileItIsRead)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("in.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(2048, 'a'));
-    f.close();
+    const QString path = writeFile(dir, "in.txt", QByteArray(2048, 'a'));
     EXPECT_EQ(run({"--max-input", "2K", "count", "a", path}).out, "2048\n");
     expectFailure(run({"--max-input", "2047", "count", "a", path}), "'" + path.toUtf8() + "' is larger than 2047 bytes");
     EXPECT_EQ(run({"--max-input=2K", "count", "a"}, QByteArray(2048, 'a')).out, "2048\n");
@@ -468,14 +470,10 @@ TEST(Cli, FiftyMegabyteInput)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("big.txt");
     QByteArray text;
     for (int i = 0; i < 5'000'000; ++i)
         text += "\xE4\xB8\xAD" "ab1\r\nxy";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-    f.close();
+    const QString path = writeFile(dir, "big.txt", text);
     ASSERT_EQ(text.size(), 50'000'000);
 
     EXPECT_EQ(run({"-f", path, "count", "1"}).out, "5000000\n");
