@@ -3,11 +3,11 @@
 // Then the time to take in (or refuse) very long patterns.
 #include "app/components/regex/regexp.h"
 #include "app/components/regex/translator.h"
+#include "bench/support/benchtexts.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
-#include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,38 +19,8 @@ using namespace pattaro;
 
 namespace {
 
-constexpr qsizetype kTextSize = 10'000'000;
-
-// Random words up to kTextSize code units, a line break about every twelve.
-QString wordText(const QStringList& words)
-{
-    QRandomGenerator rng(20240601);
-    QString s;
-    s.reserve(kTextSize + 64);
-    while (s.size() < kTextSize) {
-        s += words[rng.bounded(int(words.size()))];
-        s += rng.bounded(12) == 0 ? QStringLiteral("\r\n") : QStringLiteral(" ");
-    }
-    s.truncate(kTextSize);
-    return s;
-}
-
-const QStringList kWords = {"the", "quick", "brown", "Brown", "BROWN", "fox", "jumps", "over", "lazy",
-                            "dog", "hello", "world", "alice@example.com", "bob.smith@mail.org", "aa",
-                            "bookkeeper", "2024", "42", "3.14159", "正则表达式", "替换", "文本"};
-
-const QString& text()
-{
-    static const QString t = wordText(kWords);
-    return t;
-}
-
-// The same words with prices and tags among them, for the look-behinds.
-const QString& taggedText()
-{
-    static const QString t = wordText(kWords + QStringList{"$12", "$ 7", "US$3", "#tag", "a#b", "#2024"});
-    return t;
-}
+const QString& text() { return bench::wordText(); }
+const QString& taggedText() { return bench::taggedText(); }
 
 struct Case {
     const char* name;

@@ -139,3 +139,40 @@ TEST(Search, AMatchIsFoundWhereverItStarts)
         EXPECT_EQ(misses, 0) << pattern.toStdString();
     }
 }
+
+TEST(Search, AttemptsThatLookFarAreSettledExactly)
+{
+    // Attempts that need more text than a window: one that needs the rest
+    // of the text from every start, long ones among short ones (the reach
+    // grows, then cheap starts follow), lengths around each doubling of the
+    // reach and around the longest reach before the guarded attempt takes
+    // over (320,000 units), and starts that run out of steps once the reach
+    // is long.
+    const QString fewWords = QStringLiteral("ab cd 42 ").repeated(1400);
+    const auto run = [](qsizetype length) { return u'a' + QString(length, u'c') + u'b'; };
+    const QString longThenShort = u'a' + QString(5000, u'c') + QStringLiteral("b\n") + QStringLiteral("acb\n").repeated(3000);
+    struct Case {
+        const char* pattern;
+        QString text;
+    } cases[] = {
+        {"(?![^A]*x)", QString(3000, u'a')},
+        {R"(\w+(?=[\s\S]*x))", fewWords},
+        {R"(\w+(?=[\s\S]*x))", fewWords + u'x'},
+        {R"(\w+(?=[\s\S]*\d$))", fewWords + u'4'},
+        {"a[^\\n]*b", longThenShort},
+        {"a(?![^\\n]*z)", longThenShort},
+        {"a[\\s\\S]*b", run(1022)},
+        {"a[\\s\\S]*b", run(1023)},
+        {"a[\\s\\S]*b", run(2047)},
+        {"a[\\s\\S]*b", run(4096)},
+        {"a[\\s\\S]*z", run(4096)},
+        {"a[\\s\\S]*b", run(319998)},
+        {"a[\\s\\S]*b", run(319999)},
+        {"a[\\s\\S]*b", run(320000)},
+        {"a[\\s\\S]*z", run(320001)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 on %2 units").arg(c.pattern).arg(c.text.size()).toStdString());
+        EXPECT_EQ(engineSearch(c.pattern, false, c.text), plainSearch(c.pattern, false, c.text));
+    }
+}

@@ -254,11 +254,16 @@ void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& r
     const ReplacementTemplate tmpl(replacement, code.translation().groupCount, code.translation().groupNames);
     qsizetype kept = 0;
     try {
+        const bool marked = !marks.open.isEmpty() || !marks.close.isEmpty();
         d->forEachMatch(text, [&](const size_t* offsets) {
-            out.append(QStringView(text).mid(kept, qsizetype(offsets[0]) - kept));
-            out.append(marks.open);
-            tmpl.expand(out, text, offsets);
-            out.append(marks.close);
+            out.append(QStringView(text.constData() + kept, qsizetype(offsets[0]) - kept));
+            if (marked) {
+                out.append(marks.open);
+                tmpl.expand(out, text, offsets);
+                out.append(marks.close);
+            } else {
+                tmpl.expand(out, text, offsets);
+            }
             kept = qsizetype(offsets[1]);
         });
         out.append(QStringView(text).mid(kept));

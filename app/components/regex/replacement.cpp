@@ -75,24 +75,28 @@ void ReplacementTemplate::addText(qsizetype from, qsizetype length)
     m_parts.push_back({Kind::Text, 0, from, length});
 }
 
+// Runs once per match: the pieces are cut by pointer, without mid()'s
+// clamping, since the offsets are the engine's own.
 void ReplacementTemplate::expand(TextBuilder& out, QStringView subject, const size_t* offsets) const
 {
+    const QChar* text = m_text.constData();
+    const QChar* units = subject.data();
     for (const Part& p : m_parts) {
         switch (p.kind) {
         case Kind::Text:
-            out.append(QStringView(m_text).mid(p.from, p.length));
+            out.append(QStringView(text + p.from, p.length));
             break;
         case Kind::Group:
             if (p.group >= 0 && offsets[2 * p.group] != SIZE_MAX) {
                 const size_t b = offsets[2 * p.group];
-                out.append(subject.mid(qsizetype(b), qsizetype(offsets[2 * p.group + 1] - b)));
+                out.append(QStringView(units + b, qsizetype(offsets[2 * p.group + 1] - b)));
             }
             break;
         case Kind::Before:
-            out.append(subject.left(qsizetype(offsets[0])));
+            out.append(QStringView(units, qsizetype(offsets[0])));
             break;
         case Kind::After:
-            out.append(subject.mid(qsizetype(offsets[1])));
+            out.append(QStringView(units + offsets[1], subject.size() - qsizetype(offsets[1])));
             break;
         }
     }

@@ -19,6 +19,11 @@ constexpr qsizetype kJitWindow = 1024;
 constexpr qsizetype kInterpreterWindow = 1024;
 constexpr uint32_t kJitWindowLimit = 20000;
 constexpr uint32_t kInterpreterWindowLimit = 5000;
+// A step scans at most the text a call sees, so a call that sees more text
+// gets fewer steps: a window's steps times its length stays the same. An
+// attempt that needs to see more than the longest stretch that still
+// leaves it kLeastStretchLimit steps is tried under the guards instead.
+constexpr uint32_t kLeastStretchLimit = 64;
 constexpr uint32_t kJitPositionLimit = 20000000;
 constexpr uint32_t kInterpreterPositionLimit = 2000000;
 // Patterns whose attempts examine at most this many units search longer
@@ -118,9 +123,7 @@ CompiledPattern::CompiledPattern(Translation translation) : m_translation(std::m
     }
     m_windowContext = pcre2_match_context_create_16(nullptr);
     m_positionContext = pcre2_match_context_create_16(nullptr);
-    pcre2_set_match_limit_16(m_windowContext, m_shortReach ? kShortReachLimit
-                                              : m_jit      ? kJitWindowLimit
-                                                           : kInterpreterWindowLimit);
+    m_windowLimit = m_shortReach ? kShortReachLimit : m_jit ? kJitWindowLimit : kInterpreterWindowLimit;
     pcre2_set_match_limit_16(m_positionContext, m_jit ? kJitPositionLimit : kInterpreterPositionLimit);
 }
 
@@ -159,7 +162,18 @@ CompiledPattern::~CompiledPattern()
     pcre2_match_context_free_16(m_positionContext);
     pcre2_match_context_free_16(m_windowContext);
     pcre2_code_free_16(m_anchored);
+    pcre2_code_free_16(m_anchoredPlain);
     pcre2_code_free_16(m_code);
+}
+
+pcre2_code_16* CompiledPattern::anchoredPlain()
+{
+    if (!m_anchoredPlain) {
+        m_anchoredPlain = compile(m_translation, m_translation.pattern, PCRE2_ANCHORED);
+        if (m_jit)
+            pcre2_jit_compile_16(m_anchoredPlain, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD);
+    }
+    return m_anchoredPlain;
 }
 
 pcre2_code_16* CompiledPattern::anchored()
@@ -205,6 +219,15 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_jit = pattern.m_jit;
     m_shortReach = pattern.m_shortReach;
     m_window = !m_jit ? kInterpreterWindow : m_shortReach ? kShortReachStretch : kJitWindow;
+    // Short-reach attempts may see the whole subject: they look no further
+    // than a few hundred units anyway.
+    m_firstReach = m_shortReach ? subject.size() : m_window;
+    m_reach = m_firstReach;
+    m_windowLimit = pattern.m_windowLimit;
+    m_stepsTimesReach = qint64(m_windowLimit) * m_window;
+    m_longestReach = m_stepsTimesReach / kLeastStretchLimit;
+    m_stepLimit = m_windowLimit;
+    pcre2_set_match_limit_16(m_context, m_stepLimit);
     m_callsPerClockCheck = m_shortReach ? kShortReachCallsPerClockCheck : kCallsPerClockCheck;
 }
 
@@ -213,52 +236,50 @@ Searcher::~Searcher()
     pcre2_match_data_free_16(m_data);
 }
 
-// Short-reach patterns see the whole subject; an offset limit keeps each
-// call to start positions from..end, and no attempt can wander far. The limit
-// stays put while it still leaves half a stretch ahead. Other patterns see the
-// subject cut at the window's end, with hard partial matching: an attempt that
-// would look past the cut stops at once and is reported, so no attempt can
-// wander far either. One call per match is the common case, so this path
-// stays in one function.
+// Each call sees the subject cut a reach past its first start position, with
+// hard partial matching: an attempt that would look past the cut stops at
+// once and is reported, so no attempt can wander far. The reach is a window
+// until one attempt needs more (see tryAt); the longer reach then stays for
+// the calls that follow, whose attempts tend to need it too, until their
+// fewer steps run out. Short-reach patterns see the whole subject instead;
+// an offset limit keeps each call to start positions from..end, and no
+// attempt can wander far. That limit stays put while it still leaves half a
+// stretch ahead. One call per match is the common case, so this path stays
+// in one function.
 bool Searcher::find(qsizetype from)
 {
     const qsizetype n = m_subject.size();
-    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
     while (from <= m_lastStart) {
         if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
-        qsizetype end = std::min(from + m_window, n);
-        if (m_hasActions)
-            forgetActions();
+        // The last start position the call tries.
+        qsizetype last;
         int rc;
         if (m_shortReach) {
             if (m_stretchEnd - from < kShortReachStretch / 2) {
-                m_stretchEnd = end;
+                m_stretchEnd = std::min(from + m_window, n);
                 pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
             }
-            end = m_stretchEnd;
-            rc = m_jit ? pcre2_jit_match_16(m_code, text, PCRE2_SIZE(n), PCRE2_SIZE(from), 0, m_data, m_context)
-                       : pcre2_match_16(m_code, text, PCRE2_SIZE(n), PCRE2_SIZE(from), 0, m_data, m_context);
+            last = m_stretchEnd;
+            rc = match(m_code, from, n, m_windowLimit);
         } else {
-            const uint32_t options = end < n ? PCRE2_PARTIAL_HARD : 0;
-            rc = m_jit ? pcre2_jit_match_16(m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data,
-                                            m_context)
-                       : pcre2_match_16(m_code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data, m_context);
+            last = std::min(from + m_reach, n);
+            rc = matchWithin(m_code, from, last);
         }
         if (rc >= 0)
             return true;
         switch (rc) {
         case PCRE2_ERROR_NOMATCH:
-            if (end == n)
+            if (last == n)
                 return false;
-            // Every start position up to `end` failed (a cut window's last
-            // one is tried again: its attempt saw nothing).
-            from = m_shortReach ? end + 1 : end;
+            // Every start position up to `last` failed; a cut window's last
+            // one is tried again, as its attempt saw nothing.
+            from = m_shortReach ? last + 1 : last;
             break;
         case PCRE2_ERROR_PARTIAL: {
-            // An attempt needed text beyond the window. Every start before it
-            // failed, so a window that begins with it can settle it; only an
-            // attempt that outgrows a whole window is tried on the whole.
+            // An attempt needed text beyond the cut. Every start before it
+            // failed, so a call that begins with it can settle it; an attempt
+            // that outgrows a whole window is tried on its own.
             const qsizetype position = qsizetype(m_offsets[0]);
             if (position > from) {
                 from = position;
@@ -270,9 +291,11 @@ bool Searcher::find(qsizetype from)
             break;
         }
         case PCRE2_ERROR_MATCHLIMIT:
-            if (tryEach(from, end))
+            if (tryEach(from, last))
                 return true;
-            from = end + 1;
+            // A shorter reach allows more steps.
+            m_reach = m_firstReach;
+            from = last + 1;
             break;
         case PCRE2_ERROR_JIT_STACKLIMIT:
             // Try the same start positions again with more room.
@@ -284,6 +307,28 @@ bool Searcher::find(qsizetype from)
         }
     }
     return false;
+}
+
+// One call from `from` on the subject cut at `end`, with as many steps as
+// its reach allows.
+int Searcher::matchWithin(pcre2_code_16* code, qsizetype from, qsizetype end)
+{
+    const qint64 steps = m_stepsTimesReach / std::max<qsizetype>(end - from, 1);
+    return match(code, from, end, uint32_t(std::clamp<qint64>(steps, kLeastStretchLimit, m_windowLimit)));
+}
+
+int Searcher::match(pcre2_code_16* code, qsizetype from, qsizetype end, uint32_t steps)
+{
+    if (m_hasActions)
+        forgetActions();
+    if (steps != m_stepLimit) {
+        m_stepLimit = steps;
+        pcre2_set_match_limit_16(m_context, steps);
+    }
+    const auto text = reinterpret_cast<PCRE2_SPTR16>(m_text);
+    const uint32_t options = end < m_subject.size() ? PCRE2_PARTIAL_HARD : 0;
+    return m_jit ? pcre2_jit_match_16(code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data, m_context)
+                 : pcre2_match_16(code, text, PCRE2_SIZE(end), PCRE2_SIZE(from), options, m_data, m_context);
 }
 
 void Searcher::reportGroups()
@@ -317,13 +362,36 @@ qsizetype Searcher::lastRequired() const
 bool Searcher::tryEach(qsizetype first, qsizetype last)
 {
     for (qsizetype p = first; p <= last; ++p) {
+        if (++m_callsSinceCheck >= m_callsPerClockCheck)
+            checkClock();
         if (tryAt(p))
             return true;
     }
     return false;
 }
 
+// First on its own under the plain pattern, seeing twice as much text each
+// time it needs more; then, when its steps run out or it needs more than the
+// longest reach, under the guards on the whole subject, where its steps are
+// many and the clock is read between them.
 bool Searcher::tryAt(qsizetype position)
+{
+    const qsizetype n = m_subject.size();
+    for (;;) {
+        const int rc = matchWithin(m_pattern.anchoredPlain(), position, std::min(position + m_reach, n));
+        if (rc >= 0)
+            return true;
+        if (rc == PCRE2_ERROR_NOMATCH)
+            return false;
+        if (rc == PCRE2_ERROR_PARTIAL && m_reach < m_longestReach)
+            m_reach = std::min(m_reach * 2, m_longestReach);
+        else if (rc != PCRE2_ERROR_JIT_STACKLIMIT || !m_pattern.growJitStack(m_matchMemory))
+            break;
+    }
+    return tryGuarded(position);
+}
+
+bool Searcher::tryGuarded(qsizetype position)
 {
     int rc;
     do {

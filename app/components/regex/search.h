@@ -19,9 +19,10 @@ namespace pattaro {
 // Nanoseconds on a coarse monotonic clock: cheap enough to read often.
 std::int64_t MonotonicNanoseconds();
 
-// A translated pattern compiled by PCRE2 (JIT where it is safe), plus an
-// anchored twin built on first need for trying single start positions; the
-// twin calls back between its steps so that one long attempt can be stopped.
+// A translated pattern compiled by PCRE2 (JIT where it is safe), plus
+// anchored twins built on first need for trying single start positions: one
+// plain, one that calls back between its steps so that one long attempt can
+// be stopped.
 class CompiledPattern {
 public:
     // Throws RegexError(InvalidPattern) when PCRE2 refuses the translation.
@@ -37,9 +38,13 @@ private:
     Translation m_translation;
     pcre2_real_code_16* m_code = nullptr;
     pcre2_real_code_16* m_anchored = nullptr;
+    // The same anchored, without the guards.
+    pcre2_real_code_16* m_anchoredPlain = nullptr;
     // Attempts examine a short, bounded stretch of text (see Searcher).
     bool m_shortReach = false;
     bool m_jit = false;
+    // Steps a call over one window may take.
+    uint32_t m_windowLimit = 0;
     // One context per way of calling, so no call has to change a limit.
     pcre2_real_match_context_16* m_windowContext = nullptr;
     pcre2_real_match_context_16* m_positionContext = nullptr;
@@ -55,6 +60,7 @@ private:
     std::unique_ptr<LookbehindBodies> m_lookbehinds;
 
     pcre2_real_code_16* anchored();
+    pcre2_real_code_16* anchoredPlain();
     // Lets one interpreted match use this many bytes of heap.
     void limitHeap(size_t bytes);
     // Makes the JIT's stack larger, up to `budget` bytes; false when it
@@ -127,6 +133,15 @@ private:
     bool m_shortReach;
     qsizetype m_window;
     int m_callsPerClockCheck;
+    // How far past its first start position a call sees the subject, and
+    // the most it may grow to; see find().
+    qsizetype m_firstReach;
+    qsizetype m_reach;
+    qsizetype m_longestReach;
+    // A call's steps times its reach: the work one call may do.
+    qint64 m_stepsTimesReach;
+    uint32_t m_windowLimit;
+    uint32_t m_stepLimit;
 
     static int onCallout(pcre2_callout_block_16* block, void* searcher);
     int onAction(char16_t kind, const char16_t* arguments, const size_t* ovector, size_t position);
@@ -138,6 +153,9 @@ private:
     qsizetype lastRequired() const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
+    bool tryGuarded(qsizetype position);
+    int matchWithin(pcre2_real_code_16* code, qsizetype from, qsizetype end);
+    int match(pcre2_real_code_16* code, qsizetype from, qsizetype end, uint32_t steps);
     void checkClock();
     [[noreturn]] void gaveUp(int code);
 };

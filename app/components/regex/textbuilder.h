@@ -26,20 +26,22 @@ public:
         reset(0, std::min(capacity, limit));
     }
 
+    // Small enough to be inlined where a replace appends its pieces, which
+    // are mostly a few units long; a call to memcpy would cost more.
     void append(QStringView piece)
     {
         const qsizetype n = piece.size();
-        if (m_end - m_at < n) {
-            if (m_sink) {
-                pass(piece);
-                return;
-            }
-            grow(n);
+        if (m_end - m_at < n) [[unlikely]] {
+            appendBeyondRoom(piece);
+            return;
         }
-        if (n == 1)
-            *m_at = piece.front().unicode();
-        else if (n > 0)
-            std::memcpy(m_at, piece.utf16(), size_t(n) * sizeof(char16_t));
+        const char16_t* from = piece.utf16();
+        if (n <= kShortPiece) {
+            for (qsizetype i = 0; i < n; ++i)
+                m_at[i] = from[i];
+        } else {
+            std::memcpy(m_at, from, size_t(n) * sizeof(char16_t));
+        }
         m_at += n;
     }
 
@@ -60,6 +62,8 @@ public:
     }
 
 private:
+    static constexpr qsizetype kShortPiece = 8;
+
     QString m_text;
     qsizetype m_limit;
     Sink m_sink;
@@ -68,6 +72,16 @@ private:
     char16_t* m_end = nullptr;
 
     char16_t* begin() { return reinterpret_cast<char16_t*>(m_text.data()); }
+
+    [[gnu::noinline]] void appendBeyondRoom(QStringView piece)
+    {
+        if (m_sink) {
+            pass(piece);
+            return;
+        }
+        grow(piece.size());
+        append(piece);
+    }
 
     void reset(qsizetype used, qsizetype capacity)
     {

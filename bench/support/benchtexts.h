@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace pattaro::bench {
+
+// The engine's benchmark texts, the same in every run: 10M code units of
+// random words (English, numbers, e-mail addresses, Chinese), a line break
+// about every twelve words.
+const QString& wordText();
+// The same words with prices and tags among them, for the look-behinds.
+const QString& taggedText();
+
+} // namespace pattaro::bench
