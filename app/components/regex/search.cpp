@@ -383,10 +383,12 @@ bool Searcher::tryAt(qsizetype position)
             return true;
         if (rc == PCRE2_ERROR_NOMATCH)
             return false;
-        if (rc == PCRE2_ERROR_PARTIAL && m_reach < m_longestReach)
+        if (rc == PCRE2_ERROR_PARTIAL && m_reach < m_longestReach) {
             m_reach = std::min(m_reach * 2, m_longestReach);
-        else if (rc != PCRE2_ERROR_JIT_STACKLIMIT || !m_pattern.growJitStack(m_matchMemory))
+            checkClock();
+        } else if (rc != PCRE2_ERROR_JIT_STACKLIMIT || !m_pattern.growJitStack(m_matchMemory)) {
             break;
+        }
     }
     return tryGuarded(position);
 }
