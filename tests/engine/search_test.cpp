@@ -176,3 +176,35 @@ TEST(Search, AttemptsThatLookFarAreSettledExactly)
         EXPECT_EQ(engineSearch(c.pattern, false, c.text), plainSearch(c.pattern, false, c.text));
     }
 }
+
+TEST(Search, OnlyDoubledUnitsAreTriedWhereEveryMatchBeginsWithOne)
+{
+    // Doubles everywhere, of letters in either case, of line breaks, and at
+    // the very end; the patterns that read as a group of one unit and its
+    // back-reference skip to doubled units, the others must not.
+    const QString text = QStringLiteral("aa aA bb\r\r\n\nxyzz 1122 ab  ab").repeated(300) + QStringLiteral("qq");
+    struct Case {
+        const char* pattern;
+        bool ignoreCase;
+        bool skips;
+    } cases[] = {
+        {R"((.)\1)", false, true},
+        {R"((.)\1+)", false, true},
+        {R"((\w)\1+?b)", false, true},
+        {R"((a|b)\1)", false, true},
+        {R"(([\s\S])\1)", false, true},
+        {R"((.)\1)", true, false},
+        {R"((.)\1|x)", false, false},
+        {R"((.)\1?)", false, false},
+        {R"((.)\1*)", false, false},
+        {R"((.)\10)", false, false},
+        {R"((..)\1)", false, false},
+        {R"((?:(.))\1)", false, false},
+        {R"((.))", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        EXPECT_EQ(translatePattern(c.pattern, c.ignoreCase, true).doubledStart, c.skips);
+        EXPECT_EQ(engineSearch(c.pattern, c.ignoreCase, text), plainSearch(c.pattern, c.ignoreCase, text));
+    }
+}

@@ -214,6 +214,7 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_slots.assign(size_t(pattern.translation().slotCount), 0);
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
+    m_doubledStart = pattern.translation().doubledStart;
     m_code = pattern.m_code;
     m_context = pattern.m_windowContext;
     m_jit = pattern.m_jit;
@@ -250,6 +251,8 @@ bool Searcher::find(qsizetype from)
 {
     const qsizetype n = m_subject.size();
     while (from <= m_lastStart) {
+        if (m_doubledStart && (from = nextDoubled(from)) < 0)
+            return false;
         if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
         // The last start position the call tries.
@@ -352,6 +355,29 @@ qsizetype Searcher::lastRequired() const
     for (qsizetype i = m_subject.size() - 1; i >= 0; --i) {
         const char16_t c = m_subject[i].unicode();
         if (c == unit || c == lower || c == upper)
+            return i;
+    }
+    return -1;
+}
+
+// The first unit at or after `from` that the next one repeats, or -1. Most
+// blocks hold none, and the test of a whole block compiles to a few vector
+// instructions.
+qsizetype Searcher::nextDoubled(qsizetype from) const
+{
+    constexpr qsizetype kBlock = 32;
+    const char16_t* t = m_text;
+    const qsizetype last = m_subject.size() - 1;
+    qsizetype i = from;
+    for (; i + kBlock <= last; i += kBlock) {
+        bool any = false;
+        for (qsizetype k = 0; k < kBlock; ++k)
+            any |= t[i + k] == t[i + k + 1];
+        if (any)
+            break;
+    }
+    for (; i < last; ++i) {
+        if (t[i] == t[i + 1])
             return i;
     }
     return -1;

@@ -118,6 +118,8 @@ private:
     int m_callsSinceCheck = 0;
     // No match can start after this position (see lastRequired()).
     qsizetype m_lastStart;
+    // Matches start only where the text doubles a unit.
+    bool m_doubledStart;
     // The last start position the offset limit currently allows, or -1.
     qsizetype m_stretchEnd = -1;
 
@@ -151,6 +153,7 @@ private:
     bool find(qsizetype from);
     void reportGroups();
     qsizetype lastRequired() const;
+    qsizetype nextDoubled(qsizetype from) const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     bool tryGuarded(qsizetype position);

@@ -477,6 +477,8 @@ private:
             m_guards.push_back(m_out.size());
         Extent extent = parseAlternative(depth);
         bool fixed = extent.fixed();
+        if (depth == 0 && at(m_pos) == '|')
+            m_result.doubledStart = false;
         while (at(m_pos) == '|') {
             m_out += u'|';
             if (depth > 0)
@@ -493,10 +495,37 @@ private:
 
     Extent parseAlternative(int depth)
     {
+        // Only the pattern's first alternative can begin with its first group.
+        const bool first = depth == 0 && m_pos == 0;
         Extent extent;
-        while (m_pos < m_src.size() && at(m_pos) != '|' && at(m_pos) != ')')
-            extent = extent.then(parseTerm(depth));
+        int terms = 0;
+        while (m_pos < m_src.size() && at(m_pos) != '|' && at(m_pos) != ')') {
+            const qsizetype start = m_pos;
+            const Extent term = parseTerm(depth);
+            if (first && terms == 0)
+                m_result.doubledStart = !m_ignoreCase && capturesOneUnit(start, term);
+            else if (first && terms == 1)
+                m_result.doubledStart = m_result.doubledStart && refersToFirstGroup(start);
+            extent = extent.then(term);
+            ++terms;
+        }
+        if (first && terms < 2)
+            m_result.doubledStart = false;
         return extent;
+    }
+
+    // A plain capturing group (the first one, being the first term) that
+    // always takes exactly one unit.
+    bool capturesOneUnit(qsizetype start, const Extent& term) const
+    {
+        return at(start) == '(' && at(start + 1) != '?' && term.fixed() && term.length == 1;
+    }
+
+    // \1, \1+ or \1+?, just read.
+    bool refersToFirstGroup(qsizetype start) const
+    {
+        const QStringView term = QStringView(m_src).mid(start, m_pos - start);
+        return term == u"\\1" || term == u"\\1+" || term == u"\\1+?";
     }
 
     void checkpoint() { m_result.checkpoints.push_back({m_out.size(), m_pos}); }

@@ -51,6 +51,11 @@ struct Translation {
     // How many code units from its start an attempt can examine, or -1 when
     // that has no bound.
     qint64 maxReach = -1;
+    // Every match begins with a unit followed by the same unit: the pattern
+    // begins with a group capturing one unit and a back-reference to it, as
+    // in (.)\1, and letters keep their case. The search then tries only
+    // starts where the text doubles a unit.
+    bool doubledStart = false;
     // Look-behinds whose alternatives differ in length, which PCRE2 10.42
     // cannot match: each is written as the callout (?C{bN}), N its index
     // here, and checked by running its body on its own (see Searcher), once
