@@ -1,6 +1,7 @@
 #include "skin/orukforms.h"
 
 #include "platform/oletranslate.h"
+#include "platform/vberror.h"
 #include "skin/colormath.h"
 #include "skin/errortrap.h"
 #include "skin/skinvalues.h"
@@ -58,7 +59,7 @@ bool orukForms::AppThemed()
 {
     try {
         return m_visualStyle.IsAppThemed() != 0;
-    } catch (...) {
+    } catch (const platform::VBError&) {
         return false; // no visual-style library: the classic look
     }
 }
