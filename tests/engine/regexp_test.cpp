@@ -206,8 +206,8 @@ TEST(RegExp, ReplaceOutputIsBounded)
             re.Replace(text, c.replacement);
             ADD_FAILURE() << "no limit";
         } catch (const RegexError& e) {
-            EXPECT_EQ(e.kind(), RegexError::Kind::GaveUp);
-            EXPECT_TRUE(e.message().contains(QString::number(4 * c.length))) << e.what();
+            EXPECT_EQ(e.code(), RegexErrorCode::ReplaceResultTooLong);
+            EXPECT_EQ(e.sizes().limit, 4 * c.length) << e.what();
         }
     }
     // A floor above four times the text is what counts.
