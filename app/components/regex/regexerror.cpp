@@ -53,6 +53,7 @@ const char* englishReason(RegexErrorCode code)
     return "";
 }
 
+// The codes list every refusal before the first search given up.
 bool refusesExpression(RegexErrorCode code) { return code < TookTooLong; }
 
 bool isAtPlace(RegexErrorCode code, qsizetype patternOffset)
@@ -60,14 +61,15 @@ bool isAtPlace(RegexErrorCode code, qsizetype patternOffset)
     return refusesExpression(code) && code != ExpressionTooLong && patternOffset >= 0;
 }
 
-QString withSizes(const char* reason, RegexError::Sizes sizes)
+QString withSizes(RegexErrorCode code, RegexError::Sizes sizes)
 {
-    QString text = QString::fromUtf8(reason);
-    if (text.contains(QLatin1String("%2")))
-        return text.arg(sizes.actual).arg(sizes.limit);
-    if (text.contains(QLatin1String("%1")))
-        return text.arg(sizes.limit);
-    return text;
+    const QString reason = QString::fromUtf8(englishReason(code));
+    switch (code) {
+    case ExpressionTooLong: return reason.arg(sizes.actual).arg(sizes.limit);
+    case ReplaceResultTooLong:
+    case ExtractResultTooLong: return reason.arg(sizes.limit);
+    default: return reason;
+    }
 }
 
 QString pcre2Message(int pcre2Error)
@@ -99,7 +101,7 @@ RegexErrorCode compileErrorCode(int pcre2Error)
 } // namespace
 
 RegexError::RegexError(RegexErrorCode code, qsizetype patternOffset, Sizes sizes)
-    : RegexError(code, patternOffset, sizes, 0, withSizes(englishReason(code), sizes))
+    : RegexError(code, patternOffset, sizes, 0, withSizes(code, sizes))
 {
 }
 

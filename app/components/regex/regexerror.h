@@ -48,6 +48,7 @@ enum class RegexErrorCode {
     ExtractResultTooLong,
     OtherSearchError,
 };
+// The codes run from 0 to this, less one, for whoever must word them all.
 inline constexpr int kRegexErrorCodeCount = int(RegexErrorCode::OtherSearchError) + 1;
 
 // The numbers some reasons carry: for ExpressionTooLong the expression's
