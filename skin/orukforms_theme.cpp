@@ -1,7 +1,6 @@
 #include "skin/orukforms.h"
 
 #include "platform/oletranslate.h"
-#include "platform/vberror.h"
 #include "skin/colormath.h"
 #include "skin/errortrap.h"
 #include "skin/skinvalues.h"
