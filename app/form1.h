@@ -54,9 +54,10 @@ struct Form1Services {
 };
 
 // The program's one window: the source, result and help panes, the
-// expression settings and the command buttons. Its commands report a failure
-// in one of two ways: the engine's, by tinting the expression box with the
-// reason as its tool tip (expressionfault.h); any other, in a message box.
+// expression settings and the command buttons. It reports a failure in one
+// of two ways: a command the engine failed or memory ran out on tints the
+// expression box, the reason as its tool tip (expressionfault.h); a file that
+// cannot be opened or saved is explained in a message box.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
