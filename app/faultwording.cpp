@@ -1,60 +1,67 @@
 #include "app/faultwording.h"
 
-#include <QRegularExpression>
+#include <QList>
 
 namespace pattaro {
 namespace {
 
-// One reason the engine gives, matched from the start of its message; the
-// wording's %1, %2 … take the numbers the message carries.
-struct Reason {
-    const char* engine;
-    const char* chinese;
-};
+using enum RegexErrorCode;
 
-const Reason kReasons[] = {
-    // Refused expressions.
-    {R"(Unmatched '\)')", "多了一个没有配对的“)”"},
-    {"Duplicate capture group name", "捕获组的名称重复了"},
-    {"Invalid capture group name", "捕获组的名称无效"},
-    {"Groups nested too deeply", "分组嵌套得太深"},
-    {"Nothing to repeat", "量词前面没有可以重复的内容"},
-    {"Invalid quantifier", "量词无效"},
-    {"Invalid group", "分组的写法无效"},
-    {"Unterminated group", "分组缺少“)”"},
-    {R"(numbers out of order in \{\} quantifier)", "{} 量词中的两个数字前大后小"},
-    {"Repeat count above 65535", "重复次数超过了 65535"},
-    {"Invalid named reference", "命名引用的写法无效"},
-    {"Invalid named capture referenced", "引用了不存在的命名捕获组"},
-    {"Unterminated character class", "字符类缺少“]”"},
-    {"Range out of order in character class", "字符类中的范围前大后小"},
-    {"Invalid escape", "转义序列无效"},
-    {R"(The expression is too long \((\d+) code units; at most (\d+)\))", "表达式太长：有 %1 个字符，最多只能有 %2 个"},
-    // Searches given up.
-    {"The search took too long", "在这段文本上用时太长，搜索已停止"},
-    {"The expression backtracks without end", "表达式在这段文本上回溯次数太多，搜索已停止"},
-    {"The expression needs too much memory", "表达式在这段文本上需要的内存太多，搜索已停止"},
-    {"There is not enough memory", "内存不足，搜索已停止"},
-    {R"(The result would be longer than (\d+) characters)", "替换的结果将超过 %1 个字符，替换已停止"},
-};
-
-// The engine's suffix on a refused expression; the place comes from
-// patternOffset() instead.
-const QRegularExpression kPlaceSuffix(QStringLiteral(" at offset \\d+ of the expression$"));
-
-QString chineseReason(const QString& engineReason)
+// %1 and %2 take the error's sizes, or %1 PCRE2's number for a failure the
+// engine has no reason of its own for.
+const char* chineseReason(RegexErrorCode code)
 {
-    for (const Reason& reason : kReasons) {
-        const QRegularExpression start(QStringLiteral("^") + QString::fromUtf8(reason.engine));
-        const QRegularExpressionMatch found = start.match(engineReason);
-        if (!found.hasMatch())
-            continue;
-        QString wording = QString::fromUtf8(reason.chinese);
-        for (int i = 1; i <= found.lastCapturedIndex(); ++i)
-            wording = wording.arg(found.captured(i));
-        return wording;
+    switch (code) {
+    case ExpressionTooLong: return "表达式太长：有 %1 个字符，最多只能有 %2 个";
+    case UnmatchedParenthesis: return "多了一个没有配对的“)”";
+    case UnterminatedGroup: return "分组缺少“)”";
+    case UnterminatedClass: return "字符类缺少“]”";
+    case NothingToRepeat: return "量词前面没有可以重复的内容";
+    case InvalidQuantifier: return "量词无效";
+    case QuantifierOutOfOrder: return "{} 量词中的两个数字前大后小";
+    case RepeatCountTooLarge: return "重复次数超过了 65535";
+    case ClassRangeOutOfOrder: return "字符类中的范围前大后小";
+    case InvalidGroup: return "分组的写法无效";
+    case InvalidGroupName: return "捕获组的名称无效";
+    case DuplicateGroupName: return "捕获组的名称重复了";
+    case InvalidNamedReference: return "命名引用的写法无效";
+    case UnknownGroupName: return "引用了不存在的命名捕获组";
+    case InvalidEscape: return "转义序列无效";
+    case BackslashAtEnd: return "“\\”后面缺少要转义的字符";
+    case GroupsNestedTooDeeply: return "分组嵌套得太深";
+    case ExpressionTooLarge: return "表达式编译后太大";
+    case VaryingLookbehindInLookbehind: return "长度可变的后行断言不能放在另一个后行断言中";
+    case GroupInUnboundedLookbehind: return "长度不定或可能的长度太多的后行断言中不能有捕获组";
+    case ReferenceRightwardInLookbehind: return "后行断言中的反向引用指向了它右边的分组";
+    case ReferenceOutOfVaryingLookbehind: return "长度可变的后行断言中的反向引用指向了断言以外的分组";
+    case LookbehindNotFixedLength: return "后行断言的长度不固定";
+    case LookbehindTooComplicated: return "后行断言太复杂";
+    case LookbehindTooLong: return "后行断言太长";
+    case ExpressionTooComplicated: return "表达式太复杂";
+    case TooManyGroups: return "捕获组太多";
+    case OtherCompileError: return "表达式无法编译（错误号 %1）";
+    case TookTooLong: return "在这段文本上用时太长，搜索已停止";
+    case BacktracksWithoutEnd: return "表达式在这段文本上回溯次数太多，搜索已停止";
+    case NeedsTooMuchMemory: return "表达式在这段文本上需要的内存太多，搜索已停止";
+    case OutOfMemory: return "内存不足，搜索已停止";
+    case ReplaceResultTooLong: return "替换的结果将超过 %1 个字符，替换已停止";
+    case ExtractResultTooLong: return "提取的结果将超过 %1 个字符，提取已停止";
+    case OtherSearchError: return "搜索未能完成（错误号 %1）";
     }
-    return QString();
+    return "";
+}
+
+QString reasonOf(const RegexError& error)
+{
+    const QString reason = QString::fromUtf8(chineseReason(error.code()));
+    switch (error.code()) {
+    case ExpressionTooLong: return reason.arg(error.sizes().actual).arg(error.sizes().limit);
+    case ReplaceResultTooLong:
+    case ExtractResultTooLong: return reason.arg(error.sizes().limit);
+    case OtherCompileError:
+    case OtherSearchError: return reason.arg(error.pcre2Error());
+    default: return reason;
+    }
 }
 
 QString place(qsizetype offset, const QString& expression)
@@ -71,21 +78,9 @@ QString place(qsizetype offset, const QString& expression)
 
 QString expressionFaultText(const RegexError& error, const QString& expression)
 {
-    QString engineReason = error.message();
-    const bool placed = error.kind() == RegexError::Kind::InvalidPattern && error.patternOffset() >= 0
-                        && engineReason.contains(kPlaceSuffix);
-    engineReason.remove(kPlaceSuffix);
-    const QString reason = chineseReason(engineReason);
-
-    if (placed) {
-        const QString where = place(error.patternOffset(), expression);
-        return reason.isEmpty() ? QStringLiteral("%1有错误（%2）。").arg(where, engineReason)
-                                : QStringLiteral("%1有错误：%2。").arg(where, reason);
-    }
-    if (!reason.isEmpty())
-        return reason + QStringLiteral("。");
-    return error.kind() == RegexError::Kind::InvalidPattern ? QStringLiteral("表达式有错误（%1）。").arg(engineReason)
-                                                            : QStringLiteral("搜索未能完成（%1）。").arg(engineReason);
+    if (error.atPlace())
+        return QStringLiteral("%1有错误：%2。").arg(place(error.patternOffset(), expression), reasonOf(error));
+    return reasonOf(error) + QStringLiteral("。");
 }
 
 } // namespace pattaro

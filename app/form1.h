@@ -54,7 +54,10 @@ struct Form1Services {
 };
 
 // The program's one window: the source, result and help panes, the
-// expression settings and the command buttons.
+// expression settings and the command buttons. It reports a failure in one
+// of two ways: a command the engine failed or memory ran out on tints the
+// expression box, the reason as its tool tip (expressionfault.h); a file that
+// cannot be opened or saved is explained in a message box.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -108,13 +111,14 @@ public:
     // to choose an encoding.
     bool openTextFile(const QString& path);
 
-    // State the commands share.
-    QString sourceText;
-    MatchCollection matchList;
-    Match curMatch;
-    qint16 lineChoice = 0;
-    // Wide enough for any match count.
-    qsizetype matchIndex = 0;
+    // What the last commands left: the text they searched, the matches found,
+    // the last match coloured, whether the user chose one item per line, and
+    // where the loop over the matches stopped.
+    const QString& sourceText() const { return m_sourceText; }
+    const MatchCollection& matchList() const { return m_matchList; }
+    const Match& curMatch() const { return m_curMatch; }
+    qint16 lineChoice() const { return m_lineChoice; }
+    qsizetype matchIndex() const { return m_matchIndex; }
 
 public slots:
     void Command1_Click();
@@ -163,6 +167,14 @@ private:
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
     MatchTips* m_matchTips = nullptr;
+
+    // State the commands share.
+    QString m_sourceText;
+    MatchCollection m_matchList;
+    Match m_curMatch;
+    qint16 m_lineChoice = 0;
+    // Wide enough for any match count.
+    qsizetype m_matchIndex = 0;
 
     orukForms* m_orukForms1 = nullptr;
     QGroupBox* m_Frame1 = nullptr;

@@ -35,34 +35,34 @@ void Form1::Command1_Click()
     try {
         RegExp& engine = regEngine();
         engine.Pattern(pattern);
-        sourceText = m_TXT1->Text();
-        matchList = engine.Execute(sourceText, RegExp::Groups::Keep);
-        if (matchList.Count() == 0) {
+        m_sourceText = m_TXT1->Text();
+        m_matchList = engine.Execute(m_sourceText, RegExp::Groups::Keep);
+        if (m_matchList.Count() == 0) {
             m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
             return;
         }
 
         m_TXT1->SelStart(0);
-        m_TXT1->SelLength(sourceText.size());
+        m_TXT1->SelLength(m_sourceText.size());
         m_TXT1->SelColor(platform::rgb(0, 0, 0));
         m_TXT1->SelBold(false);
 
-        const int answer = m_services.messageBox->show(matchesFoundQuestion(matchList.Count()), kTitle,
+        const int answer = m_services.messageBox->show(matchesFoundQuestion(m_matchList.Count()), kTitle,
                                                        MsgIcon::Information, MsgButtons::YesNo);
         if (answer != platform::kIdYes)
             return;
 
         const std::vector<HighlightRange> plan = HighlightPlan(
-            matchList, [this] { return m_Color1->BackColor(); }, [this] { return m_Color2->BackColor(); });
-        for (matchIndex = 0; matchIndex < matchList.Count(); ++matchIndex) {
-            const HighlightRange& range = plan[size_t(matchIndex)];
-            curMatch = matchList.Item(matchIndex);
+            m_matchList, [this] { return m_Color1->BackColor(); }, [this] { return m_Color2->BackColor(); });
+        for (m_matchIndex = 0; m_matchIndex < m_matchList.Count(); ++m_matchIndex) {
+            const HighlightRange& range = plan[size_t(m_matchIndex)];
+            m_curMatch = m_matchList.Item(m_matchIndex);
             m_TXT1->SelStart(range.start);
             m_TXT1->SelLength(range.length);
             m_TXT1->SelBold(true);
             m_TXT1->SelColor(range.color);
         }
-        m_matchTips->Keep(matchList);
+        m_matchTips->Keep(m_matchList);
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
     }

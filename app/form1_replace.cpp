@@ -24,10 +24,10 @@ void Form1::Command2_Click()
     // too large for memory, leaves TXT2 as it was.
     RegExp& engine = regEngine();
     engine.Pattern(m_Text3->text());
-    sourceText = m_TXT1->Text();
+    m_sourceText = m_TXT1->Text();
     clearExpressionFault(m_Text3);
     try {
-        m_TXT2->Text(engine.Replace(sourceText, m_Text4->text()));
+        m_TXT2->Text(engine.Replace(m_sourceText, m_Text4->text()));
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
     } catch (const std::bad_alloc&) {
@@ -41,15 +41,15 @@ void Form1::Command3_Click()
     engine.Pattern(m_Text3->text());
     if (m_Text4->text().isEmpty())
         return;
-    lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kTitle, MsgIcon::Information,
-                                                    MsgButtons::YesNo));
-    sourceText = m_TXT1->Text();
+    m_lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kTitle, MsgIcon::Information,
+                                                      MsgButtons::YesNo));
+    m_sourceText = m_TXT1->Text();
     clearExpressionFault(m_Text3);
     // The first failure ends the command silently; TXT2 keeps what was built.
     try {
-        matchList = engine.Execute(sourceText);
+        m_matchList = engine.Execute(m_sourceText);
         m_TXT2->Text(QString());
-        if (matchList.Count() == 0)
+        if (m_matchList.Count() == 0)
             return;
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
@@ -61,8 +61,8 @@ void Form1::Command3_Click()
     QString result;
     try {
         try {
-            AppendEachReplaced(engine, matchList, m_Text4->text(), lineChoice == platform::kIdYes, result,
-                               matchIndex);
+            AppendEachReplaced(engine, m_matchList, m_Text4->text(), m_lineChoice == platform::kIdYes, result,
+                               m_matchIndex);
         } catch (const RegexError& error) {
             markExpressionFault(m_Text3, error);
         }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 
 namespace pattaro {
 
@@ -83,8 +84,9 @@ QString runSelfCheck() noexcept
     try {
         const QString program = QCoreApplication::applicationFilePath();
         return integrityWarning(checkIntegrity(program, digestRecordFor(program, knownDigestPlaces())), program);
-    } catch (...) {
-        // The check only advises; start-up goes on whatever happens here.
+    } catch (const std::bad_alloc&) {
+        // The files and the hash report their failures as statuses; only
+        // memory can run out. The check only advises, so start-up goes on.
         return {};
     }
 }

@@ -122,7 +122,7 @@ void BM_WholeCommand10MB(benchmark::State& state, WholeCommand which)
         QCoreApplication::processEvents();
     }
     // Shows that the command ran to the end rather than giving up.
-    state.counters["matches"] = double(window.matchList.Count());
+    state.counters["matches"] = double(window.matchList().Count());
     state.counters["result"] = double(window.TXT2()->Text().size());
 }
 BENCHMARK_CAPTURE(BM_WholeCommand10MB, Command1, WholeCommand::MatchCheck)

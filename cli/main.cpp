@@ -30,6 +30,8 @@ int fail(const QString& message)
 
 } // namespace
 
+// The tool's one way of failing: a line on stderr and exit status 2
+// (kExitFailure). The engine's failures are worded by its English message.
 int main(int argc, char** argv)
 {
     // Taken byte for byte: a PATTERN or REPLACEMENT may begin with U+FEFF.

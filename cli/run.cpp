@@ -110,10 +110,7 @@ int extract(RegExp& engine, const QString& text, const Arguments& args, Utf8Outp
             [&](QStringView item) {
                 written += item.size() + lineBreak.size();
                 if (written > limit)
-                    throw RegexError(RegexError::Kind::GaveUp,
-                                     QStringLiteral("The result would be longer than %1 characters; "
-                                                    "the extract was stopped")
-                                         .arg(limit));
+                    throw RegexError(RegexErrorCode::ExtractResultTooLong, -1, {.limit = limit});
                 if (args.json) {
                     const MatchCollection::Span& span = spans[size_t(index)];
                     out.write(u"\n");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <exception>
+#include <stdexcept>
 
 namespace pattaro {
 
@@ -11,7 +11,7 @@ void trySet(Set set)
 {
     try {
         set();
-    } catch (const std::exception&) {
+    } catch (const std::invalid_argument&) {
     }
 }
 

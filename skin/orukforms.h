@@ -21,7 +21,9 @@ namespace pattaro {
 
 // The window skin control: draws the frame of the form it covers (title
 // bar, caption buttons, border) on its own persistent surface and keeps its
-// settings as design properties saved with the form.
+// settings as design properties saved with the form. Its routines fail in
+// one way: each traps what goes wrong inside it and reports it through the
+// error log (TrapErrors, errortrap.h), or skips the step (SkipOnFailure).
 class orukForms : public QWidget, private SkinState {
     Q_OBJECT
 

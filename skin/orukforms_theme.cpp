@@ -58,7 +58,7 @@ bool orukForms::AppThemed()
 {
     try {
         return m_visualStyle.IsAppThemed() != 0;
-    } catch (...) {
+    } catch (const platform::VBError&) {
         return false; // no visual-style library: the classic look
     }
 }

@@ -1,6 +1,7 @@
 #include "app/components/regex/translator.h"
 #include "app/faultwording.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace pattaro {
@@ -25,8 +26,8 @@ struct RealFault {
     const char* wording;
 };
 
-// Run through the real engine, so a change to its messages that the window
-// no longer recognises shows up here rather than as English in the window.
+// Run through the real engine, so a fault it reports under another code than
+// the one meant shows up here.
 TEST(FaultWording, TheEnginesReasonsInChineseWithThePlace)
 {
     const RealFault rows[] = {
@@ -42,6 +43,9 @@ TEST(FaultWording, TheEnginesReasonsInChineseWithThePlace)
         // Places count characters: the Deseret letter is two code units.
         {QString::fromUtf8("\xF0\x90\x90\x80" "a)"), "表达式第 3 个字符处有错误：多了一个没有配对的“)”。"},
         {QString(kMaxPatternLength + 1, u'a'), "表达式太长：有 65537 个字符，最多只能有 65536 个。"},
+        // Words that once reached the window in PCRE2's English.
+        {R"(ab\)", "表达式第 3 个字符处有错误：“\\”后面缺少要转义的字符。"},
+        {QString(R"(\d)").repeated(25000), "表达式第 49999 个字符处有错误：表达式编译后太大。"},
     };
     for (const RealFault& row : rows) {
         SCOPED_TRACE(row.expression.left(20).toStdString());
@@ -51,35 +55,60 @@ TEST(FaultWording, TheEnginesReasonsInChineseWithThePlace)
     EXPECT_EQ(wordingOf("a", "aaaa", QString(10, u'x')), "替换的结果将超过 16 个字符，替换已停止。");
 }
 
+// Outside quotation marks, which hold the expression's own characters, a
+// wording is Chinese throughout.
+bool hasLatinOutsideQuotes(const QString& wording)
+{
+    bool quoted = false;
+    for (const QChar c : wording) {
+        if (c == u'“' || c == u'”')
+            quoted = c == u'“';
+        else if (!quoted && c.isLetter() && c.unicode() < 0x80)
+            return true;
+    }
+    return false;
+}
+
+TEST(FaultWording, EveryCodeHasAChineseWordingOfItsOwn)
+{
+    QSet<QString> seen;
+    for (int i = 0; i < kRegexErrorCodeCount; ++i) {
+        const RegexError error(RegexErrorCode(i), 3, {5, 9});
+        SCOPED_TRACE(error.what());
+        const QString wording = expressionFaultText(error, "(?:abc");
+        EXPECT_FALSE(wording.endsWith(QStringLiteral("：。")) || wording == QStringLiteral("。")) << "no reason";
+        EXPECT_FALSE(hasLatinOutsideQuotes(wording)) << wording.toStdString();
+        EXPECT_FALSE(seen.contains(wording)) << "worded as another code is";
+        seen.insert(wording);
+    }
+}
+
 struct GivenFault {
-    RegexError::Kind kind;
-    const char* message;
-    qsizetype offset;
+    RegexError error;
     const char* wording;
 };
 
-// Searches that give up depend on the text and the machine, so these are
-// the engine's messages as it words them; the last rows are reasons the
-// window has no wording for.
-TEST(FaultWording, GivingUpAndUnknownReasons)
+// Searches that give up depend on the text and the machine, and PCRE2's
+// rarer refusals on its version, so these are made as the engine makes them.
+TEST(FaultWording, GivingUpAndPcre2Refusals)
 {
-    using enum RegexError::Kind;
+    using enum RegexErrorCode;
     const GivenFault rows[] = {
-        {GaveUp, "The search took too long on this text and was stopped", -1, "在这段文本上用时太长，搜索已停止。"},
-        {GaveUp, "The expression backtracks without end on this text; the search was stopped", -1,
-         "表达式在这段文本上回溯次数太多，搜索已停止。"},
-        {GaveUp, "The expression needs too much memory on this text; the search was stopped", -1,
-         "表达式在这段文本上需要的内存太多，搜索已停止。"},
-        {GaveUp, "There is not enough memory for this search; it was stopped", -1, "内存不足，搜索已停止。"},
-        {GaveUp, "The search failed: bad things", -1, "搜索未能完成（The search failed: bad things）。"},
-        {InvalidPattern, "odd thing at offset 3 of the expression", 3, "表达式第 4 个字符处有错误（odd thing）。"},
-        {InvalidPattern, "missing ) at offset 6 of the expression", 6, "表达式末尾有错误（missing )）。"},
-        {InvalidPattern, "odd thing", -1, "表达式有错误（odd thing）。"},
+        {RegexError(TookTooLong), "在这段文本上用时太长，搜索已停止。"},
+        {RegexError(BacktracksWithoutEnd), "表达式在这段文本上回溯次数太多，搜索已停止。"},
+        {RegexError(NeedsTooMuchMemory), "表达式在这段文本上需要的内存太多，搜索已停止。"},
+        {RegexError(OutOfMemory), "内存不足，搜索已停止。"},
+        {RegexError(ExtractResultTooLong, -1, {.limit = 40}), "提取的结果将超过 40 个字符，提取已停止。"},
+        {RegexError::searchFailed(-47), "搜索未能完成（错误号 -47）。"},
+        {RegexError::compileFailed(125, 3), "表达式第 4 个字符处有错误：后行断言的长度不固定。"},
+        {RegexError::compileFailed(120, 6), "表达式末尾有错误：表达式编译后太大。"},
+        {RegexError::compileFailed(121, 6), "内存不足，搜索已停止。"},
+        {RegexError::compileFailed(186, 0), "表达式第 1 个字符处有错误：表达式太复杂。"},
+        {RegexError::compileFailed(115, 3), "表达式第 4 个字符处有错误：表达式无法编译（错误号 115）。"},
     };
     for (const GivenFault& row : rows) {
-        SCOPED_TRACE(row.message);
-        const RegexError error(row.kind, QString::fromUtf8(row.message), row.offset);
-        EXPECT_EQ(expressionFaultText(error, "(?:abc"), QString::fromUtf8(row.wording));
+        SCOPED_TRACE(row.error.what());
+        EXPECT_EQ(expressionFaultText(row.error, "(?:abc"), QString::fromUtf8(row.wording));
     }
 }
 

@@ -78,7 +78,7 @@ TEST_F(Form1Commands, MatchCheckSilentOrNoMatchKeepsEarlierColour)
     colorRange(1, 1, kOrange);
     window.Command1_Click();
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(window.sourceText.isEmpty());
+    EXPECT_TRUE(window.sourceText().isEmpty());
 
     window.Text3()->setText("z");
     window.Command1_Click();
@@ -108,7 +108,7 @@ TEST_F(Form1Commands, MatchCheckAnsweredNoLeavesThePaneReset)
     EXPECT_EQ(boxes.shown[0].title, "友情提示");
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(window.matchList.Count(), 3);
+    EXPECT_EQ(window.matchList().Count(), 3);
     EXPECT_EQ(window.TXT1()->SelStart(), 0);
     EXPECT_EQ(window.TXT1()->SelLength(), 9);
     for (qsizetype i = 0; i < 9; ++i) {
@@ -126,8 +126,8 @@ TEST_F(Form1Commands, MatchCheckAnsweredYesAlternatesAcrossLineBreaks)
     window.TXT1()->Flush();
     EXPECT_EQ(window.TXT1()->SelStart(), 15); // the last match stays selected
     EXPECT_EQ(window.TXT1()->SelLength(), 1);
-    EXPECT_EQ(window.curMatch.FirstIndex(), 15);
-    EXPECT_EQ(window.matchIndex, 4);
+    EXPECT_EQ(window.curMatch().FirstIndex(), 15);
+    EXPECT_EQ(window.matchIndex(), 4);
 
     const std::vector<std::pair<qsizetype, OleColor>> expected{
         {0, kBlack}, {1, kGreen},  {4, kBlack},  {5, kOrange}, {6, kOrange},
@@ -183,7 +183,7 @@ TEST_F(Form1Commands, ReplaceKeep)
     window.Command2_Click();
     EXPECT_EQ(window.TXT2()->Text(), "a#b#c");
     EXPECT_EQ(window.TXT1()->Text(), "a1b22c");
-    EXPECT_EQ(window.sourceText, "a1b22c");
+    EXPECT_EQ(window.sourceText(), "a1b22c");
     EXPECT_TRUE(boxes.shown.empty());
 
     window.Text4()->clear();
@@ -244,13 +244,13 @@ TEST_F(Form1Commands, ReplaceEachAsksAndJoinsOrBreaksLines)
     EXPECT_EQ(boxes.shown[0].title, "友情提示");
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(window.lineChoice, kIdNo);
+    EXPECT_EQ(window.lineChoice(), kIdNo);
     EXPECT_EQ(window.TXT2()->Text(), "##");
 
     window.Command3_Click();
-    EXPECT_EQ(window.lineChoice, kIdYes);
+    EXPECT_EQ(window.lineChoice(), kIdYes);
     EXPECT_EQ(window.TXT2()->Text(), "#\r\n#\r\n");
-    EXPECT_EQ(window.matchList.Count(), 2);
+    EXPECT_EQ(window.matchList().Count(), 2);
     EXPECT_EQ(window.TXT1()->Text(), "a1b22c");
 }
 
@@ -282,7 +282,7 @@ TEST_F(Form1Commands, ReplaceEachBeyondSixteenBits)
     set(QString(n, u'a'), "a", "b");
     window.Command3_Click();
     EXPECT_EQ(window.TXT2()->Text(), QString(n, u'b'));
-    EXPECT_EQ(window.matchIndex, n);
+    EXPECT_EQ(window.matchIndex(), n);
 }
 
 // ---- Results beyond memory ------------------------------------------------

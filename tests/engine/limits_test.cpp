@@ -207,28 +207,28 @@ TEST(Limits, OversizedPatternsAreRefused)
     struct Case {
         QString pattern;
         bool ignoreCase;
-        const char* message;
+        RegexErrorCode code;
     };
+    using enum RegexErrorCode;
     const Case cases[] = {
-        {QString(uR"(\d)"_qs).repeated(25000), false, "too large"},
-        {QString(uR"(\d)"_qs).repeated(60000), false, "too long (120000 code units; at most 65536)"},
-        {QString(30000, QChar(0xE9)), true, "too large"},
-        {QString(uR"([\W])"_qs).repeated(16000), true, "too large"},
-        {QString("(?=a){0}").repeated(8193), false, "too long"},
+        {QString(uR"(\d)"_qs).repeated(25000), false, ExpressionTooLarge},
+        {QString(uR"(\d)"_qs).repeated(60000), false, ExpressionTooLong},
+        {QString(30000, QChar(0xE9)), true, ExpressionTooLarge},
+        {QString(uR"([\W])"_qs).repeated(16000), true, ExpressionTooLarge},
+        {QString("(?=a){0}").repeated(8193), false, ExpressionTooLong},
         // Each level of these is written twice to reject empty repetitions.
-        {QString("(?:").repeated(200) + "|a" + QString(")+").repeated(200), false, "too large"},
-        {QString("(").repeated(200) + "|a" + QString(")+").repeated(200), false, "too large"},
+        {QString("(?:").repeated(200) + "|a" + QString(")+").repeated(200), false, ExpressionTooLarge},
+        {QString("(").repeated(200) + "|a" + QString(")+").repeated(200), false, ExpressionTooLarge},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.pattern.left(20).toStdString());
         auto re = engine(c.pattern);
         re->IgnoreCase(c.ignoreCase);
         try {
             re->Test("a");
             ADD_FAILURE() << "accepted";
         } catch (const RegexError& e) {
-            EXPECT_EQ(e.kind(), RegexError::Kind::InvalidPattern);
-            EXPECT_TRUE(e.message().contains(c.message)) << e.what();
+            EXPECT_EQ(e.code(), c.code) << e.what();
         }
     }
     // The longest pattern allowed is still compiled.

@@ -111,24 +111,24 @@ TEST(Translator, WritesEachLookbehindTheCheapestExactWay)
     const struct {
         const char16_t* pattern;
         Way way;
-        const char* refusal;
+        RegexErrorCode refusal;
     } cases[] = {
-        {u"(?<=ab|c)d", Native, ""},
-        {u"(?<=^|\\s)#", Native, ""},
-        {u"(?<=a{3})b", Native, ""},
-        {u"(?<=(a)\\1)b", Native, ""},        // the group on the left is not yet set
-        {u"(?<=(?:)??a)b", Callout, ""},      // PCRE2 calls any varying repeat varying
-        {u"(?<=(?:Mr|Mrs)\\. )\\w", Callout, ""},
-        {u"(?<=\\$\\s*)\\d", Callout, ""},
-        {u"(?<!a+|b)c", Callout, ""},
-        {u"(?<=<(b|strong)>)x", PerLength, ""},
-        {u"(?<!(a|bc))x", PerLength, ""},
-        {u"(?<=(a+))b", Refused, "unbounded or widely varying"},
-        {u"(?<=(a{1,20}))b", Refused, "unbounded or widely varying"},
-        {u"(a)(?<=\\1b*)c", Refused, "group outside it"},
-        {u"(?<=\\1(a))b", Refused, "group on its right"},
-        {u"(?<=\\1(?=(a)))b", Refused, "group on its right"},
-        {u"(?<=a*(?<=b+))c", Refused, "inside another"},
+        {u"(?<=ab|c)d", Native, {}},
+        {u"(?<=^|\\s)#", Native, {}},
+        {u"(?<=a{3})b", Native, {}},
+        {u"(?<=(a)\\1)b", Native, {}},        // the group on the left is not yet set
+        {u"(?<=(?:)??a)b", Callout, {}},      // PCRE2 calls any varying repeat varying
+        {u"(?<=(?:Mr|Mrs)\\. )\\w", Callout, {}},
+        {u"(?<=\\$\\s*)\\d", Callout, {}},
+        {u"(?<!a+|b)c", Callout, {}},
+        {u"(?<=<(b|strong)>)x", PerLength, {}},
+        {u"(?<!(a|bc))x", PerLength, {}},
+        {u"(?<=(a+))b", Refused, RegexErrorCode::GroupInUnboundedLookbehind},
+        {u"(?<=(a{1,20}))b", Refused, RegexErrorCode::GroupInUnboundedLookbehind},
+        {u"(a)(?<=\\1b*)c", Refused, RegexErrorCode::ReferenceOutOfVaryingLookbehind},
+        {u"(?<=\\1(a))b", Refused, RegexErrorCode::ReferenceRightwardInLookbehind},
+        {u"(?<=\\1(?=(a)))b", Refused, RegexErrorCode::ReferenceRightwardInLookbehind},
+        {u"(?<=a*(?<=b+))c", Refused, RegexErrorCode::VaryingLookbehindInLookbehind},
     };
     for (const auto& c : cases) {
         const QString p = QString::fromUtf16(c.pattern);
@@ -140,7 +140,7 @@ TEST(Translator, WritesEachLookbehindTheCheapestExactWay)
             EXPECT_NE(c.way, Refused);
         } catch (const RegexError& e) {
             EXPECT_EQ(c.way, Refused) << e.what();
-            EXPECT_TRUE(e.message().contains(QLatin1String(c.refusal))) << e.what();
+            EXPECT_EQ(e.code(), c.refusal) << e.what();
         }
     }
 }

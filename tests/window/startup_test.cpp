@@ -81,8 +81,8 @@ TEST(Startup, WindowStateAfterLoad)
     EXPECT_EQ(f.TXT2()->Text(), QString());
     EXPECT_EQ(f.Text3()->text(), QString());
     EXPECT_EQ(f.Text4()->text(), QString());
-    EXPECT_EQ(f.sourceText, QString());
-    EXPECT_EQ(f.matchList.Count(), 0);
+    EXPECT_EQ(f.sourceText(), QString());
+    EXPECT_EQ(f.matchList().Count(), 0);
     EXPECT_EQ(f.Label8()->text(), u"软件版本：1.1.0.16"_qs);
     EXPECT_EQ(f.HelpAbout()->Text(), helpText());
     EXPECT_TRUE(w.messages.shown.empty());

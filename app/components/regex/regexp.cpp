@@ -6,12 +6,6 @@
 
 namespace pattaro {
 
-RegexError::RegexError(Kind kind, const QString& message, qsizetype patternOffset)
-    : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message),
-      m_patternOffset(patternOffset)
-{
-}
-
 MatchCollection::MatchCollection(QString subject, std::vector<Span> spans)
     : MatchCollection(std::move(subject), std::move(spans), Groups())
 {
@@ -150,8 +144,7 @@ template <class F> auto memoryGuarded(F f)
     try {
         return f();
     } catch (const std::bad_alloc&) {
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("There is not enough memory for this search; it was stopped"));
+        throw RegexError(RegexErrorCode::OutOfMemory);
     }
 }
 
@@ -268,9 +261,7 @@ void RegExp::replaceInto(TextBuilder& out, const QString& text, const QString& r
         });
         out.append(QStringView(text).mid(kept));
     } catch (const std::length_error&) {
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("The result would be longer than %1 characters; the replace was stopped")
-                             .arg(ResultLimit(text.size())));
+        throw RegexError(RegexErrorCode::ReplaceResultTooLong, -1, {.limit = ResultLimit(text.size())});
     }
 }
 

@@ -1,34 +1,18 @@
 #pragma once
 
+#include "app/components/regex/regexerror.h"
+
 #include <QString>
 #include <QStringView>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 namespace pattaro {
 
 class TextBuilder;
-
-// Raised by Execute, Test and Replace. The message says what went wrong and,
-// for an invalid pattern, where (a code-unit offset into the pattern).
-class RegexError : public std::runtime_error {
-public:
-    enum class Kind { InvalidPattern, GaveUp };
-    RegexError(Kind kind, const QString& message, qsizetype patternOffset = -1);
-    Kind kind() const { return m_kind; }
-    QString message() const { return m_message; }
-    // Offset into the pattern where the fault was found, or -1.
-    qsizetype patternOffset() const { return m_patternOffset; }
-
-private:
-    Kind m_kind;
-    QString m_message;
-    qsizetype m_patternOffset;
-};
 
 // One match. Offsets and lengths count UTF-16 code units of the searched text.
 class Match {
@@ -93,7 +77,8 @@ private:
 };
 
 // The window's expression engine. Properties follow one shape throughout the
-// program: X() reads, X(value) sets.
+// program: X() reads, X(value) sets. Its one way of failing is to throw
+// RegexError, whose code says why.
 class RegExp {
 public:
     RegExp();

@@ -69,14 +69,6 @@ size_t matchMemoryFor(qsizetype length)
     return std::clamp(size_t(length) * kMatchMemoryPerUnit, kMatchMemoryFloor, kMatchMemoryCeiling);
 }
 
-QString pcreMessage(int code)
-{
-    PCRE2_UCHAR16 buffer[256];
-    if (pcre2_get_error_message_16(code, buffer, 256) < 0)
-        return QStringLiteral("error %1").arg(code);
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
-}
-
 pcre2_code_16* compile(const Translation& t, const QString& pattern, uint32_t extraOptions)
 {
     pcre2_compile_context_16* context = pcre2_compile_context_create_16(nullptr);
@@ -87,11 +79,8 @@ pcre2_code_16* compile(const Translation& t, const QString& pattern, uint32_t ex
                                            PCRE2_SIZE(pattern.size()), t.compileOptions | extraOptions,
                                            &error, &offset, context);
     pcre2_compile_context_free_16(context);
-    if (!code) {
-        const qsizetype at = t.sourceOffset(qsizetype(offset));
-        throw RegexError(RegexError::Kind::InvalidPattern,
-                         QStringLiteral("%1 at offset %2 of the expression").arg(pcreMessage(error)).arg(at), at);
-    }
+    if (!code)
+        throw RegexError::compileFailed(error, t.sourceOffset(qsizetype(offset)));
     return code;
 }
 
@@ -557,19 +546,16 @@ void Searcher::gaveUp(int code)
 {
     switch (code) {
     case PCRE2_ERROR_CALLOUT:
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("The search took too long on this text and was stopped"));
+        throw RegexError(RegexErrorCode::TookTooLong);
     case PCRE2_ERROR_MATCHLIMIT:
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("The expression backtracks without end on this text; the search was stopped"));
+        throw RegexError(RegexErrorCode::BacktracksWithoutEnd);
     case PCRE2_ERROR_JIT_STACKLIMIT:
     case PCRE2_ERROR_HEAPLIMIT:
     case PCRE2_ERROR_DEPTHLIMIT:
     case PCRE2_ERROR_NOMEMORY:
-        throw RegexError(RegexError::Kind::GaveUp,
-                         QStringLiteral("The expression needs too much memory on this text; the search was stopped"));
+        throw RegexError(RegexErrorCode::NeedsTooMuchMemory);
     default:
-        throw RegexError(RegexError::Kind::GaveUp, QStringLiteral("The search failed: %1").arg(pcreMessage(code)));
+        throw RegexError::searchFailed(code);
     }
 }
 

@@ -233,7 +233,7 @@ public:
         const Extent extent = parseDisjunction(0);
         m_result.maxReach = extent.reach;
         if (m_pos < m_src.size())
-            fail(QStringLiteral("Unmatched ')'"), m_pos);
+            fail(RegexErrorCode::UnmatchedParenthesis, m_pos);
 
         m_result.guardedPattern = withGuards();
         m_result.pattern = std::move(m_out);
@@ -305,11 +305,7 @@ private:
 
     int at(qsizetype i) const { return i >= 0 && i < m_src.size() ? m_src.at(i).unicode() : -1; }
 
-    [[noreturn]] void fail(const QString& what, qsizetype offset) const
-    {
-        throw RegexError(RegexError::Kind::InvalidPattern,
-                         QStringLiteral("%1 at offset %2 of the expression").arg(what).arg(offset), offset);
-    }
+    [[noreturn]] void fail(RegexErrorCode code, qsizetype offset) const { throw RegexError(code, offset); }
 
     // --- Prescan: group count and names decide how escapes read. ---------
 
@@ -333,7 +329,7 @@ private:
                     qsizetype end = 0;
                     const QString name = parseGroupName(i + 3, &end);
                     if (m_result.groupNames.contains(name))
-                        fail(QStringLiteral("Duplicate capture group name"), i + 3);
+                        fail(RegexErrorCode::DuplicateGroupName, i + 3);
                     m_result.groupNames.insert(name, number);
                 }
             }
@@ -403,7 +399,7 @@ private:
         char32_t c = 0;
         for (int k = 0; k < 4; ++k) {
             if (hexValue(at(i + k)) < 0)
-                fail(QStringLiteral("Invalid capture group name"), start);
+                fail(RegexErrorCode::InvalidGroupName, start);
             c = c * 16 + char32_t(hexValue(at(i + k)));
         }
         return c;
@@ -416,11 +412,11 @@ private:
         QString name;
         while (at(i) != '>') {
             if (at(i) < 0)
-                fail(QStringLiteral("Invalid capture group name"), start);
+                fail(RegexErrorCode::InvalidGroupName, start);
             char32_t c = char32_t(at(i));
             if (c == '\\') {
                 if (at(i + 1) != 'u')
-                    fail(QStringLiteral("Invalid capture group name"), start);
+                    fail(RegexErrorCode::InvalidGroupName, start);
                 i += 2;
                 c = 0;
                 if (at(i) == '{') {
@@ -431,7 +427,7 @@ private:
                         ++digits;
                     }
                     if (digits == 0 || at(i) != '}' || c > 0x10FFFF)
-                        fail(QStringLiteral("Invalid capture group name"), start);
+                        fail(RegexErrorCode::InvalidGroupName, start);
                     ++i;
                 } else {
                     c = fourHexDigits(i, start);
@@ -452,7 +448,7 @@ private:
                 ++i;
             }
             if (!(name.isEmpty() ? isIdStart(c) : isIdPart(c)))
-                fail(QStringLiteral("Invalid capture group name"), start);
+                fail(RegexErrorCode::InvalidGroupName, start);
             if (QChar::requiresSurrogates(c)) {
                 name += QChar(QChar::highSurrogate(c));
                 name += QChar(QChar::lowSurrogate(c));
@@ -461,7 +457,7 @@ private:
             }
         }
         if (name.isEmpty())
-            fail(QStringLiteral("Invalid capture group name"), start);
+            fail(RegexErrorCode::InvalidGroupName, start);
         *end = i + 1;
         return name;
     }
@@ -472,7 +468,7 @@ private:
     Extent parseDisjunction(int depth, bool* eachFixed = nullptr)
     {
         if (depth > kMaxNesting)
-            fail(QStringLiteral("Groups nested too deeply"), m_pos);
+            fail(RegexErrorCode::GroupsNestedTooDeeply, m_pos);
         if (depth > 0)
             m_guards.push_back(m_out.size());
         Extent extent = parseAlternative(depth);
@@ -578,12 +574,12 @@ private:
         case '*':
         case '+':
         case '?':
-            fail(QStringLiteral("Nothing to repeat"), m_pos);
+            fail(RegexErrorCode::NothingToRepeat, m_pos);
         case '{': {
             qint64 lo = 0, hi = 0;
             qsizetype end = 0;
             if (bracedQuantifierAt(m_pos, &lo, &hi, &end))
-                fail(QStringLiteral("Nothing to repeat"), m_pos);
+                fail(RegexErrorCode::NothingToRepeat, m_pos);
             ++m_pos;
             emitLiteral(u'{');
             break;
@@ -622,7 +618,7 @@ private:
                 const Extent inner = parseLookbehind(depth, start);
                 m_lookarounds.emplace_back(start, m_pos);
                 if (quantifierAt(m_pos))
-                    fail(QStringLiteral("Invalid quantifier"), m_pos);
+                    fail(RegexErrorCode::InvalidQuantifier, m_pos);
                 *complete = true;
                 return Extent::peek(inner.reach);
             }
@@ -634,7 +630,7 @@ private:
                 parseGroupName(m_pos + 3, &end);
                 m_pos = end;
             } else {
-                fail(QStringLiteral("Invalid group"), m_pos);
+                fail(RegexErrorCode::InvalidGroup, m_pos);
             }
         }
         const auto check = m_plan.loopChecks.constFind(start);
@@ -690,7 +686,7 @@ private:
         if (eachFixed && m_varyingRepeats == varyingBefore)
             return Extent::peek(inner.reach);
         if (m_calloutBody)
-            fail(QStringLiteral("Look-behind of varying length inside another"), start);
+            fail(RegexErrorCode::VaryingLookbehindInLookbehind, start);
         if (m_groupsOpened > before.groups)
             return parseCapturingLookbehind(depth, start, bodyStart, inner, negative, before);
         // What the first reading noted about repeats inside concerns the
@@ -751,7 +747,7 @@ private:
                                     bool negative, const Rewind& before)
     {
         if (!inner.bounded() || inner.length - inner.least >= kMaxLookbehindLengths)
-            fail(QStringLiteral("Capturing group inside a look-behind of unbounded or widely varying length"), start);
+            fail(RegexErrorCode::GroupInUnboundedLookbehind, start);
         rewindTo(before);
         const int slot = m_result.positionSlots++;
         m_out += QStringLiteral("(?C{a%1})").arg(slot);
@@ -1014,14 +1010,14 @@ private:
     void refuseIfTooLong(qsizetype start) const
     {
         if (m_out.size() > kMaxWrittenTwice)
-            fail(QStringLiteral("regular expression is too large"), start);
+            fail(RegexErrorCode::ExpressionTooLarge, start);
     }
 
     Extent closeGroup(int depth, qsizetype start, bool* eachFixed = nullptr)
     {
         const Extent inner = parseDisjunction(depth + 1, eachFixed);
         if (at(m_pos) != ')')
-            fail(QStringLiteral("Unterminated group"), start);
+            fail(RegexErrorCode::UnterminatedGroup, start);
         ++m_pos;
         m_out += u')';
         return inner;
@@ -1030,7 +1026,7 @@ private:
     void rejectQuantifier()
     {
         if (quantifierAt(m_pos))
-            fail(QStringLiteral("Nothing to repeat"), m_pos);
+            fail(RegexErrorCode::NothingToRepeat, m_pos);
     }
 
     bool quantifierAt(qsizetype i) const
@@ -1107,9 +1103,9 @@ private:
         if (lazy)
             ++m_pos;
         if (hi != kUnbounded && lo > hi)
-            fail(QStringLiteral("numbers out of order in {} quantifier"), quantStart);
+            fail(RegexErrorCode::QuantifierOutOfOrder, quantStart);
         if (kind != AtomKind::Lookahead && lo > kMaxRepeat)
-            fail(QStringLiteral("Repeat count above 65535"), quantStart);
+            fail(RegexErrorCode::RepeatCountTooLarge, quantStart);
         return Quantifier{lo, hi > kMaxRepeat ? kUnbounded : hi, lazy};
     }
 
@@ -1250,7 +1246,7 @@ private:
             } else if (it->first > m_groupsOpened) {
                 it = m_laterReferences.erase(it);
             } else if (closing.behind) {
-                fail(QStringLiteral("Back-reference to a group on its right inside a look-behind"), closing.start);
+                fail(RegexErrorCode::ReferenceRightwardInLookbehind, closing.start);
             } else {
                 it = m_laterReferences.erase(it);
             }
@@ -1264,7 +1260,7 @@ private:
             return {};
         }
         if (m_calloutBody)
-            fail(QStringLiteral("Back-reference inside a look-behind of varying length to a group outside it"),
+            fail(RegexErrorCode::ReferenceOutOfVaryingLookbehind,
                  m_pos);
         const auto hidden = m_hiddenNumbers.constFind(group);
         const QString reference = hidden != m_hiddenNumbers.cend() ? QStringLiteral("\\g{%1}").arg(*hidden)
@@ -1289,7 +1285,7 @@ private:
         const qsizetype start = m_pos;
         const int e = at(m_pos + 1);
         if (e < 0)
-            fail(QStringLiteral("\\ at end of pattern"), start);
+            fail(RegexErrorCode::BackslashAtEnd, start);
         if (kClassEscapes.contains(QChar(e))) {
             m_pos += 2;
             m_out += classEscapeAtom(e);
@@ -1306,12 +1302,12 @@ private:
         }
         if (e == 'k' && m_hasNamedGroups) {
             if (at(m_pos + 2) != '<')
-                fail(QStringLiteral("Invalid named reference"), start);
+                fail(RegexErrorCode::InvalidNamedReference, start);
             qsizetype end = 0;
             const QString name = parseGroupName(m_pos + 3, &end);
             const auto it = m_result.groupNames.constFind(name);
             if (it == m_result.groupNames.cend())
-                fail(QStringLiteral("Invalid named capture referenced"), start);
+                fail(RegexErrorCode::UnknownGroupName, start);
             m_pos = end;
             *kind = AtomKind::Backreference;
             return emitBackreference(it.value());
@@ -1407,7 +1403,7 @@ private:
         CharSet set;
         for (;;) {
             if (m_pos >= m_src.size())
-                fail(QStringLiteral("Unterminated character class"), start);
+                fail(RegexErrorCode::UnterminatedClass, start);
             if (at(m_pos) == ']') {
                 ++m_pos;
                 break;
@@ -1423,7 +1419,7 @@ private:
                     set.add(u'-');
                     addAtom(set, last);
                 } else if (first.unit > last.unit) {
-                    fail(QStringLiteral("Range out of order in character class"), atomPos);
+                    fail(RegexErrorCode::ClassRangeOutOfOrder, atomPos);
                 } else {
                     set.addRange(first.unit, last.unit);
                 }
@@ -1455,7 +1451,7 @@ private:
         }
         const int e = at(m_pos + 1);
         if (e < 0)
-            fail(QStringLiteral("\\ at end of pattern"), m_pos);
+            fail(RegexErrorCode::BackslashAtEnd, m_pos);
         if ((atom.set = classEscape(e))) {
             m_pos += 2;
             return atom;
@@ -1478,7 +1474,7 @@ private:
         }
         case 'k':
             if (m_hasNamedGroups)
-                fail(QStringLiteral("Invalid escape"), m_pos);
+                fail(RegexErrorCode::InvalidEscape, m_pos);
             break;
         default:
             break;
@@ -1504,11 +1500,7 @@ qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
 Translation translatePattern(const QString& source, bool ignoreCase, bool multiline)
 {
     if (source.size() > kMaxPatternLength)
-        throw RegexError(RegexError::Kind::InvalidPattern,
-                         QStringLiteral("The expression is too long (%1 code units; at most %2)")
-                             .arg(source.size())
-                             .arg(kMaxPatternLength),
-                         kMaxPatternLength);
+        throw RegexError(RegexErrorCode::ExpressionTooLong, kMaxPatternLength, {source.size(), kMaxPatternLength});
     Translator plain(source, ignoreCase, multiline);
     Translation t = plain.run();
     Plan plan = plain.plan();
