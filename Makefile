@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 .PHONY: run test sanitize fuzz bench package deps build clean
 
 run: build
-	$(BUILD)/app/pattaro
+	$(BUILD)/ui/pattaro
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

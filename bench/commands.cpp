@@ -1,11 +1,11 @@
 // Timings of the match check's highlight and the two replacement commands,
 // through the real text view and window.
-#include "app/clickablelabel.h"
-#include "app/commands/highlightplan.h"
-#include "app/commands/replaceeach.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/form1.h"
-#include "tests/support/scripted_messagebox.h"
+#include "ui/clickablelabel.h"
+#include "core/commands/highlightplan.h"
+#include "core/commands/replaceeach.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/form1.h"
+#include "testkit/scripted_messagebox.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // Cost of the skin's drawing on its surface: gradients drawn as one-pixel
 // lines with a pen created and deleted per line, caption text, and clearing.
-#include "platform/drawingsurface.h"
+#include "compat/drawingsurface.h"
 
 #include "bench/support/qtbenchmain.h"
-#include "tests/support/penline.h"
+#include "testkit/penline.h"
 
 using namespace pattaro::platform;
 

@@ -1,8 +1,8 @@
 // Counting and replacing on a 10M-code-unit text: the engine against a bare
 // PCRE2 JIT loop over the same translated pattern, then the ratio of each.
 // Then the time to take in (or refuse) very long patterns.
-#include "app/components/regex/regexp.h"
-#include "app/components/regex/translator.h"
+#include "core/regex/regexp.h"
+#include "core/regex/translator.h"
 #include "bench/support/benchtexts.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16

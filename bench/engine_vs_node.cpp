@@ -3,7 +3,7 @@
 // Besides the everyday patterns on the 10M-unit texts, patterns whose every
 // attempt looks to the end of a short text, where most of the time goes into
 // single long attempts. Node's side is skipped where the machine has none.
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 #include "bench/support/benchtexts.h"
 #include "bench/support/nodeside.h"
 

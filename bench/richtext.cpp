@@ -1,6 +1,6 @@
 // Cost of the source pane's work: loading a large text and colouring many
 // match ranges the way the match check does (start, length, bold, colour).
-#include "app/components/richtext/richtextbox.h"
+#include "ui/richtext/richtextbox.h"
 
 #include "bench/support/goalreport.h"
 #include "bench/support/qtbenchmain.h"

@@ -1,11 +1,11 @@
 // Cost of one run of the skin's resize handler: clear the surface, paint
 // the whole title bar (no icon, so nothing comes from the stored picture),
 // the border, the shadow and the caption buttons.
-#include "platform/propertybag.h"
-#include "platform/services.h"
-#include "skin/errorlog.h"
-#include "skin/orukforms.h"
-#include "skin/qtformhost.h"
+#include "compat/propertybag.h"
+#include "compat/services.h"
+#include "frame/errorlog.h"
+#include "frame/orukforms.h"
+#include "frame/qtformhost.h"
 
 #include "bench/support/qtbenchmain.h"
 

@@ -1,10 +1,10 @@
 // Cost of the skin's gradient primitives as the title bar uses them: a
 // cylinder or linear box 800 pixels wide, each row a line with its own pen.
-#include "platform/services.h"
-#include "platform/visualstyle.h"
-#include "skin/errorlog.h"
-#include "skin/orukforms.h"
-#include "skin/qtformhost.h"
+#include "compat/services.h"
+#include "compat/visualstyle.h"
+#include "frame/errorlog.h"
+#include "frame/orukforms.h"
+#include "frame/qtformhost.h"
 
 #include "bench/support/qtbenchmain.h"
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/components/textfile/textdecoding.h"
-#include "app/components/textfile/textlimit.h"
+#include "core/text/textdecoding.h"
+#include "core/text/textlimit.h"
 
 #include <QString>
 #include <QStringList>

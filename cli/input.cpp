@@ -1,6 +1,6 @@
 #include "cli/input.h"
 
-#include "app/components/textfile/vanishedpages.h"
+#include "cli/vanishedpages.h"
 
 #include <QFile>
 #include <algorithm>

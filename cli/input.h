@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/textfile/textdecoding.h"
+#include "core/text/textdecoding.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "app/components/regex/regexp.h"
-#include "app/components/textfile/textdecoding.h"
+#include "core/regex/regexp.h"
+#include "core/text/textdecoding.h"
 #include "cli/arguments.h"
 #include "cli/input.h"
 #include "cli/output.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/textfile/utf8encoder.h"
+#include "core/text/utf8encoder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,10 +1,10 @@
 #include "cli/run.h"
 
-#include "app/commands/replaceeach.h"
-#include "app/commands/simplecase.h"
-#include "app/components/regex/regexp.h"
-#include "app/components/textfile/largebuffer.h"
-#include "app/components/textfile/utf8encoder.h"
+#include "core/commands/replaceeach.h"
+#include "core/commands/simplecase.h"
+#include "core/regex/regexp.h"
+#include "core/text/largebuffer.h"
+#include "core/text/utf8encoder.h"
 #include "cli/escape.h"
 #include "cli/terminal.h"
 

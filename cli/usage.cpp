@@ -1,6 +1,6 @@
 #include "cli/usage.h"
 
-#include "app/components/textfile/textencoding.h"
+#include "core/text/textencoding.h"
 #include "version.h"
 
 namespace pattaro::cli {

@@ -1,4 +1,4 @@
-#include "app/components/textfile/vanishedpages.h"
+#include "cli/vanishedpages.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/appinfo.h"
+#include "compat/appinfo.h"
 
 #include "version.h"
 

@@ -1,4 +1,4 @@
-#include "platform/commdlg.h"
+#include "compat/commdlg.h"
 
 namespace pattaro::platform {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/handles.h"
-#include "platform/olecolor.h"
+#include "compat/handles.h"
+#include "compat/olecolor.h"
 
-#include "platform/rect.h"
+#include "compat/rect.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/commdlg.h"
+#include "compat/commdlg.h"
 
 class QPrinter;
 class QWidget;

@@ -1,5 +1,5 @@
-#include "platform/commdlg_qt.h"
-#include "platform/commdlg_qtfilters.h"
+#include "compat/commdlg_qt.h"
+#include "compat/commdlg_qtfilters.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "platform/commdlg_qtfilters.h"
+#include "compat/commdlg_qtfilters.h"
 
 namespace pattaro::platform {
 

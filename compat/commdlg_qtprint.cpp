@@ -1,4 +1,4 @@
-#include "platform/commdlg_qt.h"
+#include "compat/commdlg_qt.h"
 
 #include <QDir>
 #include <QPageSetupDialog>

@@ -1,6 +1,6 @@
-#include "platform/controlcolor.h"
+#include "compat/controlcolor.h"
 
-#include "platform/oletranslate.h"
+#include "compat/oletranslate.h"
 
 #include <QAbstractScrollArea>
 #include <QLineEdit>

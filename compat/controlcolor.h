@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/olecolor.h"
+#include "compat/olecolor.h"
 
 #include <optional>
 

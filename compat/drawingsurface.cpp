@@ -1,6 +1,6 @@
-#include "platform/drawingsurface.h"
+#include "compat/drawingsurface.h"
 
-#include "platform/vbnumbers.h"
+#include "compat/vbnumbers.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/olecolor.h"
-#include "platform/rect.h"
+#include "compat/olecolor.h"
+#include "compat/rect.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/environment.h"
+#include "compat/environment.h"
 
 #include <QSysInfo>
 #include <QProcessEnvironment>

@@ -1,4 +1,4 @@
-#include "platform/filestore.h"
+#include "compat/filestore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "platform/fontobject.h"
+#include "compat/fontobject.h"
 
 #include <cmath>
 #include <stdexcept>

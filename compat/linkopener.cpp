@@ -1,4 +1,4 @@
-#include "platform/linkopener.h"
+#include "compat/linkopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "platform/localeinfo.h"
+#include "compat/localeinfo.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "platform/messagebox.h"
+#include "compat/messagebox.h"
 
 #include <QMessageBox>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/modules.h"
+#include "compat/modules.h"
 
 namespace pattaro::platform {
 

@@ -1,6 +1,6 @@
-#include "platform/oletranslate.h"
+#include "compat/oletranslate.h"
 
-#include "platform/syscolors.h"
+#include "compat/syscolors.h"
 
 namespace pattaro::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/popupmenu.h"
+#include "compat/popupmenu.h"
 
 #include <QMenu>
 #include <QWidget>

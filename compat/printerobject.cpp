@@ -1,4 +1,4 @@
-#include "platform/printerobject.h"
+#include "compat/printerobject.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
-#include "platform/propertybag.h"
+#include "compat/propertybag.h"
 
-#include "platform/vberror.h"
-#include "platform/vbnumbers.h"
+#include "compat/vberror.h"
+#include "compat/vbnumbers.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "platform/screenshot.h"
+#include "compat/screenshot.h"
 
 #include <QCoreApplication>
 #include <QImage>

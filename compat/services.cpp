@@ -1,4 +1,4 @@
-#include "platform/services.h"
+#include "compat/services.h"
 
 namespace pattaro::platform {
 

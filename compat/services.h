@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/appinfo.h"
-#include "platform/clock.h"
-#include "platform/environment.h"
-#include "platform/messagebox.h"
-#include "platform/visualstyle.h"
+#include "compat/appinfo.h"
+#include "compat/clock.h"
+#include "compat/environment.h"
+#include "compat/messagebox.h"
+#include "compat/visualstyle.h"
 
 namespace pattaro::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/syscolors.h"
+#include "compat/syscolors.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/trustedfile.h"
+#include "compat/trustedfile.h"
 
 #include <QFile>
 

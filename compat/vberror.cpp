@@ -1,4 +1,4 @@
-#include "platform/vberror.h"
+#include "compat/vberror.h"
 
 #include <new>
 #include <stdexcept>

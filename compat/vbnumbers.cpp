@@ -1,6 +1,6 @@
-#include "platform/vbnumbers.h"
+#include "compat/vbnumbers.h"
 
-#include "platform/vberror.h"
+#include "compat/vberror.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/visualstyle.h"
+#include "compat/visualstyle.h"
 
 namespace pattaro::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/windowdrag.h"
+#include "compat/windowdrag.h"
 
 #include <QApplication>
 #include <QCursor>

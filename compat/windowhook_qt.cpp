@@ -1,4 +1,4 @@
-#include "platform/windowhook_qt.h"
+#include "compat/windowhook_qt.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/windowmessages.h"
+#include "compat/windowmessages.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/handles.h"
+#include "compat/handles.h"
 
 #include <cstdint>
 #include <functional>

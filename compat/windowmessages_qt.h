@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/windowhook_qt.h"
-#include "platform/windowmessages.h"
+#include "compat/windowhook_qt.h"
+#include "compat/windowmessages.h"
 
 #include <QPointer>
 #include <unordered_map>

@@ -1,7 +1,7 @@
 #include "dialogs/gcommondialog.h"
 
-#include "platform/commdlg_qt.h"
-#include "platform/syscolors.h"
+#include "compat/commdlg_qt.h"
+#include "compat/syscolors.h"
 
 namespace pattaro {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "dialogs/dialogeventsink.h"
-#include "platform/commdlg.h"
-#include "platform/fontobject.h"
-#include "platform/printerobject.h"
+#include "compat/commdlg.h"
+#include "compat/fontobject.h"
+#include "compat/printerobject.h"
 
 #include <QString>
 #include <cstdint>

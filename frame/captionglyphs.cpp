@@ -1,4 +1,4 @@
-#include "skin/captionglyphs.h"
+#include "frame/captionglyphs.h"
 
 namespace pattaro {
 

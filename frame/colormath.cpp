@@ -1,6 +1,6 @@
-#include "skin/colormath.h"
+#include "frame/colormath.h"
 
-#include "platform/vbnumbers.h"
+#include "compat/vbnumbers.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "skin/errorlog.h"
+#include "frame/errorlog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "compat/services.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/vberror.h"
-#include "skin/errorlog.h"
+#include "compat/vberror.h"
+#include "frame/errorlog.h"
 
 #include <exception>
 #include <utility>

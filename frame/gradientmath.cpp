@@ -1,7 +1,7 @@
-#include "skin/gradientmath.h"
+#include "frame/gradientmath.h"
 
-#include "platform/vbnumbers.h"
-#include "skin/colormath.h"
+#include "compat/vbnumbers.h"
+#include "frame/colormath.h"
 
 #include <algorithm>
 

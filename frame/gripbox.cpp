@@ -1,7 +1,7 @@
-#include "skin/gripbox.h"
+#include "frame/gripbox.h"
 
-#include "platform/controlcolor.h"
-#include "skin/mousepointer.h"
+#include "compat/controlcolor.h"
+#include "frame/mousepointer.h"
 
 #include <QMouseEvent>
 

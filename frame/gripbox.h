@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/olecolor.h"
-#include "skin/mouseargs.h"
+#include "compat/olecolor.h"
+#include "frame/mouseargs.h"
 
 #include <QWidget>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "skin/modulequeries.h"
+#include "frame/modulequeries.h"
 
-#include "skin/errorlog.h"
-#include "skin/errortrap.h"
+#include "frame/errorlog.h"
+#include "frame/errortrap.h"
 
 namespace pattaro {
 

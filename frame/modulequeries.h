@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/modules.h"
+#include "compat/modules.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "skin/mouseargs.h"
+#include "frame/mouseargs.h"
 
 #include <QMouseEvent>
 

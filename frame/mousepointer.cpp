@@ -1,4 +1,4 @@
-#include "skin/mousepointer.h"
+#include "frame/mousepointer.h"
 
 #include <QImage>
 #include <QPixmap>

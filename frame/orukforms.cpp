@@ -1,8 +1,8 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/vberror.h"
-#include "skin/errortrap.h"
-#include "skin/skinvalues.h"
+#include "compat/vberror.h"
+#include "frame/errortrap.h"
+#include "frame/skinvalues.h"
 
 namespace pattaro {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/drawingsurface.h"
-#include "platform/olecolor.h"
-#include "platform/propertybag.h"
-#include "platform/rect.h"
-#include "platform/visualstyle.h"
-#include "skin/skinhost.h"
-#include "skin/skinplatform.h"
-#include "skin/subclasser.h"
-#include "skin/skinstate.h"
+#include "compat/drawingsurface.h"
+#include "compat/olecolor.h"
+#include "compat/propertybag.h"
+#include "compat/rect.h"
+#include "compat/visualstyle.h"
+#include "frame/skinhost.h"
+#include "frame/skinplatform.h"
+#include "frame/subclasser.h"
+#include "frame/skinstate.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/localeinfo.h"
-#include "skin/captionglyphs.h"
-#include "skin/colormath.h"
-#include "skin/errortrap.h"
-#include "skin/mousepointer.h"
-#include "skin/skinvalues.h"
-#include "skin/titlelayout.h"
+#include "compat/localeinfo.h"
+#include "frame/captionglyphs.h"
+#include "frame/colormath.h"
+#include "frame/errortrap.h"
+#include "frame/mousepointer.h"
+#include "frame/skinvalues.h"
+#include "frame/titlelayout.h"
 
 #include <QToolTip>
 

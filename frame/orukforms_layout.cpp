@@ -1,10 +1,10 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/localeinfo.h"
-#include "platform/syscolors.h"
-#include "platform/vbnumbers.h"
-#include "skin/errortrap.h"
-#include "skin/skinvalues.h"
+#include "compat/localeinfo.h"
+#include "compat/syscolors.h"
+#include "compat/vbnumbers.h"
+#include "frame/errortrap.h"
+#include "frame/skinvalues.h"
 
 #include <QCoreApplication>
 #include <cmath>

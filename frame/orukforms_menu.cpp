@@ -1,6 +1,6 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "skin/errortrap.h"
+#include "frame/errortrap.h"
 
 namespace pattaro {
 

@@ -1,8 +1,8 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/vbnumbers.h"
-#include "skin/errortrap.h"
-#include "skin/mousepointer.h"
+#include "compat/vbnumbers.h"
+#include "frame/errortrap.h"
+#include "frame/mousepointer.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

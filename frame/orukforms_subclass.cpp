@@ -1,6 +1,6 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "skin/modulequeries.h"
+#include "frame/modulequeries.h"
 
 namespace pattaro {
 

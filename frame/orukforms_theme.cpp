@@ -1,9 +1,9 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/oletranslate.h"
-#include "skin/colormath.h"
-#include "skin/errortrap.h"
-#include "skin/skinvalues.h"
+#include "compat/oletranslate.h"
+#include "frame/colormath.h"
+#include "frame/errortrap.h"
+#include "frame/skinvalues.h"
 
 namespace pattaro {
 

@@ -1,10 +1,10 @@
-#include "skin/orukforms.h"
+#include "frame/orukforms.h"
 
-#include "platform/vbnumbers.h"
-#include "skin/colormath.h"
-#include "skin/errortrap.h"
-#include "skin/skinvalues.h"
-#include "skin/titlelayout.h"
+#include "compat/vbnumbers.h"
+#include "frame/colormath.h"
+#include "frame/errortrap.h"
+#include "frame/skinvalues.h"
+#include "frame/titlelayout.h"
 
 #include <algorithm>
 

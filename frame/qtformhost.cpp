@@ -1,10 +1,10 @@
-#include "skin/qtformhost.h"
+#include "frame/qtformhost.h"
 
-#include "platform/controlcolor.h"
-#include "platform/vberror.h"
-#include "platform/vbnumbers.h"
-#include "platform/windowdrag.h"
-#include "skin/orukforms.h"
+#include "compat/controlcolor.h"
+#include "compat/vberror.h"
+#include "compat/vbnumbers.h"
+#include "compat/windowdrag.h"
+#include "frame/orukforms.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/skinhost.h"
+#include "frame/skinhost.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "skin/skinplatform.h"
+#include "frame/skinplatform.h"
 
 namespace pattaro {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/messagebox.h"
-#include "platform/modules.h"
-#include "platform/popupmenu.h"
-#include "platform/services.h"
-#include "platform/visualstyle.h"
-#include "platform/windowmessages_qt.h"
-#include "skin/errorlog.h"
+#include "compat/messagebox.h"
+#include "compat/modules.h"
+#include "compat/popupmenu.h"
+#include "compat/services.h"
+#include "compat/visualstyle.h"
+#include "compat/windowmessages_qt.h"
+#include "frame/errorlog.h"
 
 namespace pattaro {
 

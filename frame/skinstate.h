@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/olecolor.h"
-#include "platform/rect.h"
-#include "skin/captionbtn.h"
-#include "skin/gripbox.h"
-#include "skin/skinhost.h"
-#include "skin/systemmenu.h"
+#include "compat/olecolor.h"
+#include "compat/rect.h"
+#include "frame/captionbtn.h"
+#include "frame/gripbox.h"
+#include "frame/skinhost.h"
+#include "frame/systemmenu.h"
 
 #include <QImage>
 #include <QPointer>

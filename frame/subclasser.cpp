@@ -1,9 +1,9 @@
-#include "skin/subclasser.h"
+#include "frame/subclasser.h"
 
-#include "platform/vberror.h"
-#include "skin/errorlog.h"
-#include "skin/errortrap.h"
-#include "skin/modulequeries.h"
+#include "compat/vberror.h"
+#include "frame/errorlog.h"
+#include "frame/errortrap.h"
+#include "frame/modulequeries.h"
 
 namespace pattaro {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/modules.h"
-#include "platform/windowmessages.h"
-#include "skin/subclassstub.h"
+#include "compat/modules.h"
+#include "compat/windowmessages.h"
+#include "frame/subclassstub.h"
 
 #include <cstdint>
 #include <deque>

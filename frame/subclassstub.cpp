@@ -1,4 +1,4 @@
-#include "skin/subclassstub.h"
+#include "frame/subclassstub.h"
 
 namespace pattaro {
 

@@ -1,6 +1,6 @@
-#include "skin/systemmenu.h"
+#include "frame/systemmenu.h"
 
-#include "platform/vberror.h"
+#include "compat/vberror.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "skin/titlelayout.h"
+#include "frame/titlelayout.h"
 
-#include "skin/skinvalues.h"
+#include "frame/skinvalues.h"
 
 namespace pattaro {
 

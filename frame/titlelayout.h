@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/rect.h"
+#include "compat/rect.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 // The command-line tool's front end: its argument parser and its input
 // decoding. The first input byte picks which one gets the rest.
-#include "app/components/textfile/textdecoding.h"
+#include "core/text/textdecoding.h"
 #include "cli/arguments.h"
 #include "fuzz/fuzzinput.h"
 

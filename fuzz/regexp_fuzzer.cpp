@@ -2,7 +2,7 @@
 // through translation, compilation, Execute, Test and Replace. Errors the
 // engine reports are expected; crashes, sanitizer findings and broken
 // promises about the matches are not.
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 #include "fuzz/fuzzinput.h"
 
 #include <chrono>

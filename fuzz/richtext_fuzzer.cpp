@@ -4,8 +4,8 @@
 // and coloured and emboldened over arbitrary ranges. The offset map must keep
 // agreeing with the document, and the formats with a plain per-character
 // model.
-#include "app/components/richtext/charformats.h"
-#include "app/components/richtext/linebreakmap.h"
+#include "ui/richtext/charformats.h"
+#include "ui/richtext/linebreakmap.h"
 
 #include <QString>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Renders the installed icon's larger bitmaps from its drawing; the 16, 32 and
-# 48 px ones are drawn by hand (app/resources/) and read better that small.
+# 48 px ones are drawn by hand (ui/resources/) and read better that small.
 # Run after editing the drawing, then commit the PNGs (needs librsvg2-bin).
 set -eu
 dir=$(dirname "$0")/../packaging/icons

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/drawingsurface.h"
+#include "compat/drawingsurface.h"
 
 namespace pattaro::testing {
 

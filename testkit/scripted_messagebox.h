@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messagebox.h"
+#include "compat/messagebox.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "app/clickablelabel.h"
+#include "ui/clickablelabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

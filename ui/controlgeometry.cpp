@@ -1,4 +1,4 @@
-#include "app/controlgeometry.h"
+#include "ui/controlgeometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/encodingchooser.h"
+#include "ui/encodingchooser.h"
 
 #include <QStringList>
 #include <cstdio>

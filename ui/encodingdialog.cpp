@@ -1,4 +1,4 @@
-#include "app/encodingdialog.h"
+#include "ui/encodingdialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "app/expressionfault.h"
+#include "ui/expressionfault.h"
 
-#include "app/faultwording.h"
+#include "ui/faultwording.h"
 
 #include <QLineEdit>
 

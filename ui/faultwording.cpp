@@ -1,4 +1,4 @@
-#include "app/faultwording.h"
+#include "ui/faultwording.h"
 
 #include <QList>
 

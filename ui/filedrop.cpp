@@ -1,4 +1,4 @@
-#include "app/filedrop.h"
+#include "ui/filedrop.h"
 
 #include <QDropEvent>
 #include <QMimeData>

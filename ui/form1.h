@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/components/regex/regexp.h"
-#include "app/encodingchooser.h"
-#include "platform/messagebox.h"
-#include "platform/services.h"
-#include "skin/qtformhost.h"
+#include "core/regex/regexp.h"
+#include "ui/encodingchooser.h"
+#include "compat/messagebox.h"
+#include "compat/services.h"
+#include "frame/qtformhost.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,12 +1,12 @@
-#include "app/form1.h"
-#include "app/expressionfault.h"
+#include "ui/form1.h"
+#include "ui/expressionfault.h"
 
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/controlgeometry.h"
-#include "app/uifont.h"
-#include "platform/controlcolor.h"
-#include "skin/orukforms.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/controlgeometry.h"
+#include "ui/uifont.h"
+#include "compat/controlcolor.h"
+#include "frame/orukforms.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
-#include "app/form1.h"
+#include "ui/form1.h"
 
-#include "app/components/richtext/richtextbox.h"
-#include "app/encodingdialog.h"
-#include "app/filedrop.h"
-#include "app/textfiles.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/encodingdialog.h"
+#include "ui/filedrop.h"
+#include "ui/textfiles.h"
 #include "dialogs/gcommondialog.h"
-#include "platform/filestore.h"
+#include "compat/filestore.h"
 
 #include <QFileInfo>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "app/form1.h"
+#include "ui/form1.h"
 
-#include "app/taborder.h"
-#include "skin/orukforms.h"
+#include "ui/taborder.h"
+#include "frame/orukforms.h"
 
 #include <QPushButton>
 #include <QShortcut>

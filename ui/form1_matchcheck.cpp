@@ -1,9 +1,9 @@
-#include "app/clickablelabel.h"
-#include "app/commands/highlightplan.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/expressionfault.h"
-#include "app/form1.h"
-#include "app/matchtips.h"
+#include "ui/clickablelabel.h"
+#include "core/commands/highlightplan.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/expressionfault.h"
+#include "ui/form1.h"
+#include "ui/matchtips.h"
 
 #include <QLineEdit>
 

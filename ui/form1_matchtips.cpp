@@ -1,7 +1,7 @@
-#include "app/form1.h"
+#include "ui/form1.h"
 
-#include "app/components/richtext/richtextbox.h"
-#include "app/matchtips.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/matchtips.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

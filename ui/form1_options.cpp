@@ -1,11 +1,11 @@
-#include "app/form1.h"
+#include "ui/form1.h"
 
-#include "app/clickablelabel.h"
-#include "app/commands/simplecase.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/links.h"
+#include "ui/clickablelabel.h"
+#include "core/commands/simplecase.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/links.h"
 #include "dialogs/gcommondialog.h"
-#include "platform/linkopener.h"
+#include "compat/linkopener.h"
 
 #include <QGroupBox>
 #include <QPushButton>

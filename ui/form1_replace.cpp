@@ -1,7 +1,7 @@
-#include "app/commands/replaceeach.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/expressionfault.h"
-#include "app/form1.h"
+#include "core/commands/replaceeach.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/expressionfault.h"
+#include "ui/form1.h"
 
 #include <QLineEdit>
 #include <new>

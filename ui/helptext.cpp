@@ -1,7 +1,7 @@
 // The built-in reference shown in the help pane, line by line. Backslashes
 // are literal; the wide spaces are U+3000 and several lines keep one
 // trailing space on purpose.
-#include "app/helptext.h"
+#include "ui/helptext.h"
 
 namespace pattaro {
 

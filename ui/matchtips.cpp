@@ -1,7 +1,7 @@
-#include "app/matchtips.h"
+#include "ui/matchtips.h"
 
-#include "app/commands/matchtip.h"
-#include "app/components/richtext/richtextbox.h"
+#include "core/commands/matchtip.h"
+#include "ui/richtext/richtextbox.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,7 +1,7 @@
-#include "app/selfcheck.h"
+#include "ui/selfcheck.h"
 
 #include "digestplaces.h"
-#include "platform/trustedfile.h"
+#include "compat/trustedfile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

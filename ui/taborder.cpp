@@ -1,4 +1,4 @@
-#include "app/taborder.h"
+#include "ui/taborder.h"
 
 #include <QWidget>
 #include <algorithm>

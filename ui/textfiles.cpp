@@ -1,8 +1,8 @@
-#include "app/textfiles.h"
+#include "ui/textfiles.h"
 
-#include "app/components/textfile/textdecoding.h"
-#include "app/components/textfile/textpreview.h"
-#include "app/components/textfile/utf8encoder.h"
+#include "core/text/textdecoding.h"
+#include "core/text/textpreview.h"
+#include "core/text/utf8encoder.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/components/textfile/textlimit.h"
-#include "app/encodingchooser.h"
-#include "platform/filestore.h"
+#include "core/text/textlimit.h"
+#include "ui/encodingchooser.h"
+#include "compat/filestore.h"
 
 #include <QString>
 #include <optional>

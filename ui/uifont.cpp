@@ -1,4 +1,4 @@
-#include "app/uifont.h"
+#include "ui/uifont.h"
 
 namespace pattaro {
 

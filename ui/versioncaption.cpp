@@ -1,4 +1,4 @@
-#include "app/versioncaption.h"
+#include "ui/versioncaption.h"
 
 namespace pattaro {
 

@@ -1,4 +1,4 @@
-#include "app/commands/matchtip.h"
+#include "core/commands/matchtip.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/commands/replaceeach.h"
+#include "core/commands/replaceeach.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "app/commands/simplecase.h"
+#include "core/commands/simplecase.h"
 
 #include <cstddef>
 

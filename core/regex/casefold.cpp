@@ -1,4 +1,4 @@
-#include "app/components/regex/casefold.h"
+#include "core/regex/casefold.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
-#include "app/components/regex/charset.h"
+#include "core/regex/charset.h"
 
-#include "app/components/regex/casefold.h"
+#include "core/regex/casefold.h"
 
 #include <bit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/regex/translator.h"
+#include "core/regex/translator.h"
 
 #include <QStringView>
 #include <cstdint>

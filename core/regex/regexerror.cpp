@@ -1,4 +1,4 @@
-#include "app/components/regex/regexerror.h"
+#include "core/regex/regexerror.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

@@ -1,8 +1,8 @@
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
-#include "app/components/regex/replacement.h"
-#include "app/components/regex/search.h"
-#include "app/components/regex/translator.h"
+#include "core/regex/replacement.h"
+#include "core/regex/search.h"
+#include "core/regex/translator.h"
 
 namespace pattaro {
 

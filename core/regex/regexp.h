@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/regex/regexerror.h"
+#include "core/regex/regexerror.h"
 
 #include <QString>
 #include <QStringView>

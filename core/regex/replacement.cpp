@@ -1,4 +1,4 @@
-#include "app/components/regex/replacement.h"
+#include "core/regex/replacement.h"
 
 namespace pattaro {
 namespace {

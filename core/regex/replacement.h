@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/regex/textbuilder.h"
+#include "core/regex/textbuilder.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "app/components/regex/search.h"
+#include "core/regex/search.h"
 
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

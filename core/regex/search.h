@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/components/regex/lookbehind.h"
-#include "app/components/regex/translator.h"
+#include "core/regex/lookbehind.h"
+#include "core/regex/translator.h"
 
 #include <QStringView>
 #include <chrono>

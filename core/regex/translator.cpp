@@ -1,9 +1,9 @@
-#include "app/components/regex/translator.h"
+#include "core/regex/translator.h"
 
-#include "app/components/regex/casefold.h"
-#include "app/components/regex/charset.h"
-#include "app/components/regex/extent.h"
-#include "app/components/regex/regexp.h"
+#include "core/regex/casefold.h"
+#include "core/regex/charset.h"
+#include "core/regex/extent.h"
+#include "core/regex/regexp.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

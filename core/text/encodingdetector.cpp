@@ -1,4 +1,4 @@
-#include "app/components/textfile/encodingdetector.h"
+#include "core/text/encodingdetector.h"
 
 #include <unicode/ucsdet.h>
 

@@ -1,4 +1,4 @@
-#include "app/components/textfile/largebuffer.h"
+#include "core/text/largebuffer.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "app/components/textfile/legacyencoding.h"
+#include "core/text/legacyencoding.h"
 
-#include "app/components/textfile/encodingdetector.h"
+#include "core/text/encodingdetector.h"
 
 #include <QStringDecoder>
 #include <algorithm>

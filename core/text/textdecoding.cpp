@@ -1,7 +1,7 @@
-#include "app/components/textfile/textdecoding.h"
+#include "core/text/textdecoding.h"
 
-#include "app/components/textfile/largebuffer.h"
-#include "app/components/textfile/legacyencoding.h"
+#include "core/text/largebuffer.h"
+#include "core/text/legacyencoding.h"
 
 #include <QStringDecoder>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/components/textfile/textencoding.h"
+#include "core/text/textencoding.h"
 
 #include <QByteArrayView>
 #include <QString>

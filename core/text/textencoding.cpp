@@ -1,4 +1,4 @@
-#include "app/components/textfile/textencoding.h"
+#include "core/text/textencoding.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "app/components/textfile/textpreview.h"
+#include "core/text/textpreview.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "app/components/textfile/utf8encoder.h"
+#include "core/text/utf8encoder.h"
 
 namespace pattaro {
 

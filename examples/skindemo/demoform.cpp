@@ -1,6 +1,6 @@
 #include "examples/skindemo/demoform.h"
 
-#include "platform/controlcolor.h"
+#include "compat/controlcolor.h"
 
 #include <QIcon>
 #include <QLabel>

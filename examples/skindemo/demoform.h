@@ -1,10 +1,10 @@
 #pragma once
 
 #include "examples/skindemo/demooptions.h"
-#include "platform/services.h"
-#include "skin/orukforms.h"
-#include "skin/qtformhost.h"
-#include "skin/skinplatform.h"
+#include "compat/services.h"
+#include "frame/orukforms.h"
+#include "frame/qtformhost.h"
+#include "frame/skinplatform.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/propertybag.h"
+#include "compat/propertybag.h"
 
 #include <QSize>
 #include <QString>

@@ -2,10 +2,10 @@
 // settable from the command line (see --help).
 #include "examples/skindemo/demoform.h"
 #include "examples/skindemo/demooptions.h"
-#include "platform/messagebox.h"
-#include "platform/qttranslation.h"
-#include "platform/screenshot.h"
-#include "platform/services.h"
+#include "compat/messagebox.h"
+#include "compat/qttranslation.h"
+#include "compat/screenshot.h"
+#include "compat/services.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/components/textfile/vanishedpages.h"
+#include "cli/vanishedpages.h"
 #include "tests/support/addresssanitizer.h"
 
 #include <QFile>

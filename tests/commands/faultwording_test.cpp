@@ -1,5 +1,5 @@
-#include "app/components/regex/translator.h"
-#include "app/faultwording.h"
+#include "core/regex/translator.h"
+#include "ui/faultwording.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/expressionfault.h"
-#include "app/form1.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/expressionfault.h"
+#include "ui/form1.h"
 #include "tests/support/addresssanitizer.h"
-#include "tests/support/scripted_messagebox.h"
+#include "testkit/scripted_messagebox.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/commands/highlightplan.h"
+#include "core/commands/highlightplan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/drawingsurface.h"
-#include "tests/support/penline.h"
+#include "compat/drawingsurface.h"
+#include "testkit/penline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/oletranslate.h"
-#include "platform/syscolors.h"
+#include "compat/oletranslate.h"
+#include "compat/syscolors.h"
 
 #include <gtest/gtest.h>
 

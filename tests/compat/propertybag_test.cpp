@@ -1,5 +1,5 @@
-#include "platform/propertybag.h"
-#include "platform/vberror.h"
+#include "compat/propertybag.h"
+#include "compat/vberror.h"
 #include "tests/support/vberror_number.h"
 
 #include <gtest/gtest.h>
@@ -137,7 +137,7 @@ TEST(PropertyBag, SavesAndLoadsFiles)
 TEST(MainWindowDesign, HoldsTheSkinControlsSavedKeys)
 {
     QString error;
-    const QString path = QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../app/resources/form1_design.txt"));
+    const QString path = QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../ui/resources/form1_design.txt"));
     const auto bag = PropertyBag::load(path, &error);
     ASSERT_TRUE(bag) << error.toStdString();
     EXPECT_EQ(bag->Keys(), (QStringList{"_extentx", "_extenty", "themecolor", "backcolorstyle", "borderstyle",

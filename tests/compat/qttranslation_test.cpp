@@ -1,4 +1,4 @@
-#include "platform/qttranslation.h"
+#include "compat/qttranslation.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

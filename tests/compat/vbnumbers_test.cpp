@@ -1,5 +1,5 @@
-#include "platform/vberror.h"
-#include "platform/vbnumbers.h"
+#include "compat/vberror.h"
+#include "compat/vbnumbers.h"
 #include "tests/support/vberror_number.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "dialogs/gcommondialog.h"
-#include "platform/syscolors.h"
+#include "compat/syscolors.h"
 #include "tests/dialogs/scripted_commondialog.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The pieces of the dialog layer that work without showing a dialog.
-#include "platform/commdlg.h"
-#include "platform/commdlg_qt.h"
-#include "platform/commdlg_qtfilters.h"
+#include "compat/commdlg.h"
+#include "compat/commdlg_qt.h"
+#include "compat/commdlg_qtfilters.h"
 #include "tests/dialogs/scripted_commondialog.h"
 
 #include <gtest/gtest.h>

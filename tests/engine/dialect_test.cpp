@@ -1,6 +1,6 @@
 // Matches, replacements and rejections compared with what JavaScript itself
 // produced for the same cases (data/make_dialect_cases.js).
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #include <QFile>
 #include <QJsonArray>

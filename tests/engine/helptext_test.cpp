@@ -1,7 +1,7 @@
 // The built-in help promises what its examples and ready-made expressions
 // do; each is held to its description here.
-#include "app/components/regex/regexp.h"
-#include "app/helptext.h"
+#include "core/regex/regexp.h"
+#include "ui/helptext.h"
 
 #include <QRegularExpression>
 #include <QStringList>

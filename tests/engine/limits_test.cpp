@@ -1,6 +1,6 @@
 // Runaway expressions and huge or strange texts: every call ends within a
 // bounded time with a result or RegexError(GaveUp), never a hang or crash.
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>

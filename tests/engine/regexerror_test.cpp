@@ -1,4 +1,4 @@
-#include "app/components/regex/regexerror.h"
+#include "core/regex/regexerror.h"
 
 #include <gtest/gtest.h>
 

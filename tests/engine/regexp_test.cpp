@@ -1,6 +1,6 @@
 // The engine object as the window drives it: settings, the cached pattern,
 // match lists and the errors it raises.
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #include <gtest/gtest.h>
 

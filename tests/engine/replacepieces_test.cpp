@@ -1,6 +1,6 @@
 // A replace handed out in pieces must add up to the same text as the whole
 // one, and stop at the same output limit, however the pieces fall.
-#include "app/components/regex/regexp.h"
+#include "core/regex/regexp.h"
 
 #include <gtest/gtest.h>
 

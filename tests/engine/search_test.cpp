@@ -1,7 +1,7 @@
 // The engine searches long texts in windows; whatever the windows, it must
 // find exactly what one plain PCRE2 pass over the whole text finds.
-#include "app/components/regex/regexp.h"
-#include "app/components/regex/translator.h"
+#include "core/regex/regexp.h"
+#include "core/regex/translator.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

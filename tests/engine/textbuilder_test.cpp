@@ -1,6 +1,6 @@
 // The replace output is written through TextBuilder; it must hand back
 // exactly the pieces it was given, however far it outgrows its first room.
-#include "app/components/regex/textbuilder.h"
+#include "core/regex/textbuilder.h"
 
 #include <gtest/gtest.h>
 

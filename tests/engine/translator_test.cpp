@@ -1,7 +1,7 @@
 // How far an attempt can look decides whether a window needs partial
 // matching; an underestimate would let a cut window change the result.
-#include "app/components/regex/regexp.h"
-#include "app/components/regex/translator.h"
+#include "core/regex/regexp.h"
+#include "core/regex/translator.h"
 
 #include <gtest/gtest.h>
 

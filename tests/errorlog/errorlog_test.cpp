@@ -1,4 +1,4 @@
-#include "skin/errorlog.h"
+#include "frame/errorlog.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>

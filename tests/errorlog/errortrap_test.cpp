@@ -1,5 +1,5 @@
-#include "platform/vberror.h"
-#include "skin/errortrap.h"
+#include "compat/vberror.h"
+#include "frame/errortrap.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>

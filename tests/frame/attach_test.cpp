@@ -1,7 +1,7 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
-#include "platform/propertybag.h"
-#include "skin/skinvalues.h"
+#include "compat/propertybag.h"
+#include "frame/skinvalues.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
-#include "platform/propertybag.h"
-#include "skin/mousepointer.h"
-#include "skin/skinvalues.h"
+#include "compat/propertybag.h"
+#include "frame/mousepointer.h"
+#include "frame/skinvalues.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "skin/colormath.h"
-#include "skin/gradientmath.h"
+#include "frame/colormath.h"
+#include "frame/gradientmath.h"
 
-#include "platform/vberror.h"
+#include "compat/vberror.h"
 
 #include <gtest/gtest.h>
 

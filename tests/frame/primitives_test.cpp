@@ -1,4 +1,4 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
 #include <QFile>
 #include <climits>

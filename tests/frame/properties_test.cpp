@@ -1,8 +1,8 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
-#include "platform/propertybag.h"
-#include "platform/vberror.h"
-#include "skin/skinvalues.h"
+#include "compat/propertybag.h"
+#include "compat/vberror.h"
+#include "frame/skinvalues.h"
 
 #include <QDir>
 
@@ -117,7 +117,7 @@ TEST_F(PropertiesTest, SavingLeavesOutLoadingDefaultsButKeepsCreationValues)
 TEST_F(PropertiesTest, MainWindowDesign)
 {
     const auto bag =
-        PropertyBag::load(QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../app/resources/form1_design.txt")));
+        PropertyBag::load(QDir::cleanPath(QStringLiteral(PATTARO_TEST_DATA_DIR "/../../../ui/resources/form1_design.txt")));
     ASSERT_TRUE(bag);
     skin.UserControl_ReadProperties(*bag);
     const Design expected{ThemeSilver, TitleLinear, BackColorTheme, 0, false, true, true, true,

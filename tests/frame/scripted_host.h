@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/vberror.h"
-#include "skin/skinhost.h"
+#include "compat/vberror.h"
+#include "frame/skinhost.h"
 
 #include <QWidget>
 #include <algorithm>

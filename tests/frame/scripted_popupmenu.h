@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/popupmenu.h"
+#include "compat/popupmenu.h"
 
 #include <deque>
 #include <optional>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/drawingsurface.h"
-#include "platform/syscolors.h"
-#include "skin/errorlog.h"
-#include "skin/orukforms.h"
-#include "tests/skin/scripted_host.h"
-#include "tests/skin/scripted_popupmenu.h"
+#include "compat/drawingsurface.h"
+#include "compat/syscolors.h"
+#include "frame/errorlog.h"
+#include "frame/orukforms.h"
+#include "tests/frame/scripted_host.h"
+#include "tests/frame/scripted_popupmenu.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
-#include "skin/skinvalues.h"
+#include "frame/skinvalues.h"
 
 using namespace pattaro;
 using namespace pattaro::testing;

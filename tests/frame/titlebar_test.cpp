@@ -1,9 +1,9 @@
-#include "tests/skin/skin_fixture.h"
+#include "tests/frame/skin_fixture.h"
 
-#include "platform/propertybag.h"
-#include "skin/colormath.h"
-#include "skin/skinvalues.h"
-#include "skin/titlelayout.h"
+#include "compat/propertybag.h"
+#include "frame/colormath.h"
+#include "frame/skinvalues.h"
+#include "frame/titlelayout.h"
 
 using namespace pattaro;
 using namespace pattaro::testing;

@@ -1,10 +1,10 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/form1.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/form1.h"
 #include "dialogs/gcommondialog.h"
-#include "platform/linkopener.h"
+#include "compat/linkopener.h"
 #include "tests/dialogs/scripted_commondialog.h"
-#include "tests/support/scripted_messagebox.h"
+#include "testkit/scripted_messagebox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/components/richtext/linebreakmap.h"
+#include "ui/richtext/linebreakmap.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

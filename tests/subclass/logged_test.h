@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/errorlog.h"
+#include "frame/errorlog.h"
 #include "tests/support/scripted_services.h"
 
 #include <gtest/gtest.h>

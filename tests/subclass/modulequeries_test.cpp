@@ -1,5 +1,5 @@
-#include "platform/modules.h"
-#include "skin/modulequeries.h"
+#include "compat/modules.h"
+#include "frame/modulequeries.h"
 #include "tests/subclass/logged_test.h"
 
 using namespace pattaro;

@@ -1,4 +1,4 @@
-#include "platform/windowmessages_qt.h"
+#include "compat/windowmessages_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/subclasser.h"
+#include "frame/subclasser.h"
 #include "tests/subclass/logged_test.h"
 #include "tests/subclass/scripted_windowmessages.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/encodingchooser.h"
+#include "ui/encodingchooser.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/services.h"
-#include "platform/vberror.h"
-#include "tests/support/scripted_messagebox.h"
+#include "compat/services.h"
+#include "compat/vberror.h"
+#include "testkit/scripted_messagebox.h"
 
 #include <QDateTime>
 #include <QMap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/vberror.h"
+#include "compat/vberror.h"
 
 namespace pattaro::testing {
 

@@ -1,6 +1,6 @@
 // Files come in whatever encoding their writer used; each must come back as
 // exactly the characters written, line breaks included, or be refused.
-#include "app/components/textfile/textdecoding.h"
+#include "core/text/textdecoding.h"
 #include "tests/support/encodedfiles.h"
 #include "tests/support/utf16bytes.h"
 

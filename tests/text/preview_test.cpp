@@ -1,5 +1,5 @@
 // The chooser shows each encoding's reading of a file's first lines.
-#include "app/components/textfile/textpreview.h"
+#include "core/text/textpreview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Output is written in pieces, and a piece may end between the two halves
 // of a surrogate pair; the pair must come out as one character.
-#include "app/components/textfile/utf8encoder.h"
+#include "core/text/utf8encoder.h"
 
 #include <gtest/gtest.h>
 

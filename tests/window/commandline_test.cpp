@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "ui/commandline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The dialog that asks for a file's encoding, driven by keys as a person
 // would: the best guess is selected and shown, the arrows move to another,
 // Return takes it and Esc takes none.
-#include "app/encodingdialog.h"
+#include "ui/encodingdialog.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -1,15 +1,15 @@
 // Opening a file into the source pane and saving the result pane, through
 // the open and save dialogs, a drop and the keyboard. The dialogs and message
 // boxes are scripted; files are real unless a failing disk is the point.
-#include "app/components/richtext/richtextbox.h"
-#include "app/filedrop.h"
-#include "app/form1.h"
-#include "app/textfiles.h"
-#include "platform/filestore.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/filedrop.h"
+#include "ui/form1.h"
+#include "ui/textfiles.h"
+#include "compat/filestore.h"
 #include "tests/dialogs/scripted_commondialog.h"
 #include "tests/support/encodedfiles.h"
 #include "tests/support/scripted_encodingchooser.h"
-#include "tests/support/scripted_messagebox.h"
+#include "testkit/scripted_messagebox.h"
 #include "tests/support/utf16bytes.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "platform/controlcolor.h"
-#include "platform/screenshot.h"
-#include "skin/colormath.h"
-#include "skin/orukforms.h"
-#include "skin/skinvalues.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "compat/controlcolor.h"
+#include "compat/screenshot.h"
+#include "frame/colormath.h"
+#include "frame/orukforms.h"
+#include "frame/skinvalues.h"
 #include "tests/window/window_fixture.h"
 
 #include <QGroupBox>

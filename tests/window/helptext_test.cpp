@@ -1,4 +1,4 @@
-#include "app/helptext.h"
+#include "ui/helptext.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

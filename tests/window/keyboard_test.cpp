@@ -1,6 +1,6 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/taborder.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/taborder.h"
 #include "tests/window/window_fixture.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/controlgeometry.h"
-#include "skin/orukforms.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/controlgeometry.h"
+#include "frame/orukforms.h"
 #include "tests/window/window_fixture.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "app/components/richtext/richtextbox.h"
-#include "app/matchtips.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/matchtips.h"
 #include "tests/window/window_fixture.h"
 
 #include <QApplication>

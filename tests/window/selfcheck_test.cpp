@@ -1,4 +1,4 @@
-#include "app/selfcheck.h"
+#include "ui/selfcheck.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -82,7 +82,7 @@ TEST(SelfCheck, OnlyARecordWhereTheProgramWasPutAndThatNobodyElseCouldWriteCount
 
 TEST(SelfCheck, BuiltProgramMatchesItsRecord)
 {
-    const QString built = QStringLiteral(PATTARO_BINARY_DIR "/app/pattaro");
+    const QString built = QStringLiteral(PATTARO_BINARY_DIR "/ui/pattaro");
     if (!QFileInfo::exists(built))
         GTEST_SKIP() << "the program is not built in this tree";
     EXPECT_EQ(checkIntegrity(built, digestRecordFor(built, knownDigestPlaces())), IntegrityStatus::Intact);

@@ -1,7 +1,7 @@
-#include "app/clickablelabel.h"
-#include "app/components/richtext/richtextbox.h"
-#include "app/helptext.h"
-#include "app/versioncaption.h"
+#include "ui/clickablelabel.h"
+#include "ui/richtext/richtextbox.h"
+#include "ui/helptext.h"
+#include "ui/versioncaption.h"
 #include "tests/window/window_fixture.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form1.h"
-#include "tests/skin/scripted_popupmenu.h"
-#include "tests/support/scripted_messagebox.h"
+#include "ui/form1.h"
+#include "tests/frame/scripted_popupmenu.h"
+#include "testkit/scripted_messagebox.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "app/components/richtext/charformats.h"
+#include "ui/richtext/charformats.h"
 
 #include <algorithm>
 

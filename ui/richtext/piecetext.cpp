@@ -1,4 +1,4 @@
-#include "app/components/richtext/piecetext.h"
+#include "ui/richtext/piecetext.h"
 
 namespace pattaro {
 

@@ -1,4 +1,4 @@
-#include "app/components/richtext/richtextbox.h"
+#include "ui/richtext/richtextbox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/components/richtext/charformats.h"
-#include "app/components/richtext/linebreakmap.h"
-#include "app/components/richtext/piecetext.h"
-#include "platform/olecolor.h"
+#include "ui/richtext/charformats.h"
+#include "ui/richtext/linebreakmap.h"
+#include "ui/richtext/piecetext.h"
+#include "compat/olecolor.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
