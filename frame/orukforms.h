@@ -8,7 +8,7 @@
 #include "frame/skinhost.h"
 #include "frame/skinplatform.h"
 #include "frame/subclasser.h"
-#include "frame/skinstate.h"
+#include "frame/framestate.h"
 
 #include <QPointer>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "frame/errortrap.h"
 #include "frame/mousepointer.h"
 #include "frame/skinvalues.h"
-#include "frame/titlelayout.h"
+#include "frame/framelayout.h"
 
 #include <QToolTip>
 

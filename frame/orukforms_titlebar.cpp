@@ -4,7 +4,7 @@
 #include "frame/colormath.h"
 #include "frame/errortrap.h"
 #include "frame/skinvalues.h"
-#include "frame/titlelayout.h"
+#include "frame/framelayout.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "compat/propertybag.h"
 #include "frame/colormath.h"
 #include "frame/skinvalues.h"
-#include "frame/titlelayout.h"
+#include "frame/framelayout.h"
 
 using namespace pattaro;
 using namespace pattaro::testing;

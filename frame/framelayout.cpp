@@ -1,4 +1,4 @@
-#include "frame/titlelayout.h"
+#include "frame/framelayout.h"
 
 #include "frame/skinvalues.h"
 
