@@ -16,61 +16,74 @@
 
 namespace pattaro {
 
+// The window's state as the frame keeps it. Maximised here means
+// maximised by the control over the work area, not by the system; the
+// host's numbers for it stay at the host boundary.
+enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+constexpr std::int32_t ToHostNumber(WindowState state)
+{
+    return std::int32_t(state);
+}
+
 // The skin control's whole state in one record. Pixels unless noted;
 // colours are 0x00BBGGRR values (a set high bit is a system colour index).
 // Everything starts at zero; creation or loading gives the real values.
-struct SkinState {
+struct FrameState {
     // Design properties, saved with the host form.
-    std::int32_t m_ThemeColor = 0;
-    std::int32_t m_Style = 0;
-    std::int32_t m_BackColorStyle = 0;
-    bool m_MaxButton = false;
-    bool m_MinButton = false;
-    bool m_CloseButton = false;
-    bool m_ChangeAllBackgrounds = false;
-    std::int32_t m_BorderStyle = 0; // 1: the grips resize the window
-    platform::OleColor m_CustomBackColor = 0;
-    platform::OleColor m_ColorFrom = 0; // plain
-    platform::OleColor m_ColorTo = 0;   // plain
-    std::int16_t m_IconSize = 0;
+    std::int32_t ThemeColor = 0;
+    std::int32_t Style = 0;
+    std::int32_t BackColorStyle = 0;
+    bool MaxButton = false;
+    bool MinButton = false;
+    bool CloseButton = false;
+    bool ChangeAllBackgrounds = false;
+    std::int32_t BorderStyle = 0; // 1: the grips resize the window
+    platform::OleColor CustomBackColor = 0;
+    platform::OleColor ColorFrom = 0; // plain
+    platform::OleColor ColorTo = 0;   // plain
+    std::int16_t IconSize = 0;
 
     // Run time.
-    SkinHost* m_ParentForm = nullptr;
-    QString m_Caption;
-    bool m_Moveable = false;
-    std::int32_t m_TitleHeight = 0;
-    std::int32_t m_TitleAreaHeight = 0; // m_TitleHeight, plus 10 in Style 1
-    std::int32_t m_BtnOffsetY = 0;
-    std::int32_t m_TitleRectLeft = 0;
-    QImage m_FormIcon; // null when the form has none
-    bool m_StyleExtraApplied = false;
-    platform::OleColor m_CurColorFrom = 0; // dark working colour
-    platform::OleColor m_CurColorTo = 0;   // light working colour
-    QString m_ColorScheme;
-    QString m_LanguageName;
-    std::array<CaptionBtn, 3> m_CaptionBtns{};
-    std::int16_t m_LeftmostBtn = 0;
-    // Both start at 0 rather than -1 (none): nothing sets them before the
-    // first mouse move, and the hover logic depends on that.
-    std::int16_t m_BtnUnderMouse = 0;
-    std::int16_t m_HotBtn = 0;
-    bool m_MouseOnTitle = false;
-    std::int16_t m_LastButton = 0;
-    bool m_MouseInside = false;
-    std::int16_t m_GripPointer = 0;
-    bool m_GripsCreated = false;
-    std::int16_t m_WindowState = 0; // 0 normal, 2 maximised by the control
+    SkinHost* ParentForm = nullptr;
+    QString Caption;
+    bool Moveable = false;
+    std::int32_t TitleHeight = 0;
+    std::int32_t TitleAreaHeight = 0; // TitleHeight, taller in Style 1
+    std::int32_t BtnOffsetY = 0;
+    std::int32_t TitleRectLeft = 0;
+    QImage FormIcon; // null when the form has none
+    bool StyleExtraApplied = false;
+    platform::OleColor CurColorFrom = 0; // dark working colour
+    platform::OleColor CurColorTo = 0;   // light working colour
+    QString ColorScheme;
+    QString LanguageName;
+    std::array<CaptionBtn, kCaptionButtonCount> CaptionBtns{};
+    CaptionButton LeftmostBtn = CaptionButton::Close;
+    // Both start at the close button rather than none: nothing sets them
+    // before the first mouse move, and the hover logic depends on that.
+    CaptionButton BtnUnderMouse = CaptionButton::Close;
+    CaptionButton HotBtn = CaptionButton::Close;
+    bool MouseOnTitle = false;
+    std::int16_t LastButton = 0;
+    bool MouseInside = false;
+    std::int16_t GripPointer = 0;
+    bool GripsCreated = false;
+    WindowState Window = WindowState::Normal;
     // Twips: left, top, width, height in the left, top, right, bottom slots.
-    platform::RECT m_RestoreRect;
-    bool m_TrackSupported = false;
-    bool m_TrackInUser32 = false;
-    // The subclassing state (m_SubclassTable and the stub's addresses)
+    platform::RECT RestoreRect;
+    bool TrackSupported = false;
+    bool TrackInUser32 = false;
+    // The subclassing state (SubclassTable and the stub's addresses)
     // lives in the control's Subclasser.
 
     // The resize grips live on the host form; created on the first mouse move.
-    QPointer<GripBox> m_picBottom;
-    QPointer<GripBox> m_picRight;
+    QPointer<GripBox> BottomGrip;
+    QPointer<GripBox> RightGrip;
     SystemMenu SysMnu;
+
+    CaptionBtn& Button(CaptionButton which) { return CaptionBtns.at(std::size_t(which)); }
+    const CaptionBtn& Button(CaptionButton which) const { return CaptionBtns.at(std::size_t(which)); }
 };
 
 } // namespace pattaro
