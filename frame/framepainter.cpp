@@ -126,8 +126,9 @@ OleColor FramePainter::ButtonFace(const CaptionBtn& button, bool highlight, OleC
 {
     const std::int32_t L = button.Left, T = button.Top, W = button.Width, H = button.Height;
     if (highlight) {
-        m_draw.GradientInRectangle(m_surface, AsColor(BlendColors(std::int32_t(glyphColour), std::int32_t(kWhite))), kWhite, RECT{L, T, W, H},
-                                   GradientCylinder, true, m_state.CurColorFrom, kButtonFactor);
+        const OleColor pale = AsColor(BlendColors(std::int32_t(glyphColour), std::int32_t(kWhite)));
+        m_draw.GradientInRectangle(m_surface, pale, kWhite, RECT{L, T, W, H}, GradientCylinder, true,
+                                   m_state.CurColorFrom, kButtonFactor);
         return glyphColour;
     }
     // The two-band style's upper band lies above every button.

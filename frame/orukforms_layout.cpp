@@ -245,7 +245,9 @@ void orukForms::AdjustStyleHeight(bool styleChanged)
         if (d == 0)
             return;
     } else {
-        SkipOnFailure([&] { d = ContentTopOffset(platform::toInt16(m_state.TitleAreaHeight + geometry::kContentBelowTitle)); });
+        SkipOnFailure([&] {
+            d = ContentTopOffset(platform::toInt16(m_state.TitleAreaHeight + geometry::kContentBelowTitle));
+        });
     }
     shiftFormHeight(d);
     moveContents(d * m_host.TwipsPerPixelY());

@@ -177,12 +177,6 @@ void orukForms::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, f
     });
 }
 
-void orukForms::recordRestoreRect()
-{
-    using platform::toInt32;
-    m_state.RestoreRect = {toInt32(m_host.Left()), toInt32(m_host.Top()), toInt32(m_host.Width()), toInt32(m_host.Height())};
-}
-
 void orukForms::UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y)
 {
     TrapErrors(m_errorLog, "UserControl_MouseUp", [&] {
@@ -208,13 +202,6 @@ void orukForms::UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, flo
     });
 }
 
-void orukForms::minimize()
-{
-    DrawCaptionBtns(false, m_state.CurColorFrom, ToNumber(m_state.HotBtn));
-    m_state.HotBtn = CaptionButton::None;
-    m_host.WindowState(ToHostNumber(WindowState::Minimized));
-}
-
 void orukForms::UserControl_DblClick()
 {
     TrapErrors(m_errorLog, "UserControl_DblClick", [&] {
@@ -238,143 +225,6 @@ void orukForms::UserControl_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
         if (m_input.KeyDown(KeyCode, Shift) == FrameRequest::Close)
             ExitConfirmation();
     });
-}
-
-GripBox& orukForms::grip(const QPointer<GripBox>& which) const
-{
-    if (!which)
-        throw platform::VBError::objectNotSet();
-    return *which;
-}
-
-void orukForms::createGrips()
-{
-    QWidget* const form = m_host.FormWidget();
-    m_state.RightGrip = new GripBox(form, QStringLiteral("m_picRight"));
-    m_state.BottomGrip = new GripBox(form, QStringLiteral("m_picBottom"));
-    connect(m_state.RightGrip, &GripBox::MouseDown, this, [this](MouseArgs a) { m_picRight_MouseDown(a.Button, a.Shift, a.X, a.Y); });
-    connect(m_state.RightGrip, &GripBox::MouseMove, this, [this](MouseArgs a) { m_picRight_MouseMove(a.Button, a.Shift, a.X, a.Y); });
-    connect(m_state.RightGrip, &GripBox::MouseUp, this, [this](MouseArgs a) { m_picRight_MouseUp(a.Button, a.Shift, a.X, a.Y); });
-    connect(m_state.BottomGrip, &GripBox::MouseDown, this, [this](MouseArgs a) { m_picBottom_MouseDown(a.Button, a.Shift, a.X, a.Y); });
-    connect(m_state.BottomGrip, &GripBox::MouseMove, this, [this](MouseArgs a) { m_picBottom_MouseMove(a.Button, a.Shift, a.X, a.Y); });
-    connect(m_state.BottomGrip, &GripBox::MouseUp, this, [this](MouseArgs a) { m_picBottom_MouseUp(a.Button, a.Shift, a.X, a.Y); });
-    for (GripBox* each : {m_state.RightGrip.data(), m_state.BottomGrip.data()}) {
-        each->BackColor(m_state.CurColorFrom);
-        each->show();
-        each->raise();
-    }
-    placeGrips(false);
-}
-
-void orukForms::placeGrips(bool belowTitle)
-{
-    using namespace geometry;
-    using platform::toInt32;
-    const double W = m_host.ScaleWidth(), H = m_host.ScaleHeight();
-    const double tx = m_host.TwipsPerPixelX(), ty = m_host.TwipsPerPixelY();
-    const std::int32_t T = m_state.TitleAreaHeight;
-    const double rightHeight =
-        belowTitle ? H - (T + kRightGripShortfall) * ty : H - kRightGripShortfall * ty;
-    const auto place = [&](GripBox& g, double left, double top, double width, double height) {
-        g.setGeometry(toInt32(left / tx), toInt32(top / ty), toInt32(width / tx), toInt32(height / ty));
-        g.BackColor(m_state.CurColorFrom);
-    };
-    place(grip(m_state.RightGrip), W - kGripEdgeInset * tx, (T + kRightGripBelowTitle) * ty, kGripThickness * tx,
-          rightHeight);
-    place(grip(m_state.BottomGrip), kGripEdgeInset * tx, H - kGripEdgeInset * ty, W - 2 * kGripEdgeInset * tx,
-          kGripThickness * ty);
-}
-
-void orukForms::m_picRight_MouseDown(std::int16_t, std::int16_t, float, float)
-{
-    if (m_input.GripsSize())
-        m_input.GripPressed(grip(m_state.RightGrip).MousePointer());
-}
-
-void orukForms::m_picBottom_MouseDown(std::int16_t, std::int16_t, float, float)
-{
-    if (m_input.GripsSize())
-        m_input.GripPressed(grip(m_state.BottomGrip).MousePointer());
-}
-
-void orukForms::gripMouseMove(const char* handler, const QPointer<GripBox>& which, std::int16_t Button,
-                              std::int16_t Shift, float X, float Y)
-{
-    TrapErrors(m_errorLog, handler, [&] {
-        GripBox& g = grip(which);
-        if (!m_input.GripsSize()) {
-            g.MousePointer(PointerDefault);
-            return;
-        }
-        if (const auto pointer = m_input.GripPointer(which == m_state.RightGrip, X, Y, width(), height()))
-            g.MousePointer(*pointer);
-        if (m_state.GripPointer >= 1)
-            UserControl_MouseMove(Button, Shift, float(g.x() + X), float(g.y() + Y));
-    });
-}
-
-void orukForms::m_picRight_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
-{
-    gripMouseMove("m_picRight_MouseMove", m_state.RightGrip, Button, Shift, X, Y);
-}
-
-void orukForms::m_picBottom_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
-{
-    gripMouseMove("m_picBottom_MouseMove", m_state.BottomGrip, Button, Shift, X, Y);
-}
-
-void orukForms::m_picRight_MouseUp(std::int16_t, std::int16_t, float, float)
-{
-    m_input.GripReleased();
-}
-
-void orukForms::m_picBottom_MouseUp(std::int16_t, std::int16_t, float, float)
-{
-    m_input.GripReleased();
-}
-
-void orukForms::orukWindowState()
-{
-    TrapErrors(m_errorLog, "orukWindowState", [&] {
-        const bool restoring = m_state.Window == WindowState::Maximized;
-        m_state.Window = restoring ? WindowState::Normal : WindowState::Maximized;
-        m_state.SysMnu.MnuSyst(SystemMenu::kRestore).Enabled = !restoring;
-        m_state.SysMnu.MnuSyst(SystemMenu::kMaximize).Enabled = restoring;
-        if (restoring) {
-            const platform::RECT& r = m_state.RestoreRect;
-            m_host.Move(r.Left, r.Top, r.Right, r.Bottom);
-            return;
-        }
-        // Grips that do not exist yet have nothing to hide.
-        for (GripBox* g : {m_state.RightGrip.data(), m_state.BottomGrip.data()})
-            if (g)
-                g->hide();
-        FitToWorkArea();
-    });
-}
-
-void orukForms::FitToWorkArea()
-{
-    if (m_host.WindowState() == ToHostNumber(WindowState::Maximized))
-        return;
-    std::int32_t left = 0, top = 0, width = 0, height = 0;
-    TB_GetDesktopWorkArea(left, top, width, height);
-    m_host.Move(left, top, width, height);
-    for (GripBox* g : {m_state.RightGrip.data(), m_state.BottomGrip.data()})
-        if (g)
-            g->show();
-}
-
-void orukForms::TB_GetDesktopWorkArea(std::int32_t& left, std::int32_t& top, std::int32_t& width,
-                                      std::int32_t& height)
-{
-    using platform::toInt32;
-    const platform::RECT area = m_host.WorkArea();
-    const double tx = m_host.TwipsPerPixelX(), ty = m_host.TwipsPerPixelY();
-    left = toInt32(area.Left * tx);
-    top = toInt32(area.Top * ty);
-    width = toInt32((double(area.Right) - area.Left) * tx);
-    height = toInt32((double(area.Bottom) - area.Top) * ty);
 }
 
 } // namespace pattaro

@@ -7,7 +7,8 @@ namespace pattaro {
 void orukForms::startSubclassing()
 {
     m_state.TrackSupported = true;
-    m_state.TrackInUser32 = IsFunctionExported(m_errorLog, m_modules, QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
+    m_state.TrackInUser32 =
+        IsFunctionExported(m_errorLog, m_modules, QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
     if (!m_state.TrackInUser32 &&
         !IsFunctionExported(m_errorLog, m_modules, QStringLiteral("_TrackMouseEvent"), QStringLiteral("Comctl32")))
         m_state.TrackSupported = false;

@@ -125,7 +125,7 @@ TEST_F(BehaviourTest, ReleaseActsOnTheButtonUnderTheLastMove)
 TEST_F(BehaviourTest, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
 {
     move(client); // grips exist from the first move
-    const platform::RECT before = state().RestoreRect;
+    const std::array before{host.left, host.top, host.width, host.height};
     move(centre(1));
     press(centre(1));
     release(centre(1));
@@ -140,8 +140,7 @@ TEST_F(BehaviourTest, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
     EXPECT_EQ(host.drags, 0) << "a maximised window does not drag, nor records where it is";
 
     skin.MnuSyst_Click(SystemMenu::kRestore);
-    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}),
-              (std::array{double(before.Left), double(before.Top), double(before.Right), double(before.Bottom)}));
+    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}), before);
     move(client);
     move(centre(1));
     EXPECT_EQ(skin.toolTip(), QStringLiteral("最大化"));
@@ -413,7 +412,9 @@ TEST_F(BehaviourTest, MessagesRefitTheControlAndPutTheButtonsBackWhenTheMouseLea
     msg = platform::WM_SETCURSOR;
     skin.zSubclass_Proc(false, handled, result, self, msg, w, l);
     EXPECT_EQ(skin.width(), 800);
-    EXPECT_EQ(state().RestoreRect.Left, 450);
+    skin.orukWindowState();
+    skin.orukWindowState();
+    EXPECT_EQ(host.left, 450) << "the bounds were recorded: restoring goes back to them";
     EXPECT_FALSE(handled);
 }
 

@@ -35,8 +35,8 @@ TEST(WindowFrame, ScreenshotShowsTheSilverLinearTitleBar)
     const QImage shot(file);
     ASSERT_EQ(shot.size(), QSize(620, 494));
 
+    EXPECT_EQ(w.form->orukForms1()->Style(), TitleLinear);
     const FrameState& skin = w.form->orukForms1()->State();
-    EXPECT_EQ(skin.Style, TitleLinear);
     EXPECT_EQ(skin.TitleAreaHeight, 31);
     const ThemePair silver = *FixedThemePair(ThemeSilver);
     ASSERT_EQ(skin.CurColorFrom, silver.From);
