@@ -43,6 +43,9 @@ inline constexpr double kIconDrop = 2;
 // The two-band style centres the icon in the band below the dots.
 inline constexpr std::int32_t kIconDotBandAllowance = 8;
 
+// The border around the client area is this many lines wide.
+inline constexpr std::int32_t kBorderLines = 3;
+
 // The line under the title bar stops short of both edges by this much.
 inline constexpr std::int32_t kTitleUnderlineInset = 5;
 // The shadow under the title bar.

@@ -3,6 +3,7 @@
 #include "compat/vbnumbers.h"
 #include "frame/framegeometry.h"
 #include "frame/mousepointer.h"
+#include "frame/skinvalues.h"
 
 namespace pattaro {
 
@@ -130,7 +131,7 @@ FrameRequest FrameInput::KeyDown(std::int16_t keyCode, std::int16_t shift) const
 std::optional<std::int16_t> FrameInput::GripPointer(bool rightGrip, float x, float y, std::int32_t width,
                                                     std::int32_t height) const
 {
-    if (m_state.BorderStyle != 1)
+    if (m_state.BorderStyle != BorderSizable)
         return std::nullopt;
     // The right grip's lower end and the bottom grip's right end size both
     // ways.

@@ -76,10 +76,9 @@ void FramePainter::TitleBar(std::int32_t sw, std::int32_t sh, OleColor D) const
             GripDots(C2, D, kGripDotBarHeight, sw);
     }
 
-    // Three lines around the client area below the title bar.
-    m_draw.Rectangle(m_surface, 0, CH + 1, sw - 1, sh - CH - 2, C1);
-    m_draw.Rectangle(m_surface, 1, CH + 1, sw - 3, sh - CH - 3, C1);
-    m_draw.Rectangle(m_surface, 2, CH + 1, sw - 5, sh - CH - 4, D);
+    // Lines around the client area below the title bar, the innermost dark.
+    for (std::int32_t i = 0; i < kBorderLines; ++i)
+        m_draw.Rectangle(m_surface, i, CH + 1, sw - 1 - 2 * i, sh - CH - 2 - i, i + 1 < kBorderLines ? C1 : D);
 
     // A soft shadow under the title bar, from half the back colour.
     const OleColor back = PlainColor(m_surface.BackColor());

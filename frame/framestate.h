@@ -38,7 +38,7 @@ struct FrameState {
     bool MinButton = false;
     bool CloseButton = false;
     bool ChangeAllBackgrounds = false;
-    std::int32_t BorderStyle = 0; // 1: the grips resize the window
+    std::int32_t BorderStyle = 0; // a BorderStyleValue
     platform::OleColor CustomBackColor = 0;
     platform::OleColor ColorFrom = 0; // plain
     platform::OleColor ColorTo = 0;   // plain

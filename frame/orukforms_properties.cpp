@@ -23,7 +23,7 @@ void orukForms::UserControl_InitProperties()
         m_state.ThemeColor = ThemeBlue;
         m_state.Style = TitleCylinder;
         m_state.BackColorStyle = BackColorButtonFace;
-        m_state.BorderStyle = 1;
+        m_state.BorderStyle = BorderSizable;
         m_state.MaxButton = true;
         m_state.MinButton = true;
         m_state.IconSize = kIconSizeDefault;
@@ -55,7 +55,7 @@ void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
         m_state.ColorFrom = PropBag.ReadProperty(QStringLiteral("ColorFrom"), kColorFromDefault).toLong();
         m_state.ColorTo = PropBag.ReadProperty(QStringLiteral("ColorTo"), kColorToDefault).toLong();
         m_state.BackColorStyle = PropBag.ReadProperty(QStringLiteral("BackColorStyle"), BackColorButtonFace).toLong();
-        m_state.BorderStyle = PropBag.ReadProperty(QStringLiteral("BorderStyle"), 1).toLong();
+        m_state.BorderStyle = PropBag.ReadProperty(QStringLiteral("BorderStyle"), BorderSizable).toLong();
         m_state.CloseButton = PropBag.ReadProperty(QStringLiteral("CloseButton"), true).toBoolean();
         m_state.MaxButton = PropBag.ReadProperty(QStringLiteral("MaxButton"), true).toBoolean();
         m_state.MinButton = PropBag.ReadProperty(QStringLiteral("MinButton"), true).toBoolean();
@@ -95,7 +95,7 @@ void orukForms::UserControl_WriteProperties(platform::PropertyBag& PropBag)
         PropBag.WriteProperty(QStringLiteral("ColorFrom"), m_state.ColorFrom, kColorFromDefault);
         PropBag.WriteProperty(QStringLiteral("ColorTo"), m_state.ColorTo, kColorToDefault);
         PropBag.WriteProperty(QStringLiteral("BackColorStyle"), m_state.BackColorStyle, BackColorButtonFace);
-        PropBag.WriteProperty(QStringLiteral("BorderStyle"), m_state.BorderStyle, 1);
+        PropBag.WriteProperty(QStringLiteral("BorderStyle"), m_state.BorderStyle, BorderSizable);
         PropBag.WriteProperty(QStringLiteral("CloseButton"), m_state.CloseButton, true);
         PropBag.WriteProperty(QStringLiteral("MaxButton"), m_state.MaxButton, true);
         PropBag.WriteProperty(QStringLiteral("MinButton"), m_state.MinButton, true);

@@ -23,6 +23,12 @@ enum TitleStyleValue : std::int32_t {
     TitleLinear = 3,
 };
 
+// Values of the BorderStyle property.
+enum BorderStyleValue : std::int32_t {
+    BorderFixed = 0,
+    BorderSizable = 1, // the grips resize the window
+};
+
 // Values of the BackColorStyle property.
 enum BackColorStyleValue : std::int32_t {
     BackColorButtonFace = 0,
