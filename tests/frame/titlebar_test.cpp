@@ -30,8 +30,10 @@ protected:
         skin.UserControl_ReadProperties(bag);
     }
     const FrameState& state() const { return skin.State(); }
+    // The loaded theme's working colours.
+    const ThemePair silver = *FixedThemePair(ThemeSilver);
     OleColor pixel(int x, int y) { return skin.Surface().GetPixel(x, y); }
-    OleColor dark() const { return AsColor(orukForms::BlendColor(state().CurColorFrom, 0)); }
+    OleColor dark() const { return AsColor(orukForms::BlendColor(silver.From, 0)); }
     // Pixels of colour c inside the box (left, top, right, bottom exclusive).
     int count(OleColor c, const RECT& box)
     {
@@ -78,7 +80,7 @@ TEST_F(FrameTest, OnlyTheDarkBandStyleDrawsTheCaptionOnce)
     for (const std::int32_t style : {TitleDarkBand, TitleLinear}) {
         load(QStringLiteral("Style"), style);
         const RECT captionArea{9, 4, 100, 31};
-        EXPECT_GT(count(state().CurColorTo, captionArea), 0) << style;
+        EXPECT_GT(count(silver.To, captionArea), 0) << style;
         EXPECT_EQ(count(dark(), captionArea) > 0, style != TitleDarkBand) << style;
     }
 }
@@ -164,7 +166,7 @@ TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBa
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
     const auto& b = state().CaptionBtns;
     for (std::int16_t i = 0; i < 3; ++i) {
-        skin.DrawCaptionBtns(true, state().CurColorFrom, i);
+        skin.DrawCaptionBtns(true, silver.From, i);
         EXPECT_EQ(skin.toolTip(), b[std::size_t(i)].ToolTip);
         EXPECT_EQ(b[std::size_t(i)].State, -1);
     }
@@ -173,7 +175,7 @@ TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBa
     const OleColor title = pixel(b[2].Left - 3, b[2].Top + 9);
     ASSERT_NE(highlight, title);
 
-    skin.DrawCaptionBtns(false, state().CurColorFrom, -1);
+    skin.DrawCaptionBtns(false, silver.From, -1);
     EXPECT_EQ(skin.toolTip(), QString());
     EXPECT_EQ(pixel(b[2].Left + 1, b[2].Top + 9), title) << "leftmost background repainted";
     EXPECT_EQ(pixel(b[0].Left + 1, b[0].Top + 9), highlight) << "the others keep theirs";
@@ -220,7 +222,7 @@ TEST_F(FrameTest, BorderAndCornersFrameTheClientArea)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
     const std::int32_t CH = state().TitleAreaHeight, sw = 620, sh = 494;
-    const OleColor C1 = state().CurColorFrom;
+    const OleColor C1 = silver.From;
     EXPECT_EQ(pixel(0, CH + 20), C1);
     EXPECT_EQ(pixel(sw - 1, CH + 20), C1);
     EXPECT_EQ(pixel(300, sh - 1), C1);
