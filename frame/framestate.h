@@ -4,6 +4,7 @@
 #include "compat/rect.h"
 #include "frame/captionbtn.h"
 #include "frame/gripbox.h"
+#include "frame/skinvalues.h"
 #include "frame/skinhost.h"
 #include "frame/systemmenu.h"
 
@@ -15,16 +16,6 @@
 #include <cstdint>
 
 namespace pattaro {
-
-// The window's state as the frame keeps it. Maximised here means
-// maximised by the control over the work area, not by the system; the
-// host's numbers for it stay at the host boundary.
-enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
-
-constexpr std::int32_t ToHostNumber(WindowState state)
-{
-    return std::int32_t(state);
-}
 
 // The skin control's whole state in one record. Pixels unless noted;
 // colours are 0x00BBGGRR values (a set high bit is a system colour index).
