@@ -528,7 +528,7 @@ TEST(Cli, ExplainTakesTheLocalesLanguageUnlessTold)
 
 TEST(Cli, ExplainAsJson)
 {
-    const Result r = run({"explain", "--json", "-i", "(a|b)"});
+    const Result r = run({"explain", "(a|b)", "--json", "-i"});
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     const QJsonObject doc = QJsonDocument::fromJson(r.out).object();
     EXPECT_EQ(doc["flags"].toString(), "gim");
