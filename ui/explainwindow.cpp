@@ -50,7 +50,7 @@ ExplainWindow::ExplainWindow(const platform::Services& services, platform::Popup
     // The program ends with its main window, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("表达式解释"));
-    resize(460, 560);
+    resize(400, 520);
     m_skin.setObjectName(QStringLiteral("orukForms1"));
     m_skin.setGeometry(rect());
     m_fault = new QLabel(&m_skin);
