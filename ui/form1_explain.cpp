@@ -1,10 +1,10 @@
 #include "ui/form1.h"
 
+#include "ui/besideplacement.h"
 #include "ui/explainwindow.h"
 #include "frame/orukforms.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -46,13 +46,8 @@ void Form1::showExplanation()
                 [this](qsizetype start, qsizetype length) { m_Text3->setSelection(int(start), int(length)); });
     }
     explainExpression();
-    // Beside the main window, on the side with room for it.
-    const QRect main = frameGeometry();
-    const QScreen* screen = this->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    const int width = m_explainWindow->frameGeometry().width();
-    const bool right = room.isNull() || main.right() + width < room.right();
-    m_explainWindow->move(right ? main.right() + 1 : std::max(room.left(), main.left() - width), main.top());
+    m_explainWindow->move(
+        besideWindow(frameGeometry(), m_explainWindow->frameGeometry().size(), screen()->availableGeometry()));
     m_explainWindow->show();
     m_explainWindow->raise();
 }
