@@ -15,7 +15,7 @@ const QString Form1::kExplainMenuCaption = QStringLiteral("表达式解释\tF2")
 
 void Form1::setUpExplanation()
 {
-    m_orukForms1->FormMenuAdd(kExplainMenuCaption);
+    m_orukForms1->FormMenuAdd(kExplainMenuCaption, true);
     // Other items may be added around this one, so it is known by caption.
     connect(m_orukForms1, &orukForms::MenuItemSelected, this, [this](std::int16_t&, QString& caption) {
         if (caption == kExplainMenuCaption)
