@@ -32,7 +32,6 @@ public:
 
     QTreeWidget* tree() const { return m_tree; }
     QLabel* fault() const { return m_fault; }
-    const orukForms& Skin() const { return m_skin; }
 
 signals:
     // The user chose a piece: its span in the expression.
