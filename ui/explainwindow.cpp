@@ -65,7 +65,7 @@ ExplainWindow::ExplainWindow(const platform::Services& services, platform::Popup
     m_skin.UserControl_ReadProperties(programSkinDesign());
     // The contents start 13 pixels under the title bar, clear of the
     // shadow the control draws there.
-    const int top = m_skin.State().m_TitleAreaHeight + 13;
+    const int top = m_skin.State().TitleAreaHeight + 13;
     m_fault->setGeometry(12, top, width() - 24, 40);
     m_tree->setGeometry(12, top, width() - 24, height() - 12 - top);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { chosen(item); });
@@ -84,7 +84,7 @@ void ExplainWindow::fill()
     m_tree->clear();
     const bool refused = m_syntax.error.has_value();
     m_fault->setVisible(refused);
-    const int top = m_skin.State().m_TitleAreaHeight + 13 + (refused ? 48 : 0);
+    const int top = m_skin.State().TitleAreaHeight + 13 + (refused ? 48 : 0);
     m_tree->setGeometry(12, top, width() - 24, height() - 12 - top);
     if (refused) {
         m_fault->setText(describeError(m_syntax, ExplainLanguage::Chinese));
