@@ -17,6 +17,7 @@ constexpr CommandWord kCommands[] = {
     {u"replace", Command::Replace, 2}, {u"extract", Command::Extract, 2},
     {u"upper", Command::Upper, 0},     {u"lower", Command::Lower, 0},
     {u"explain", Command::Explain, 1},
+    {u"lint", Command::Lint, 0},
 };
 
 const CommandWord* findCommand(const QString& word)
@@ -89,6 +90,24 @@ QString readExplainOptions(const QStringList& options, Arguments& a)
         }
     }
     return {};
+}
+
+// lint's options, between its word and its first PATTERN; "--" ends them.
+qsizetype readLintOptions(const QStringList& operands, Arguments& a)
+{
+    qsizetype i = 0;
+    for (; i < operands.size(); ++i) {
+        const QString& option = operands[i];
+        if (option == u"--json")
+            a.json = true;
+        else if (option == u"-i" || option == u"--ignore-case")
+            a.ignoreCase = true;
+        else if (option == u"--")
+            return i + 1;
+        else
+            break;
+    }
+    return i;
 }
 
 } // namespace
@@ -217,6 +236,14 @@ ParsedArguments ParseArguments(const QStringList& args)
     }
     if (a.language)
         return fail(QStringLiteral("--lang applies only to explain"));
+    if (a.command == Command::Lint) {
+        const QStringList operands = positional.mid(1);
+        a.patterns = operands.mid(readLintOptions(operands, a));
+        if (a.patterns.isEmpty() == files.isEmpty())
+            return fail(QStringLiteral("lint needs PATTERN... or -f FILE, not both"));
+        a.file = files.value(0) == u"-" ? QString() : files.value(0);
+        return {a, {}};
+    }
     const qsizetype fileOperand = command->operands + 1;
     if (given > fileOperand)
         return fail(QStringLiteral("too many arguments for %1").arg(word));

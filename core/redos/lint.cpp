@@ -1,0 +1,245 @@
+#include "core/redos/lint.h"
+
+#include "core/redos/automaton.h"
+#include "core/redos/matchsimulation.h"
+#include "core/redos/readgraph.h"
+#include "core/redos/rewrite.h"
+#include "core/redos/stepmeter.h"
+#include "core/regex/search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace pattaro {
+namespace {
+
+// Suffixes tried after the pumps, first to last: the end of the text, then
+// units most expressions do not read where a repeat stands.
+constexpr char16_t kSuffixUnits[] = {u'!', u'\n', u'\0', u' ', u'a', u'0', u'_', u'-', u'.', u'@', u'\u00a7'};
+
+// A measured growth that counts: each more repeat multiplies the steps by at
+// least this much, or doubling the repeats multiplies them by 2^degree with
+// the degree at least this.
+constexpr double kLeastExponentialRate = 1.25;
+constexpr double kLeastPolynomialDegree = 1.5;
+// Steps below this are too few to tell a growth from the search's overhead.
+constexpr std::int64_t kLeastTellingSteps = 1000;
+constexpr int kMostExponentialRepeats = 64;
+constexpr int kMostPolynomialRepeats = 1 << 16;
+
+struct Point {
+    int repeats;
+    std::int64_t steps;
+};
+
+struct Analysis {
+    Automaton automaton;
+    AmbiguityResult ambiguity;
+};
+
+Analysis analyse(const SyntaxTree& tree, const LintLimits& limits)
+{
+    Analysis out;
+    AnalysisBudget budget(std::int64_t(limits.analysisTime.count()) * 1'000'000, limits.analysisWork,
+                          limits.clock ? limits.clock : MonotonicNanoseconds);
+    if (!buildAutomaton(tree, {}, out.automaton)) {
+        out.ambiguity.complete = false;
+        return out;
+    }
+    ReadGraph graph;
+    if (!buildReadGraph(out.automaton, tree.flags.multiline, budget, graph)) {
+        out.ambiguity.complete = false;
+        return out;
+    }
+    out.ambiguity = findAmbiguity(graph, {}, budget);
+    return out;
+}
+
+bool noWorseThan(const AmbiguityResult& after, const Ambiguity& before)
+{
+    if (!after.complete)
+        return false;
+    for (const Ambiguity& a : after.found) {
+        if (a.growth == Ambiguity::Growth::Exponential)
+            return false;
+        if (before.growth == Ambiguity::Growth::Polynomial && a.degree >= before.degree)
+            return false;
+    }
+    return true;
+}
+
+class Verifier {
+public:
+    Verifier(const Automaton& automaton, bool multiline, StepMeter& meter, const LintLimits& limits)
+        : m_automaton(automaton), m_multiline(multiline), m_meter(meter), m_limits(limits)
+    {
+    }
+
+    LintFinding verify(const Ambiguity& predicted)
+    {
+        LintFinding best;
+        best.predicted = predicted;
+        std::vector<QString> suffixes{QString()};
+        for (char16_t unit : kSuffixUnits)
+            suffixes.push_back(QString(QChar(unit)));
+        // Those that leave the text without a match first; of the rest, a few.
+        std::stable_partition(suffixes.begin(), suffixes.end(), [&](const QString& s) {
+            LintFinding f = best;
+            f.suffix = s;
+            return !matchesAt(f, {1, 2, 3});
+        });
+        constexpr size_t kMostTried = 3;
+        for (size_t i = 0; i < suffixes.size() && i < kMostTried; ++i) {
+            LintFinding f = best;
+            f.suffix = suffixes[i];
+            measure(f);
+            if (f.verified)
+                return f;
+            if (i == 0)
+                best = f;
+        }
+        return best;
+    }
+
+private:
+    const Automaton& m_automaton;
+    bool m_multiline;
+    StepMeter& m_meter;
+    const LintLimits& m_limits;
+
+    bool matchesAt(const LintFinding& f, std::initializer_list<int> repeats) const
+    {
+        for (int n : repeats) {
+            if (automatonFindsMatch(m_automaton, m_multiline, f.attackText(n)))
+                return true;
+        }
+        return false;
+    }
+
+    std::vector<Point> run(const LintFinding& f, int first, int (*next)(int), int most) const
+    {
+        std::vector<Point> points;
+        for (int n = first; n <= most; n = next(n)) {
+            const std::optional<std::int64_t> steps = m_meter.steps(f.attackText(n), m_limits.stepCap);
+            if (!steps)
+                break;
+            points.push_back({n, *steps});
+        }
+        return points;
+    }
+
+    void measure(LintFinding& f) const
+    {
+        if (f.predicted.growth == Ambiguity::Growth::Exponential && measureExponential(f))
+            return;
+        measurePolynomial(f);
+    }
+
+    bool measureExponential(LintFinding& f) const
+    {
+        const std::vector<Point> points = run(f, 1, [](int n) { return n + 1; }, kMostExponentialRepeats);
+        if (points.size() < 3)
+            return false;
+        const Point& a = points[points.size() - 3];
+        const Point& b = points[points.size() - 2];
+        const Point& c = points.back();
+        if (c.steps < kLeastTellingSteps || a.steps == 0 || b.steps == 0)
+            return false;
+        const double first = double(b.steps) / double(a.steps);
+        const double second = double(c.steps) / double(b.steps);
+        if (std::min(first, second) < kLeastExponentialRate || second < 0.9 * first)
+            return false;
+        f.verified = true;
+        f.measuredGrowth = Ambiguity::Growth::Exponential;
+        f.measuredRate = std::sqrt(first * second);
+        f.measuredRepeats = c.repeats;
+        f.measuredSteps = c.steps;
+        const double more = std::ceil(std::log(m_limits.exponentialAttackSteps / double(c.steps)) / std::log(f.measuredRate));
+        f.attackRepeats = fitLength(f, c.repeats + int(std::max(0.0, more)));
+        return true;
+    }
+
+    void measurePolynomial(LintFinding& f) const
+    {
+        const std::vector<Point> points = run(f, 4, [](int n) { return n * 2; }, kMostPolynomialRepeats);
+        if (points.size() < 2)
+            return;
+        const Point& a = points[points.size() - 2];
+        const Point& b = points.back();
+        if (b.steps < kLeastTellingSteps || a.steps == 0)
+            return;
+        const double degree = std::log2(double(b.steps) / double(a.steps));
+        f.measuredGrowth = Ambiguity::Growth::Polynomial;
+        f.measuredRate = degree;
+        f.measuredRepeats = b.repeats;
+        f.measuredSteps = b.steps;
+        if (degree < kLeastPolynomialDegree)
+            return;
+        f.verified = true;
+        const double scale = std::pow(m_limits.polynomialAttackSteps / double(b.steps), 1.0 / degree);
+        f.attackRepeats = fitLength(f, int(std::ceil(double(b.repeats) * std::max(1.0, scale))));
+    }
+
+    int fitLength(const LintFinding& f, int repeats) const
+    {
+        qsizetype perRepeat = 0;
+        for (const QString& pump : f.predicted.pumps)
+            perRepeat += pump.size();
+        const qsizetype fixed = f.predicted.prefix.size() + f.suffix.size();
+        const qsizetype most = std::max<qsizetype>(1, (m_limits.longestAttack - fixed) / std::max<qsizetype>(1, perRepeat));
+        return int(std::min<qsizetype>(repeats, most));
+    }
+};
+
+} // namespace
+
+QString LintFinding::attackText(int repeats) const
+{
+    QString text = predicted.prefix;
+    for (const QString& pump : predicted.pumps)
+        text += pump.repeated(repeats);
+    return text + suffix;
+}
+
+LintReport lintExpression(const QString& source, ExpressionFlags flags, const LintLimits& limits)
+{
+    LintReport report;
+    const SyntaxTree tree = readSyntaxTree(source, flags);
+    if (tree.error) {
+        report.verdict = LintReport::Verdict::Invalid;
+        report.error = tree.error;
+        return report;
+    }
+    std::optional<StepMeter> meter;
+    try {
+        meter.emplace(source, flags.ignoreCase, flags.multiline);
+    } catch (const RegexError& e) {
+        report.verdict = LintReport::Verdict::Invalid;
+        report.error = e;
+        return report;
+    }
+    const Analysis analysis = analyse(tree, limits);
+    report.approximate = analysis.automaton.approximate;
+    Verifier verifier(analysis.automaton, flags.multiline, *meter, limits);
+    bool anyVerified = false;
+    for (const Ambiguity& predicted : analysis.ambiguity.found) {
+        LintFinding f = verifier.verify(predicted);
+        if (const std::optional<QString> rewrite = suggestRewrite(tree, predicted.source)) {
+            const SyntaxTree rewritten = readSyntaxTree(*rewrite, flags);
+            if (!rewritten.error && noWorseThan(analyse(rewritten, limits).ambiguity, predicted))
+                f.rewrite = rewrite;
+        }
+        anyVerified = anyVerified || f.verified;
+        report.findings.push_back(std::move(f));
+    }
+    std::stable_partition(report.findings.begin(), report.findings.end(),
+                          [](const LintFinding& f) { return f.verified; });
+    if (anyVerified)
+        report.verdict = LintReport::Verdict::Vulnerable;
+    else if (!analysis.ambiguity.complete)
+        report.verdict = LintReport::Verdict::Undecided;
+    return report;
+}
+
+} // namespace pattaro
