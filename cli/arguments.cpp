@@ -93,12 +93,14 @@ QString readExplainOptions(const QStringList& options, Arguments& a)
 }
 
 // lint's options, between its word and its first PATTERN; "--" ends them.
-qsizetype readLintOptions(const QStringList& operands, Arguments& a)
+qsizetype readLintOptions(const QStringList& operands, Arguments& a, QStringList& files)
 {
     qsizetype i = 0;
     for (; i < operands.size(); ++i) {
         const QString& option = operands[i];
-        if (option == u"--json")
+        if (option == u"-f" && i + 1 < operands.size())
+            files << operands[++i];
+        else if (option == u"--json")
             a.json = true;
         else if (option == u"-i" || option == u"--ignore-case")
             a.ignoreCase = true;
@@ -238,10 +240,13 @@ ParsedArguments ParseArguments(const QStringList& args)
         return fail(QStringLiteral("--lang applies only to explain"));
     if (a.command == Command::Lint) {
         const QStringList operands = positional.mid(1);
-        a.patterns = operands.mid(readLintOptions(operands, a));
-        if (a.patterns.isEmpty() == files.isEmpty())
+        QStringList lintFiles = files;
+        a.patterns = operands.mid(readLintOptions(operands, a, lintFiles));
+        if (lintFiles.size() > 1)
+            return fail(QStringLiteral("-f given twice"));
+        if (a.patterns.isEmpty() == lintFiles.isEmpty())
             return fail(QStringLiteral("lint needs PATTERN... or -f FILE, not both"));
-        a.file = files.value(0) == u"-" ? QString() : files.value(0);
+        a.file = lintFiles.value(0) == u"-" ? QString() : lintFiles.value(0);
         return {a, {}};
     }
     const qsizetype fileOperand = command->operands + 1;

@@ -78,28 +78,42 @@ public:
 
     LintFinding verify(const Ambiguity& predicted)
     {
-        LintFinding best;
-        best.predicted = predicted;
         std::vector<QString> suffixes{QString()};
         for (char16_t unit : kSuffixUnits)
             suffixes.push_back(QString(QChar(unit)));
-        // Those that leave the text without a match first; of the rest, a few.
-        std::stable_partition(suffixes.begin(), suffixes.end(), [&](const QString& s) {
-            LintFinding f = best;
-            f.suffix = s;
-            return !matchesAt(f, {1, 2, 3});
-        });
-        constexpr size_t kMostTried = 3;
-        for (size_t i = 0; i < suffixes.size() && i < kMostTried; ++i) {
-            LintFinding f = best;
-            f.suffix = suffixes[i];
-            measure(f);
-            if (f.verified)
-                return f;
-            if (i == 0)
-                best = f;
+        // The prefix found leads to the loop. Where the search may start
+        // anywhere, a text that begins otherwise may keep an earlier match
+        // from swallowing the pumps, so a few others are tried after it.
+        std::vector<QString> prefixes{predicted.prefix};
+        for (const QString& other : {QStringLiteral("!"), QString(), QStringLiteral("a")}) {
+            if (other != predicted.prefix)
+                prefixes.push_back(other);
         }
-        return best;
+        constexpr size_t kTriedPerPrefix[] = {4, 2, 1, 1};
+        LintFinding first;
+        for (size_t i = 0; i < prefixes.size(); ++i) {
+            std::vector<LintFinding> tries;
+            for (const QString& suffix : suffixes) {
+                LintFinding f;
+                f.predicted = predicted;
+                f.predicted.prefix = prefixes[i];
+                f.suffix = suffix;
+                tries.push_back(f);
+            }
+            // Those that leave the text without a match first: a match may
+            // end the work early.
+            std::stable_partition(tries.begin(), tries.end(),
+                                  [&](const LintFinding& f) { return !matchesAt(f, {1, 2, 3}); });
+            for (size_t k = 0; k < kTriedPerPrefix[i]; ++k) {
+                LintFinding f = tries[k];
+                measure(f);
+                if (f.verified)
+                    return f;
+                if (i == 0 && k == 0)
+                    first = f;
+            }
+        }
+        return first;
     }
 
 private:
@@ -117,10 +131,10 @@ private:
         return false;
     }
 
-    std::vector<Point> run(const LintFinding& f, int first, int (*next)(int), int most) const
+    std::vector<Point> doubling(const LintFinding& f) const
     {
         std::vector<Point> points;
-        for (int n = first; n <= most; n = next(n)) {
+        for (int n = 4; n <= kMostPolynomialRepeats; n *= 2) {
             const std::optional<std::int64_t> steps = m_meter.steps(f.attackText(n), m_limits.stepCap);
             if (!steps)
                 break;
@@ -129,16 +143,27 @@ private:
         return points;
     }
 
+    // Repeats one by one first: exponential growth reaches the cap within
+    // a few, and a polynomial shows itself by a ratio that falls.
     void measure(LintFinding& f) const
     {
-        if (f.predicted.growth == Ambiguity::Growth::Exponential && measureExponential(f))
-            return;
-        measurePolynomial(f);
+        if (!measureExponential(f))
+            measurePolynomial(f);
     }
 
     bool measureExponential(LintFinding& f) const
     {
-        const std::vector<Point> points = run(f, 1, [](int n) { return n + 1; }, kMostExponentialRepeats);
+        std::vector<Point> points;
+        for (int n = 1; n <= kMostExponentialRepeats; ++n) {
+            const std::optional<std::int64_t> steps = m_meter.steps(f.attackText(n), m_limits.stepCap);
+            if (!steps)
+                break;
+            points.push_back({n, *steps});
+            const size_t k = points.size();
+            if (k >= 2 && points[k - 2].steps >= kLeastTellingSteps
+                && double(points[k - 1].steps) < kLeastExponentialRate * double(points[k - 2].steps))
+                return false;
+        }
         if (points.size() < 3)
             return false;
         const Point& a = points[points.size() - 3];
@@ -162,7 +187,7 @@ private:
 
     void measurePolynomial(LintFinding& f) const
     {
-        const std::vector<Point> points = run(f, 4, [](int n) { return n * 2; }, kMostPolynomialRepeats);
+        const std::vector<Point> points = doubling(f);
         if (points.size() < 2)
             return;
         const Point& a = points[points.size() - 2];

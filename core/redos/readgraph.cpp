@@ -1,6 +1,7 @@
 #include "core/redos/readgraph.h"
 
 #include <algorithm>
+#include <climits>
 #include <unordered_map>
 
 namespace pattaro {
@@ -33,7 +34,7 @@ class ClosureFinder {
 public:
     ClosureFinder(const Automaton& automaton, AnalysisBudget& budget)
         : m_automaton(automaton), m_budget(budget), m_memo(automaton.states.size()),
-          m_known(automaton.states.size(), false), m_onPath(automaton.states.size(), false)
+          m_known(automaton.states.size(), false), m_depth(automaton.states.size(), kNoDepth)
     {
     }
 
@@ -42,7 +43,8 @@ public:
         Closure result;
         std::unordered_map<int, size_t> index;
         for (const Automaton::Edge& edge : edges) {
-            const Closure& next = of(edge.to);
+            int lowest = kNoDepth;
+            const Closure next = of(edge.to, lowest);
             const SourceSpan through =
                 edge.repeat >= 0 ? m_automaton.repeats[size_t(edge.repeat)] : SourceSpan{};
             merge(result, index, next, through, false);
@@ -55,8 +57,10 @@ private:
     AnalysisBudget& m_budget;
     std::vector<Closure> m_memo;
     std::vector<bool> m_known;
-    std::vector<bool> m_onPath;
-    const Closure m_none;
+    static constexpr int kNoDepth = INT_MAX;
+    // By state: where on the current path it stands, or kNoDepth.
+    std::vector<int> m_depth;
+    int m_pathLength = 0;
 
     void merge(Closure& into, std::unordered_map<int, size_t>& index, const Closure& from,
                const SourceSpan& through, bool lineStart)
@@ -79,13 +83,21 @@ private:
         }
     }
 
-    const Closure& of(int state)
+    // A state's closure, and in `lowest` the shallowest state on the current
+    // path that it ran into: a closure cut short by a state still open is
+    // right only for this path, and is not kept.
+    Closure of(int state, int& lowest)
     {
         const size_t s = size_t(state);
+        lowest = kNoDepth;
         if (m_known[s])
             return m_memo[s];
-        if (m_onPath[s] || m_budget.exhausted())
-            return m_none;
+        if (m_depth[s] != kNoDepth) {
+            lowest = m_depth[s];
+            return {};
+        }
+        if (m_budget.exhausted())
+            return {};
         const Automaton::State& st = m_automaton.states[s];
         Closure result;
         if (st.kind == Kind::Read) {
@@ -93,18 +105,26 @@ private:
         } else if (st.kind == Kind::Accept) {
             result.accepts = true;
         } else {
-            m_onPath[s] = true;
+            const int depth = m_pathLength++;
+            m_depth[s] = depth;
             std::unordered_map<int, size_t> index;
             for (const Automaton::Edge& edge : st.next) {
                 const SourceSpan through =
                     edge.repeat >= 0 ? m_automaton.repeats[size_t(edge.repeat)] : SourceSpan{};
-                merge(result, index, of(edge.to), through, st.kind == Kind::LineStart);
+                int low = kNoDepth;
+                const Closure next = of(edge.to, low);
+                lowest = std::min(lowest, low);
+                merge(result, index, next, through, st.kind == Kind::LineStart);
             }
-            m_onPath[s] = false;
+            m_depth[s] = kNoDepth;
+            --m_pathLength;
+            if (lowest < depth)
+                return result;
+            lowest = kNoDepth;
         }
-        m_memo[s] = std::move(result);
+        m_memo[s] = result;
         m_known[s] = true;
-        return m_memo[s];
+        return result;
     }
 };
 

@@ -64,9 +64,17 @@ std::optional<std::int64_t> StepMeter::steps(QStringView text, std::int64_t cap)
     Count count{0, cap};
     pcre2_set_callout_16(m_context, &onCallout, &count);
     const auto subject = reinterpret_cast<PCRE2_SPTR16>(text.isEmpty() ? u"" : text.utf16());
-    const int rc = pcre2_match_16(m_code, subject, PCRE2_SIZE(text.size()), 0, 0, m_data, m_context);
-    if (rc == PCRE2_ERROR_CALLOUT || count.steps > cap)
-        return std::nullopt;
+    const PCRE2_SIZE length = PCRE2_SIZE(text.size());
+    const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer_16(m_data);
+    for (PCRE2_SIZE from = 0; from <= length;) {
+        const int rc = pcre2_match_16(m_code, subject, length, from, 0, m_data, m_context);
+        if (rc == PCRE2_ERROR_NOMATCH)
+            break;
+        if (rc < 0 || count.steps > cap)
+            return std::nullopt;
+        // An empty match moves the search on by one unit, as JavaScript's does.
+        from = offsets[1] > offsets[0] ? offsets[1] : offsets[1] + 1;
+    }
     return count.steps;
 }
 

@@ -25,8 +25,9 @@ public:
     StepMeter(const StepMeter&) = delete;
     StepMeter& operator=(const StepMeter&) = delete;
 
-    // The steps of a search for the first match in `text`, or none when
-    // they pass `cap` (the search is stopped there).
+    // The steps of a search for every match in `text`, as the window and
+    // pattaro-cli search, or none when they pass `cap` (the search is
+    // stopped there) or the search fails for want of memory.
     std::optional<std::int64_t> steps(QStringView text, std::int64_t cap);
 
 private:
