@@ -36,9 +36,29 @@ QString measuredText(const LintFinding& f)
     return QStringLiteral("steps grow as n^%1").arg(f.measuredRate, 0, 'f', 2);
 }
 
+// Written as typed, backslashes and all, but for the characters that would
+// break the line or the columns.
+QString plain(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.unicode() < 0x20)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 QString quoted(const QString& text)
 {
-    return u'"' + EscapePlain(text) + u'"';
+    return u'"' + plain(text) + u'"';
 }
 
 QString attackFormula(const LintFinding& f)
@@ -55,14 +75,14 @@ QString attackFormula(const LintFinding& f)
 
 void writeText(const QString& pattern, const LintReport& report, Utf8Output& out)
 {
-    out.write(EscapePlain(pattern) + QStringLiteral("\t") + verdictName(report.verdict) + u'\n');
+    out.write(plain(pattern) + QStringLiteral("\t") + verdictName(report.verdict) + u'\n');
     if (report.error)
         out.write(QStringLiteral("  ") + report.error->message() + u'\n');
     for (const LintFinding& f : report.findings) {
         const qsizetype start = f.predicted.source.start;
         const qsizetype end = f.predicted.source.end;
         out.write(QStringLiteral("  %1 at %2-%3: %4, %5 (%6); attack %7\n")
-                      .arg(EscapePlain(pattern.mid(start, end - start)))
+                      .arg(plain(pattern.mid(start, end - start)))
                       .arg(start)
                       .arg(end)
                       .arg(growthText(f.predicted.growth, f.predicted.degree),
@@ -70,7 +90,7 @@ void writeText(const QString& pattern, const LintReport& report, Utf8Output& out
                            f.measuredSteps > 0 ? measuredText(f) : QStringLiteral("no growth measured"),
                            attackFormula(f)));
         if (f.rewrite)
-            out.write(QStringLiteral("  rewrite: ") + EscapePlain(*f.rewrite) + u'\n');
+            out.write(QStringLiteral("  rewrite: ") + plain(*f.rewrite) + u'\n');
     }
 }
 
