@@ -181,7 +181,9 @@ private:
         CharSet all;
         all.addRange(0, 0xFFFF);
         const int unit = read(loop, all, what);
-        connect(unit, loop);
+        const int repeat = int(m_out.repeats.size());
+        m_out.repeats.push_back({what.start, what.end});
+        connect(unit, loop, repeat);
         const int exit = newState(Kind::Pass);
         connect(loop, exit);
         return m_overflow ? from : exit;

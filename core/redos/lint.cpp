@@ -182,6 +182,7 @@ private:
         f.measuredSteps = c.steps;
         const double more = std::ceil(std::log(m_limits.exponentialAttackSteps / double(c.steps)) / std::log(f.measuredRate));
         f.attackRepeats = fitLength(f, c.repeats + int(std::max(0.0, more)));
+        f.verified = longAttackHolds(f);
         return true;
     }
 
@@ -204,6 +205,17 @@ private:
         f.verified = true;
         const double scale = std::pow(m_limits.polynomialAttackSteps / double(b.steps), 1.0 / degree);
         f.attackRepeats = fitLength(f, int(std::ceil(double(b.repeats) * std::max(1.0, scale))));
+        f.verified = longAttackHolds(f);
+    }
+
+    // The growth measured on short texts goes on: the long text costs more
+    // than several times the most measured (a text long enough to hold a
+    // match, say, could end the work early instead).
+    bool longAttackHolds(const LintFinding& f) const
+    {
+        constexpr std::int64_t kFactor = 4;
+        return f.attackRepeats <= f.measuredRepeats
+               || !m_meter.steps(f.attackText(f.attackRepeats), kFactor * f.measuredSteps);
     }
 
     int fitLength(const LintFinding& f, int repeats) const

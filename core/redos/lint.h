@@ -19,12 +19,12 @@ struct LintLimits {
     std::int64_t analysisWork = 40'000'000;
     AnalysisBudget::Clock clock = nullptr; // none: the engine's monotonic clock
     // Steps one measured search may take before it is stopped.
-    std::int64_t stepCap = 200'000;
+    std::int64_t stepCap = 20'000;
     // Steps the long attack text is made to cost: enough that a backtracking
     // matcher without a time limit (JavaScript's) runs for well over a second.
     // Its steps are dearer where they backtrack into nested repeats.
     double polynomialAttackSteps = 1e9;
-    double exponentialAttackSteps = 1e8;
+    double exponentialAttackSteps = 3e8;
     // The longest long attack text, in code units.
     qsizetype longestAttack = 1'000'000;
 };
