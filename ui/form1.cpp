@@ -3,6 +3,7 @@
 #include "ui/richtext/richtextbox.h"
 #include "ui/clickablelabel.h"
 #include "ui/helptext.h"
+#include "ui/livepreview.h"
 #include "ui/selfcheck.h"
 #include "ui/versioncaption.h"
 #include "dialogs/gcommondialog.h"
@@ -69,6 +70,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     fitCaptions();
     // Tab follows the controls' final places.
     setUpKeyboard();
+    setUpLivePreview();
     // The controls keep their design places whatever the window's size, so
     // the window manager is told the size is fixed: no maximising, no
     // resizing from its own frame or keys.
@@ -79,6 +81,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
 Form1::~Form1()
 {
+    // Its search may still be running on the controls' last text.
+    m_livePreview.reset();
     // The skin goes first: it still reads the form as it ends.
     delete m_orukForms1;
 }

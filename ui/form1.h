@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/commands/highlightplan.h"
 #include "core/regex/regexp.h"
+#include "ui/livepreviewscheduling.h"
 #include "ui/encodingchooser.h"
 #include "compat/messagebox.h"
 #include "compat/services.h"
@@ -27,6 +29,7 @@ namespace pattaro {
 class ClickableLabel;
 class SystemSkinPlatform;
 class GCommonDialog;
+class LivePreview;
 class MatchTips;
 class RichTextBox;
 class orukForms;
@@ -51,6 +54,9 @@ struct Form1Services {
     platform::Services skin = {};
     // Where the skin's system menu pops up; empty: a Qt menu.
     platform::PopupMenuService* popupMenu = nullptr;
+    // When the live preview searches and where; empty members: after a
+    // pause in typing, on a thread of its own.
+    LivePreviewScheduling livePreview = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -104,6 +110,8 @@ public:
     GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
     // The details of the coloured matches, shown over TXT1.
     MatchTips* matchTips() const { return m_matchTips; }
+    // The mode that shows the commands' results while the user types (F6).
+    LivePreview* livePreview() const { return m_livePreview.get(); }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -148,6 +156,15 @@ private:
     void fitCaptions();
     void setUpMatchTips();
     void setUpKeyboard();
+    void setUpLivePreview();
+    // The steps of the match check's colouring, for the check and for the
+    // live preview: the colours of the matches found, in match order; the
+    // characters [from, to) back to plain; the matches [first, last) in
+    // their colours.
+    std::vector<HighlightRange> matchColouring() const;
+    void uncolourSource(qsizetype from, qsizetype to);
+    void colourMatches(const std::vector<HighlightRange>& plan, qsizetype first, qsizetype last);
+    friend class LivePreview;
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
     void setUpFiles();
@@ -167,6 +184,7 @@ private:
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
     MatchTips* m_matchTips = nullptr;
+    std::unique_ptr<LivePreview> m_livePreview;
 
     // State the commands share.
     QString m_sourceText;
