@@ -110,7 +110,7 @@ Figures measure(TimedApplication& app, qsizetype size, qsizetype every)
     auto viewColoured = [&] {
         RichTextBox* pane = form.TXT1();
         const qsizetype start = pane->SelStart(), length = pane->SelLength();
-        pane->SelStart(firstShownNeedle + 6);
+        pane->SelStart(firstShownNeedle + 5);
         pane->SelLength(1);
         const bool bold = pane->SelBold();
         pane->SelStart(start);
@@ -136,6 +136,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TimedApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     // The preview remembers its switch; the user's own settings stay untouched.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
