@@ -17,7 +17,8 @@ export XDG_CONFIG_HOME="$config"
 # glyphs' edges blend, in the source pane's first two lines.
 green_pixels() {
     import -window root -crop "580x38+$((wx + 16))+$((wy + 58))" txt:- 2>/dev/null |
-        awk -F'[(),]' 'NR > 1 && $2 < 90 && $3 > 120 && $4 < 90 { n++ } END { print n + 0 }'
+        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+        awk '$1 < 90 && $2 > 120 && $3 < 90 { n++ } END { print n + 0 }'
 }
 pane_is_green() { [ "$(green_pixels)" -gt 10 ]; }
 click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
