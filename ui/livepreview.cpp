@@ -1,7 +1,7 @@
 #include "ui/livepreview.h"
 
 #include "ui/expressionfault.h"
-#include "ui/faultwording.h"
+#include "core/regex/faultwording.h"
 #include "ui/form1.h"
 #include "ui/matchtips.h"
 #include "ui/richtext/richtextbox.h"
