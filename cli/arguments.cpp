@@ -10,12 +10,14 @@ struct CommandWord {
     QStringView word;
     Command command;
     int operands; // PATTERN, and REPLACEMENT where there is one
+    int optionalOperands = 0; // REPLACEMENT of code
 };
 
 constexpr CommandWord kCommands[] = {
     {u"count", Command::Count, 1},     {u"matches", Command::Matches, 1},
     {u"replace", Command::Replace, 2}, {u"extract", Command::Extract, 2},
     {u"upper", Command::Upper, 0},     {u"lower", Command::Lower, 0},
+    {u"code", Command::Code, 1, 1},
 };
 
 const CommandWord* findCommand(const QString& word)
@@ -53,6 +55,14 @@ QString parseError(const QCommandLineParser& parser)
     if (!text.isEmpty())
         text[0] = text[0].toLower();
     return text;
+}
+
+QString codeLanguageNames()
+{
+    QStringList names;
+    for (const CodeLanguageInfo& info : codeLanguages())
+        names << info.name;
+    return names.join(u", ");
 }
 
 bool hasPattern(Command command)
@@ -104,7 +114,9 @@ ParsedArguments ParseArguments(const QStringList& args)
     const QCommandLineOption color(QStringLiteral("color"), {}, QStringLiteral("WHEN"));
     const QCommandLineOption timeLimit(QStringLiteral("time-limit"), {}, QStringLiteral("MS"));
     const QCommandLineOption maxInput(QStringLiteral("max-input"), {}, QStringLiteral("SIZE"));
-    parser.addOptions({help, version, ignoreCase, file, encoding, json, lines, crlf, color, timeLimit, maxInput});
+    const QCommandLineOption language(QStringLiteral("lang"), {}, QStringLiteral("LANG"));
+    parser.addOptions(
+        {help, version, ignoreCase, file, encoding, json, lines, crlf, color, timeLimit, maxInput, language});
     // The parser takes the first argument as the program's name.
     if (!parser.parse(QStringList(QStringLiteral("pattaro-cli")) + args))
         return fail(parseError(parser));
@@ -155,7 +167,7 @@ ParsedArguments ParseArguments(const QStringList& args)
         a.maxInput = *size;
     }
 
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return fail(QStringLiteral("no command given"));
     const CommandWord* command = findCommand(positional.first());
@@ -163,18 +175,41 @@ ParsedArguments ParseArguments(const QStringList& args)
         return fail(QStringLiteral("unknown command '%1'").arg(positional.first()));
     a.command = command->command;
     const QString word = command->word.toString();
+    QStringList languages = parser.values(language);
+    // code --lang LANG PATTERN: the language may also follow the word.
+    if (a.command == Command::Code && positional.size() > 2 && positional[1] == u"--lang") {
+        languages << positional[2];
+        positional.remove(1, 2);
+    } else if (a.command == Command::Code && positional.size() > 1 && positional[1].startsWith(u"--lang=")) {
+        languages << positional[1].mid(7);
+        positional.remove(1);
+    }
+    if (!languages.isEmpty() && a.command != Command::Code)
+        return fail(QStringLiteral("--lang applies only to code"));
+    if (a.command == Command::Code) {
+        if (languages.size() != 1)
+            return fail(QStringLiteral("code needs --lang once"));
+        const CodeLanguageInfo* info = codeLanguageNamed(languages.first());
+        if (!info)
+            return fail(QStringLiteral("--lang needs one of %1").arg(codeLanguageNames()));
+        a.language = info->language;
+        if (!files.isEmpty() || a.json || a.timeLimit || parser.isSet(encoding) || parser.isSet(maxInput))
+            return fail(QStringLiteral("code reads no text, so takes only -i and --lang"));
+        if (positional.size() > 3)
+            return fail(QStringLiteral("too many arguments for code"));
+    }
 
     const qsizetype given = positional.size() - 1;
     if (given < command->operands)
         return fail(QStringLiteral("%1 needs %2").arg(word, command->operands == 2
                                                                ? QStringLiteral("PATTERN and REPLACEMENT")
                                                                : QStringLiteral("PATTERN")));
-    const qsizetype fileOperand = command->operands + 1;
+    const qsizetype fileOperand = command->operands + 1 + command->optionalOperands;
     if (given > fileOperand)
         return fail(QStringLiteral("too many arguments for %1").arg(word));
     if (command->operands >= 1)
         a.pattern = positional[1];
-    if (command->operands == 2)
+    if (command->operands == 2 || (command->optionalOperands == 1 && given == 2))
         a.replacement = positional[2];
     QString name = files.value(0);
     if (given == fileOperand) {

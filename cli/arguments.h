@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codegen/codegen.h"
 #include "core/text/textdecoding.h"
 #include "core/text/textlimit.h"
 
@@ -10,7 +11,7 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower };
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Code };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -31,6 +32,7 @@ struct Arguments {
     std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;
     QString replacement;
+    CodeLanguage language = CodeLanguage::JavaScript; // for code
 };
 
 struct ParsedArguments {

@@ -55,6 +55,11 @@ int main(int argc, char** argv)
             out.finish();
             return kExitSuccess;
         }
+        if (a.command == Command::Code) {
+            const int status = RunCode(a, out);
+            out.finish();
+            return status;
+        }
         QString error;
         QStringList warnings;
         const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
