@@ -3,6 +3,8 @@
 #include "core/codegen/target.h"
 #include "core/regex/translator.h"
 
+#include <QRegularExpression>
+
 namespace pattaro {
 namespace {
 
@@ -89,6 +91,14 @@ GeneratedCode generateCode(CodeLanguage language, const CodeRequest& request, Co
     input.replacement = replacementParts(request.replacement, input.pattern.groupCount, input.pattern.groupNumbers);
     GeneratedCode code;
     code.caveats = input.pattern.caveats;
+    // Unicode case folding, where the window compares upper cases: ſ, the
+    // Kelvin sign, ı and İ, which letters and classes can meet.
+    static const QRegularExpression foldingMeets(QStringLiteral("[ksi\\[ſKıİ]|\\\\w"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    if (request.ignoreCase && !t.dialect.javaScript && (request.pattern.contains(foldingMeets) || input.pattern.pattern.contains(foldingMeets)))
+        code.caveats << QStringLiteral("Ignoring case, %1 also matches ſ with s, the Kelvin sign with k and "
+                                       "ı or İ with i; the window does not.")
+                            .arg(t.dialect.name);
     const QString lines = t.snippet(input, code.caveats);
     QString comments;
     for (const QString& caveat : code.caveats)

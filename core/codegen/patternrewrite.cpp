@@ -1,6 +1,7 @@
 #include "core/codegen/patternrewrite.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -46,10 +47,47 @@ int hexAt(const QString& s, qsizetype at, int digits)
     return value;
 }
 
+// A group name with its \uHHHH and \u{…} escapes read.
+QString decodedName(const QString& raw)
+{
+    QString name;
+    for (qsizetype k = 0; k < raw.size(); ++k) {
+        if (raw[k] != u'\\' || k + 1 >= raw.size() || raw[k + 1] != u'u') {
+            name += raw[k];
+        } else if (k + 2 < raw.size() && raw[k + 2] == u'{') {
+            const qsizetype end = raw.indexOf(u'}', k);
+            const char32_t c = raw.mid(k + 3, end - k - 3).toUInt(nullptr, 16);
+            name += QString::fromUcs4(&c, 1);
+            k = end;
+        } else {
+            name += QChar(char16_t(hexAt(raw, k + 2, 4)));
+            k += 5;
+        }
+    }
+    return name;
+}
+
 struct Group {
     int number = 0; // 0: not capturing
     bool lookbehind = false;
+    bool lookaround = false;
     bool varies = false;
+    // Whether the current alternative, up to its last item and the last
+    // item itself, can match the empty text; and whether an earlier
+    // alternative can.
+    bool leadingNullable = true;
+    bool lastNullable = true;
+    bool anAlternativeNullable = false;
+    bool holdsCapture = false;
+    qsizetype written = 0; // where it starts in the rewritten pattern
+};
+
+// The item just read, when it is a group: what a repeat of it implies.
+struct ClosedGroup {
+    bool nullable = false;
+    bool holdsCapture = false;
+    bool lookaround = false;
+    qsizetype written = 0; // where it starts in the rewritten pattern
 };
 
 class Rewriter {
@@ -70,7 +108,10 @@ private:
     RewrittenPattern r;
     qsizetype i = 0;
     int opened = 0;
-    std::vector<Group> open;
+    std::vector<Group> open{Group{}}; // the whole pattern first
+    std::optional<ClosedGroup> lastGroup;
+    bool afterQuantifier = false;
+    bool quantifierDropped = false;
     std::vector<bool> closed{false};
 
     void caveat(const QString& text)
@@ -95,7 +136,7 @@ private:
             } else if (c == u'(' && s.mid(k + 1, 2) == u"?<" && s.mid(k + 3, 1) != u"=" && s.mid(k + 3, 1) != u"!") {
                 ++r.groupCount;
                 const qsizetype end = s.indexOf(u'>', k + 3);
-                r.groupNumbers.insert(s.mid(k + 3, end - k - 3), r.groupCount);
+                r.groupNumbers.insert(decodedName(s.mid(k + 3, end - k - 3)), r.groupCount);
             }
         }
         closed.resize(r.groupCount + 1, false);
@@ -120,7 +161,7 @@ private:
     // A member of a class the rewriter writes out itself.
     QString setMember(char32_t c) const
     {
-        if (c < 0x80 && isAsciiAlnum(char16_t(c)))
+        if (c == u' ' || (c < 0x80 && isAsciiAlnum(char16_t(c))))
             return QString(QChar(char16_t(c)));
         if (c > 0x20 && c < 0x7f)
             return u'\\' + QString(QChar(char16_t(c)));
@@ -191,15 +232,64 @@ private:
                 g.varies = true;
     }
 
+    // An item has been read; `nullable` if it can match the empty text.
+    void item(bool nullable)
+    {
+        Group& g = open.back();
+        g.leadingNullable = g.leadingNullable && g.lastNullable;
+        g.lastNullable = nullable;
+        lastGroup.reset();
+    }
+
+    // Whether the quantifier is to be written.
+    bool quantifier(bool optional, bool repeats)
+    {
+        if (optional)
+            open.back().lastNullable = true;
+        afterQuantifier = true;
+        quantifierDropped = false;
+        if (lastGroup && lastGroup->lookaround && !d.javaScript) {
+            // A repeated look-around holds once, or not at all when it may
+            // be repeated zero times, its groups then unset.
+            if (optional)
+                r.pattern.insert(lastGroup->written, QStringLiteral("(?:(?!)")) += QStringLiteral(")?");
+            lastGroup.reset();
+            quantifierDropped = true;
+            return false;
+        }
+        // Each repetition of a group clears the groups inside it in the
+        // window, and one that matches the empty text ends the loop; the
+        // languages keep the values of earlier repetitions and count empty
+        // ones, so the groups' values, and the match, can differ.
+        if (lastGroup && (lastGroup->nullable || (repeats && lastGroup->holdsCapture)) && !d.javaScript)
+            caveat(QStringLiteral("%1 keeps the groups of an earlier repetition and repeats what matches the empty "
+                                  "text, where the window does neither, so groups and matches may differ.")
+                       .arg(d.name));
+        lastGroup.reset();
+        return true;
+    }
+
+    void alternative()
+    {
+        Group& g = open.back();
+        g.anAlternativeNullable = g.anAlternativeNullable || (g.leadingNullable && g.lastNullable);
+        g.leadingNullable = g.lastNullable = true;
+        lastGroup.reset();
+    }
+
     void atom()
     {
         const QChar c = s[i++];
+        const bool lazy = afterQuantifier && c == u'?';
+        const bool dropped = lazy && quantifierDropped;
+        afterQuantifier = false;
         switch (c.unicode()) {
         case u'\\':
-            escape();
+            item(escape());
             return;
         case u'[':
             characterClass();
+            item(false);
             return;
         case u'(':
             groupOpen();
@@ -208,23 +298,31 @@ private:
             groupClose();
             return;
         case u'|':
+            noteVarying();
+            alternative();
+            r.pattern += c;
+            return;
         case u'*':
         case u'+':
         case u'?':
             noteVarying();
-            r.pattern += c;
+            if ((lazy && !dropped) || (!lazy && quantifier(c != u'+', c != u'?')))
+                r.pattern += c;
             return;
         case u'{':
             braces();
             return;
         case u'.':
             r.pattern += d.javaScript ? QStringLiteral(".") : u'[' + (u'^' + rangeText(kLineTerminators)) + u']';
+            item(false);
             return;
         case u'^':
         case u'$':
             anchor(c == u'^');
+            item(true);
             return;
         default:
+            item(false);
             if (c.isHighSurrogate() && i < s.size() && s[i].isLowSurrogate()) {
                 r.pattern += c;
                 r.pattern += s[i++];
@@ -239,18 +337,22 @@ private:
         qsizetype k = i;
         while (k < s.size() && isDigit(s[k]))
             ++k;
-        bool quantifier = k > i;
-        if (quantifier && k < s.size() && s[k] == u',')
+        bool isQuantifier = k > i;
+        if (isQuantifier && k < s.size() && s[k] == u',')
             for (++k; k < s.size() && isDigit(s[k]);)
                 ++k;
-        quantifier = quantifier && k < s.size() && s[k] == u'}';
-        if (!quantifier) {
+        isQuantifier = isQuantifier && k < s.size() && s[k] == u'}';
+        if (!isQuantifier) {
             r.pattern += literal(u'{');
+            item(false);
             return;
         }
-        if (s.mid(i, k - i).contains(u',') || s.mid(i, k - i).toInt() != 1)
+        const QString counts = s.mid(i, k - i);
+        if (counts.contains(u',') || counts.toInt() != 1)
             noteVarying();
-        r.pattern += s.mid(i - 1, k + 1 - (i - 1));
+        if (quantifier(counts.startsWith(u'0'),
+                       counts.contains(u',') ? counts.section(u',', 1) != u"1" : counts.toInt() > 1))
+            r.pattern += s.mid(i - 1, k + 1 - (i - 1));
         i = k + 1;
     }
 
@@ -371,7 +473,8 @@ private:
         return !c.isLetterOrNumber() || c.unicode() >= 0x80 || QStringLiteral("dDwWsSbBk").indexOf(c) < 0;
     }
 
-    void escape()
+    // Whether the escape can match the empty text.
+    bool escape()
     {
         const QChar c = s[i++];
         bool negated = false;
@@ -380,11 +483,11 @@ private:
                 r.pattern += u'\\' + QString(c);
             else
                 r.pattern += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + rangeText(*set) + u']';
-            return;
+            return false;
         }
         if (c == u'b' || c == u'B') {
             wordBoundary(c == u'b');
-            return;
+            return true;
         }
         if (c >= u'1' && c <= u'9') {
             qsizetype k = i - 1;
@@ -394,39 +497,43 @@ private:
             if (number <= r.groupCount) {
                 i = k;
                 backReference(number);
-                return;
+                return true;
             }
             --i;
             r.pattern += literal(c >= u'8' ? c.unicode() : octal());
-            return;
+            return false;
         }
         if (c == u'0') {
             --i;
             r.pattern += literal(octal());
-            return;
+            return false;
         }
         if (c == u'k' && !r.groupNumbers.isEmpty()) {
             const qsizetype end = s.indexOf(u'>', i);
-            const int number = r.groupNumbers.value(s.mid(i + 1, end - i - 1));
+            const int number = r.groupNumbers.value(decodedName(s.mid(i + 1, end - i - 1)));
             i = end + 1;
             backReference(number);
-            return;
+            return true;
         }
         char16_t u = 0;
         characterEscape(c, false, u);
         r.pattern += literal(u);
+        return false;
     }
 
     void groupOpen()
     {
         Group g;
+        g.written = r.pattern.size();
         if (s.mid(i).startsWith(u"?<=") || s.mid(i).startsWith(u"?<!")) {
             g.lookbehind = true;
+            g.lookaround = true;
             r.pattern += u'(' + s.mid(i, 3);
             i += 3;
             if (!d.backtracking)
                 caveat(QStringLiteral("%1 has no look-around, so the expression does not compile there.").arg(d.name));
         } else if (s.mid(i).startsWith(u"?=") || s.mid(i).startsWith(u"?!") || s.mid(i).startsWith(u"?:")) {
+            g.lookaround = s[i + 1] != u':';
             r.pattern += u'(' + s.mid(i, 2);
             i += 2;
             if (!d.backtracking && s[i - 1] != u':')
@@ -449,7 +556,11 @@ private:
     void groupClose()
     {
         const Group g = open.back();
+        const qsizetype written = g.written;
         open.pop_back();
+        open.back().holdsCapture = open.back().holdsCapture || g.holdsCapture || g.number != 0;
+        item(g.lookaround || g.anAlternativeNullable || (g.leadingNullable && g.lastNullable));
+        lastGroup = ClosedGroup{open.back().lastNullable, g.holdsCapture, g.lookaround, written};
         closed[g.number] = g.number != 0;
         r.pattern += u')';
         if (g.lookbehind && g.varies && !d.anyLookbehind && d.backtracking)

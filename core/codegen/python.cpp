@@ -57,8 +57,19 @@ QString template_(const CodeInput& input, QStringList& caveats)
 
 QString snippet(const CodeInput& input, QStringList& caveats)
 {
+    // A loop rather than sub(), which after an empty match looks for a
+    // longer one at the same place; the window moves on.
     return QStringLiteral("pattern = re.compile(%1%2)\n"
-                          "result = pattern.sub(%3, text)\n")
+                          "pieces = []\n"
+                          "copied = start = 0\n"
+                          "while start <= len(text):\n"
+                          "    match = pattern.search(text, start)\n"
+                          "    if not match:\n"
+                          "        break\n"
+                          "    pieces += [text[copied:match.start()], match.expand(%3)]\n"
+                          "    copied = match.end()\n"
+                          "    start = copied + 1 if match.start() == copied else copied\n"
+                          "result = \"\".join(pieces) + text[copied:]\n")
         .arg(stringLiteral(input.pattern.pattern),
              input.request.ignoreCase ? QStringLiteral(", re.IGNORECASE") : QString(),
              stringLiteral(template_(input, caveats)));
