@@ -258,3 +258,37 @@ TEST(GeneratedCode, JavaReplacesAsTheWindowDoes)
     cases.insert(cases.end(), more.begin(), more.end());
     runAll(kJava, cases);
 }
+
+TEST(GeneratedCode, TheProgramsRunAsTheyStand)
+{
+    const Case c{{uR"(^(\w+)\s*=\s*(.*)$)"_qs, u"$2 <- $1 「$&」"_qs, true}, u"a = 1\r\nB=中文\r\n\r\nc = x 😀"_qs};
+    const struct {
+        CodeLanguage language;
+        QString program, file;
+    } languages[] = {
+        {CodeLanguage::JavaScript, u"node"_qs, u"replace.js"_qs},
+        {CodeLanguage::Python, u"python3"_qs, u"replace.py"_qs},
+        {CodeLanguage::Java, u"java"_qs, u"Replace.java"_qs},
+    };
+    QStringList missing;
+    for (const auto& l : languages) {
+        if (QStandardPaths::findExecutable(l.program).isEmpty()) {
+            missing << l.program;
+            continue;
+        }
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString code = codeFor(l.language, c.request, CodeShape::Program);
+        ASSERT_TRUE(writeFile(dir.filePath(l.file), code));
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(l.program, {l.file});
+        p.write(c.text.toUtf8());
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(120'000));
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).toStdString(), expected(c).toStdString())
+            << code.toStdString() << p.readAllStandardError().toStdString();
+    }
+    if (!missing.isEmpty())
+        GTEST_SKIP() << missing.join(u", ").toStdString() << " not installed, so not run";
+}
