@@ -423,54 +423,41 @@ private:
         return char16_t(value);
     }
 
-    // A character escape, both in and out of a class; false when the
-    // escape is not one (\d, \b, a back-reference).
-    bool characterEscape(QChar c, bool inClass, char16_t& unitOut)
+    // The code unit a character escape stands for, in or out of a class;
+    // class escapes, \b and back-references are read before.
+    char16_t characterEscape(QChar c, bool inClass)
     {
         switch (c.unicode()) {
         case u'f':
-            unitOut = 0x0c;
-            return true;
+            return 0x0c;
         case u'n':
-            unitOut = 0x0a;
-            return true;
+            return 0x0a;
         case u'r':
-            unitOut = 0x0d;
-            return true;
+            return 0x0d;
         case u't':
-            unitOut = 0x09;
-            return true;
+            return 0x09;
         case u'v':
-            unitOut = 0x0b;
-            return true;
+            return 0x0b;
         case u'c':
-            if (i < s.size() && ((s[i].isLetter() && s[i].unicode() < 0x80) || (inClass && (isDigit(s[i]) || s[i] == u'_')))) {
-                unitOut = s[i++].unicode() % 32;
-            } else {
-                unitOut = u'\\';
-                --i; // the c stands for itself
-            }
-            return true;
-        case u'x': {
-            const int v = hexAt(s, i, 2);
-            unitOut = v < 0 ? u'x' : char16_t(v);
-            i += v < 0 ? 0 : 2;
-            return true;
-        }
+            if (i < s.size() && ((s[i].isLetter() && s[i].unicode() < 0x80) ||
+                                 (inClass && (isDigit(s[i]) || s[i] == u'_'))))
+                return char16_t(s[i++].unicode() % 32);
+            --i; // a backslash, and the c stands for itself
+            return u'\\';
+        case u'x':
         case u'u': {
-            const int v = hexAt(s, i, 4);
-            unitOut = v < 0 ? u'u' : char16_t(v);
-            i += v < 0 ? 0 : 4;
-            return true;
+            const int digits = c == u'x' ? 2 : 4;
+            const int v = hexAt(s, i, digits);
+            if (v < 0)
+                return c.unicode();
+            i += digits;
+            return char16_t(v);
         }
         case u'o':
-            unitOut = i < s.size() && isOctal(s[i]) ? octal() : u'o';
-            return true;
+            return i < s.size() && isOctal(s[i]) ? octal() : u'o';
         default:
-            break;
+            return c.unicode();
         }
-        unitOut = c.unicode();
-        return !c.isLetterOrNumber() || c.unicode() >= 0x80 || QStringLiteral("dDwWsSbBk").indexOf(c) < 0;
     }
 
     // Whether the escape can match the empty text.
@@ -515,9 +502,7 @@ private:
             backReference(number);
             return true;
         }
-        char16_t u = 0;
-        characterEscape(c, false, u);
-        r.pattern += literal(u);
+        r.pattern += literal(characterEscape(c, false));
         return false;
     }
 
@@ -598,9 +583,7 @@ private:
                 --i;
                 return e >= u'8' ? e.unicode() : octal();
             }
-            char16_t u = 0;
-            characterEscape(e, true, u);
-            return u;
+            return characterEscape(e, true);
         };
         while (s[i] != u']') {
             bool firstSet = false;
