@@ -486,8 +486,12 @@ private:
                 backReference(number);
                 return true;
             }
+            if (c >= u'8') {
+                r.pattern += literal(c.unicode());
+                return false;
+            }
             --i;
-            r.pattern += literal(c >= u'8' ? c.unicode() : octal());
+            r.pattern += literal(octal());
             return false;
         }
         if (c == u'0') {
@@ -579,9 +583,11 @@ private:
             }
             if (e == u'b')
                 return 0x08;
-            if (e >= u'0' && e <= u'9') {
+            if (e >= u'8' && e <= u'9')
+                return e.unicode();
+            if (e >= u'0' && e <= u'7') {
                 --i;
-                return e >= u'8' ? e.unicode() : octal();
+                return octal();
             }
             return characterEscape(e, true);
         };
