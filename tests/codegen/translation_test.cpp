@@ -94,3 +94,23 @@ TEST(PatternRewrite, EscapesStandForWhatTheWindowReadsInThem)
     for (const auto& c : cases)
         EXPECT_EQ(pythonPattern(c.expression).toStdString(), c.python.toStdString()) << c.expression.toStdString();
 }
+
+TEST(PatternRewrite, ClassesHoldTheWindowsSets)
+{
+    const struct {
+        QString expression;
+        QString python;
+    } cases[] = {
+        // A hyphen next to a class escape is itself, on either side.
+        {uR"~([\w-.])~"_qs, uR"~(r"[0-9A-Z\_a-z\-\.]")~"_qs},
+        {uR"~([%-\d])~"_qs, uR"~(r"[\%\-0-9]")~"_qs},
+        // Complements inside a class are written out, up to the last code point.
+        {uR"~([\D])~"_qs, uR"~(r"[\u0000-\/\:-\U0010ffff]")~"_qs},
+        {uR"~([^\W])~"_qs, uR"~(r"[^\u0000-\/\:-\@\[-\^\`\{-\U0010ffff]")~"_qs},
+        // Characters Python would read as set syntax are escaped.
+        {uR"~([[&^\]])~"_qs, uR"~(r"[\[\&\^\]]")~"_qs},
+        {uR"~([\s])~"_qs, uR"~(r"[\t-\r \u00a0\u1680\u2000-\u200a\u2028\u2029\u202f\u205f\u3000\ufeff]")~"_qs},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pythonPattern(c.expression).toStdString(), c.python.toStdString()) << c.expression.toStdString();
+}
