@@ -95,7 +95,9 @@ GeneratedCode generateCode(CodeLanguage language, const CodeRequest& request, Co
     // Kelvin sign, ı and İ, which letters and classes can meet.
     static const QRegularExpression foldingMeets(QStringLiteral("[ksi\\[ſKıİ]|\\\\w"),
                                                  QRegularExpression::CaseInsensitiveOption);
-    if (request.ignoreCase && !t.dialect.javaScript && (request.pattern.contains(foldingMeets) || input.pattern.pattern.contains(foldingMeets)))
+    const bool foldingMatters =
+        request.pattern.contains(foldingMeets) || input.pattern.pattern.contains(foldingMeets);
+    if (request.ignoreCase && !t.dialect.javaScript && foldingMatters)
         code.caveats << QStringLiteral("Ignoring case, %1 also matches ſ with s, the Kelvin sign with k and "
                                        "ı or İ with i; the window does not.")
                             .arg(t.dialect.name);
