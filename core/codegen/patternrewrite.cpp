@@ -370,7 +370,8 @@ private:
             // Next to a line terminator or the end of the text: the
             // languages' own multiline anchors know other line ends, and
             // some let $ match before a final LF.
-            r.pattern += QStringLiteral("(?%1[^%2])").arg(start ? QStringLiteral("<!") : QStringLiteral("!"), rangeText(kLineTerminators));
+            const QString lineEnds = rangeText(kLineTerminators);
+            r.pattern += start ? QStringLiteral("(?<![^%1])").arg(lineEnds) : QStringLiteral("(?![^%1])").arg(lineEnds);
         }
     }
 
@@ -533,8 +534,10 @@ private:
             const QString name = s.mid(i + 2, end - i - 2);
             i = end + 1;
             const bool plainName = !name.isEmpty() && name[0].unicode() < 0x80 && name[0].isLetter() &&
-                                   std::all_of(name.begin(), name.end(), [](QChar n) { return isAsciiAlnum(n.unicode()); });
-            r.pattern += d.javaScript || (d.keepsNames && plainName) ? d.namedGroupOpen + name + u'>' : QStringLiteral("(");
+                                   std::all_of(name.begin(), name.end(),
+                                               [](QChar n) { return isAsciiAlnum(n.unicode()); });
+            const bool keepName = d.javaScript || (d.keepsNames && plainName);
+            r.pattern += keepName ? d.namedGroupOpen + name + u'>' : QStringLiteral("(");
         } else {
             g.number = ++opened;
             r.pattern += u'(';

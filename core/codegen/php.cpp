@@ -65,7 +65,9 @@ QString snippet(const CodeInput& input, QStringList& caveats)
     const QString text =
         QStringLiteral("$pattern = %1;\n"
                        "$result = preg_replace($pattern, %2, $text);\n")
-            .arg(stringLiteral(u'/' + input.pattern.pattern + (input.request.ignoreCase ? QStringLiteral("/ui") : QStringLiteral("/u")), caveats),
+            .arg(stringLiteral(u'/' + input.pattern.pattern +
+                                   (input.request.ignoreCase ? QStringLiteral("/ui") : QStringLiteral("/u")),
+                               caveats),
                  stringLiteral(replacement(input, caveats), caveats));
     caveats.removeDuplicates();
     return text;

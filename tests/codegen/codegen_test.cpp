@@ -98,7 +98,8 @@ TEST(CodeFor, WhatALanguageCannotDoIsSaidInAComment)
         {CodeLanguage::Python, u"\xD800"_qs, u""_qs, false, u"surrogate"_qs},
     };
     for (const auto& c : cases) {
-        const GeneratedCode code = generateCode(c.language, {c.pattern, c.replacement, c.ignoreCase}, CodeShape::Program);
+        const GeneratedCode code =
+            generateCode(c.language, {c.pattern, c.replacement, c.ignoreCase}, CodeShape::Program);
         const QString said = code.caveats.filter(c.caveat).value(0);
         ASSERT_FALSE(said.isEmpty()) << c.pattern.toStdString() << ": " << code.caveats.join(u'\n').toStdString();
         EXPECT_TRUE(code.text.contains(said)) << "not in the code as a comment";

@@ -141,7 +141,8 @@ const Harness kJavaScript{
 const Harness kPython{
     CodeLanguage::Python, u"python3"_qs, u"batch.py"_qs, u"import re\n\n"_qs, {},
     [](int n, const QString& snippet) {
-        return u"try:\n    with open(\"in_%1.txt\", encoding=\"utf-8\", newline=\"\") as f:\n        text = f.read()\n%2"
+        return u"try:\n    with open(\"in_%1.txt\", encoding=\"utf-8\", newline=\"\") as f:\n"
+               "        text = f.read()\n%2"
                "    with open(\"out_%1.txt\", \"w\", encoding=\"utf-8\", newline=\"\") as f:\n        f.write(result)\n"
                "except Exception:\n    pass\n"_qs.arg(n).arg(indent(snippet, u"    "_qs));
     },
@@ -155,7 +156,8 @@ const Harness kJava{
     [](int n, const QString& snippet) {
         return u"    static void case%1() throws Exception {\n"
                "        String text = Files.readString(Path.of(\"in_%1.txt\"));\n%2"
-               "        Files.writeString(Path.of(\"out_%1.txt\"), result);\n    }\n"_qs.arg(n).arg(indent(snippet, u"        "_qs));
+               "        Files.writeString(Path.of(\"out_%1.txt\"), result);\n    }\n"_qs.arg(n)
+                   .arg(indent(snippet, u"        "_qs));
     },
     [](int n) { return u"        try { case%1(); } catch (Throwable e) {}\n"_qs.arg(n); }};
 
@@ -261,7 +263,8 @@ TEST(GeneratedCode, JavaReplacesAsTheWindowDoes)
 
 TEST(GeneratedCode, TheProgramsRunAsTheyStand)
 {
-    const Case c{{uR"(^(\w+)\s*=\s*(.*)$)"_qs, u"$2 <- $1 「$&」"_qs, true}, u"a = 1\r\nB=中文\r\n\r\nc = x 😀"_qs};
+    const Case c{{uR"(^(\w+)\s*=\s*(.*)$)"_qs, u"$2 <- $1 「$&」"_qs, true},
+                 u"a = 1\r\nB=中文\r\n\r\nc = x 😀"_qs};
     const struct {
         CodeLanguage language;
         QString program, file;
