@@ -1,10 +1,21 @@
 #include "cli/usage.h"
 
+#include "core/codegen/codegen.h"
 #include "core/text/textencoding.h"
 #include "version.h"
 
 namespace pattaro::cli {
 namespace {
+
+// LANG for code, a line each, indented under the command.
+QString codeLanguageNames()
+{
+    QString text;
+    for (const CodeLanguageInfo& info : codeLanguages())
+        text += QStringLiteral("              %1 %2\n").arg(info.name, -11).arg(info.displayName);
+    text.chop(1);
+    return text;
+}
 
 // The names --encoding takes, indented under the option and wrapped.
 QString wrappedEncodingNames()
@@ -34,6 +45,7 @@ QString UsageText()
         "  pattaro-cli [OPTION]... extract PATTERN REPLACEMENT [FILE]\n"
         "  pattaro-cli [OPTION]... upper | lower [FILE]\n"
         "  pattaro-cli explain PATTERN [--lang zh|en] [--json] [-i]\n"
+        "  pattaro-cli [-i] code --lang LANG PATTERN [REPLACEMENT]\n"
         "  pattaro-cli --help | --version\n"
         "\n"
         "Runs Pattaro's expression engine on a text, as the window does: every match\n"
@@ -64,6 +76,12 @@ QString UsageText()
         "            locale, else English). Flags are as for searching: g and m,\n"
         "            and i with -i. Reads no text. For an invalid PATTERN it prints\n"
         "            where and why, and exits 2. Its options may also follow PATTERN.\n"
+        "  code      Print a program in LANG that reads standard input and writes\n"
+        "            what replace would (REPLACEMENT empty when not given).\n"
+        "            Where LANG's expressions cannot do what Pattaro's do, a\n"
+        "            comment in the program says so. Reads no text. --lang LANG\n"
+        "            may also stand before the command word. LANG is one of:\n"
+        "%2\n"
         "\n"
         "Options (before the command; everything after the command word is taken\n"
         "literally, so PATTERN may begin with '-'). Short options may be bundled\n"
@@ -126,8 +144,8 @@ QString UsageText()
         "pass 1 GiB and four times the input.\n"
         "\n"
         "Exit status, as grep's and sed's: count, matches and extract exit 0 when\n"
-        "something matched and 1 when nothing did; replace, upper and lower exit 0;\n"
-        "explain exits 0 for a valid pattern.\n"
+        "something matched and 1 when nothing did; replace, upper, lower and code\n"
+        "exit 0; explain exits 0 for a valid pattern.\n"
         "Any of them exits 2 with a one-line message on standard error for a usage\n"
         "error, an unreadable or too large input, arguments that are not valid\n"
         "UTF-8, input that is binary or not valid in its encoding, an invalid\n"
@@ -135,7 +153,7 @@ QString UsageText()
         "be written (writing stops at the first failure). Warnings go to standard\n"
         "error, each line starting \"pattaro-cli: warning: \"; they do not change\n"
         "the status.\n")
-        .arg(wrappedEncodingNames());
+        .arg(wrappedEncodingNames(), codeLanguageNames());
 }
 
 QString VersionText()
