@@ -10,6 +10,7 @@ struct CommandWord {
     QStringView word;
     Command command;
     int operands; // PATTERN, and REPLACEMENT where there is one
+    int optionalOperands = 0; // REPLACEMENT of code
 };
 
 constexpr CommandWord kCommands[] = {
@@ -17,6 +18,7 @@ constexpr CommandWord kCommands[] = {
     {u"replace", Command::Replace, 2}, {u"extract", Command::Extract, 2},
     {u"upper", Command::Upper, 0},     {u"lower", Command::Lower, 0},
     {u"explain", Command::Explain, 1},
+    {u"code", Command::Code, 1, 1},
     {u"lint", Command::Lint, 0},
 };
 
@@ -57,6 +59,14 @@ QString parseError(const QCommandLineParser& parser)
     return text;
 }
 
+QString codeLanguageNames()
+{
+    QStringList names;
+    for (const CodeLanguageInfo& info : codeLanguages())
+        names << info.name;
+    return names.join(u", ");
+}
+
 bool hasPattern(Command command)
 {
     return command != Command::Upper && command != Command::Lower;
@@ -82,8 +92,8 @@ QString readExplainOptions(const QStringList& options, Arguments& a)
             a.ignoreCase = true;
         } else if (option == u"--lang" || option.startsWith(u"--lang=")) {
             const QString name = option == u"--lang" ? options.value(++i) : option.mid(7);
-            a.language = languageByName(name);
-            if (!a.language)
+            a.explainLanguage = languageByName(name);
+            if (!a.explainLanguage)
                 return QStringLiteral("--lang needs zh or en");
         } else {
             return QStringLiteral("unknown option '%1' for explain").arg(option);
@@ -209,13 +219,7 @@ ParsedArguments ParseArguments(const QStringList& args)
         a.maxInput = *size;
     }
 
-    if (parser.isSet(language)) {
-        a.language = languageByName(parser.value(language));
-        if (!a.language)
-            return fail(QStringLiteral("--lang needs zh or en"));
-    }
-
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return fail(QStringLiteral("no command given"));
     const CommandWord* command = findCommand(positional.first());
@@ -223,6 +227,34 @@ ParsedArguments ParseArguments(const QStringList& args)
         return fail(QStringLiteral("unknown command '%1'").arg(positional.first()));
     a.command = command->command;
     const QString word = command->word.toString();
+    QStringList languages = parser.values(language);
+    // code --lang LANG PATTERN: the language may also follow the word.
+    if (a.command == Command::Code && positional.size() > 2 && positional[1] == u"--lang") {
+        languages << positional[2];
+        positional.remove(1, 2);
+    } else if (a.command == Command::Code && positional.size() > 1 && positional[1].startsWith(u"--lang=")) {
+        languages << positional[1].mid(7);
+        positional.remove(1);
+    }
+    if (!languages.isEmpty() && a.command != Command::Code && a.command != Command::Explain)
+        return fail(QStringLiteral("--lang applies only to explain and code"));
+    if (a.command == Command::Explain && !languages.isEmpty()) {
+        a.explainLanguage = languageByName(languages.last());
+        if (!a.explainLanguage)
+            return fail(QStringLiteral("--lang needs zh or en"));
+    }
+    if (a.command == Command::Code) {
+        if (languages.size() != 1)
+            return fail(QStringLiteral("code needs --lang once"));
+        const CodeLanguageInfo* info = codeLanguageNamed(languages.first());
+        if (!info)
+            return fail(QStringLiteral("--lang needs one of %1").arg(codeLanguageNames()));
+        a.codeLanguage = info->language;
+        if (!files.isEmpty() || a.json || a.timeLimit || parser.isSet(encoding) || parser.isSet(maxInput))
+            return fail(QStringLiteral("code reads no text, so takes only -i and --lang"));
+        if (positional.size() > 3)
+            return fail(QStringLiteral("too many arguments for code"));
+    }
 
     const qsizetype given = positional.size() - 1;
     if (given < command->operands)
@@ -236,8 +268,6 @@ ParsedArguments ParseArguments(const QStringList& args)
         const QString error = readExplainOptions(positional.mid(2), a);
         return error.isEmpty() ? ParsedArguments{a, {}} : fail(error);
     }
-    if (a.language)
-        return fail(QStringLiteral("--lang applies only to explain"));
     if (a.command == Command::Lint) {
         const QStringList operands = positional.mid(1);
         QStringList lintFiles = files;
@@ -249,12 +279,12 @@ ParsedArguments ParseArguments(const QStringList& args)
         a.file = lintFiles.value(0) == u"-" ? QString() : lintFiles.value(0);
         return {a, {}};
     }
-    const qsizetype fileOperand = command->operands + 1;
+    const qsizetype fileOperand = command->operands + 1 + command->optionalOperands;
     if (given > fileOperand)
         return fail(QStringLiteral("too many arguments for %1").arg(word));
     if (command->operands >= 1)
         a.pattern = positional[1];
-    if (command->operands == 2)
+    if (command->operands == 2 || (command->optionalOperands == 1 && given == 2))
         a.replacement = positional[2];
     QString name = files.value(0);
     if (given == fileOperand) {

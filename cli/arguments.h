@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/explain/characternames.h"
+#include "core/codegen/codegen.h"
 #include "core/text/textdecoding.h"
 #include "core/text/textlimit.h"
 
@@ -11,7 +12,7 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Lint };
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code, Lint };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -35,7 +36,8 @@ struct Arguments {
     QStringList patterns;
     QString replacement;
     // explain's language; none: the locale's.
-    std::optional<ExplainLanguage> language;
+    std::optional<ExplainLanguage> explainLanguage;
+    CodeLanguage codeLanguage = CodeLanguage::JavaScript;
 };
 
 struct ParsedArguments {

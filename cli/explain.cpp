@@ -15,7 +15,7 @@ int RunExplain(const Arguments& args, const QLocale& locale, Utf8Output& out)
 {
     // The flags every command searches with: global and multiline always.
     const SyntaxTree tree = readSyntaxTree(args.pattern, {args.ignoreCase, true, true});
-    const ExplainLanguage language = args.language.value_or(LanguageOfLocale(locale));
+    const ExplainLanguage language = args.explainLanguage.value_or(LanguageOfLocale(locale));
     out.write(args.json ? QString::fromUtf8(explainAsJson(tree, language)) : explainAsText(tree, language));
     return tree.error ? kExitFailure : kExitSuccess;
 }

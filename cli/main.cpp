@@ -58,8 +58,9 @@ int main(int argc, char** argv)
             out.finish();
             return kExitSuccess;
         }
-        if (a.command == Command::Explain) {
-            const int status = RunExplain(a, QLocale::system(), out);
+        if (a.command == Command::Explain || a.command == Command::Code) {
+            const int status =
+                a.command == Command::Explain ? RunExplain(a, QLocale::system(), out) : RunCode(a, out);
             out.finish();
             return status;
         }

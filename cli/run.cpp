@@ -1,5 +1,6 @@
 #include "cli/run.h"
 
+#include "core/codegen/codegen.h"
 #include "core/commands/replaceeach.h"
 #include "core/commands/simplecase.h"
 #include "core/regex/regexp.h"
@@ -162,6 +163,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
     case Command::Lower:
     case Command::Explain:
     case Command::Lint:
+    case Command::Code:
         break;
     }
     return kExitSuccess;
@@ -180,6 +182,12 @@ int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Outpu
     RegExp engine;
     PrepareEngine(engine, args, text.size());
     return RunSearch(engine, args, text, color, out);
+}
+
+int RunCode(const Arguments& args, Utf8Output& out)
+{
+    out.write(codeFor(args.codeLanguage, {args.pattern, args.replacement, args.ignoreCase}, CodeShape::Program));
+    return kExitSuccess;
 }
 
 } // namespace pattaro::cli

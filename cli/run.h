@@ -29,4 +29,8 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
 // from out.
 int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Output& out);
 
+// code: writes a program doing what replace does. Throws RegexError for an
+// invalid pattern and OutputFailed from out.
+int RunCode(const Arguments& args, Utf8Output& out);
+
 } // namespace pattaro::cli

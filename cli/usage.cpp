@@ -1,10 +1,21 @@
 #include "cli/usage.h"
 
+#include "core/codegen/codegen.h"
 #include "core/text/textencoding.h"
 #include "version.h"
 
 namespace pattaro::cli {
 namespace {
+
+// LANG for code, a line each, indented under the command.
+QString codeLanguageNames()
+{
+    QString text;
+    for (const CodeLanguageInfo& info : codeLanguages())
+        text += QStringLiteral("              %1 %2\n").arg(info.name, -11).arg(info.displayName);
+    text.chop(1);
+    return text;
+}
 
 // The names --encoding takes, indented under the option and wrapped.
 QString wrappedEncodingNames()
@@ -34,6 +45,8 @@ QString UsageText()
         "  pattaro-cli [OPTION]... extract PATTERN REPLACEMENT [FILE]\n"
         "  pattaro-cli [OPTION]... upper | lower [FILE]\n"
         "  pattaro-cli explain PATTERN [--lang zh|en] [--json] [-i]\n"
+        "  pattaro-cli [-i] code --lang LANG PATTERN [REPLACEMENT]\n"
+        "  pattaro-cli lint [-i] [--json] PATTERN... | lint [-i] [--json] -f FILE\n"
         "  pattaro-cli --help | --version\n"
         "\n"
         "Runs Pattaro's expression engine on a text, as the window does: every match\n"
@@ -64,6 +77,21 @@ QString UsageText()
         "            locale, else English). Flags are as for searching: g and m,\n"
         "            and i with -i. Reads no text. For an invalid PATTERN it prints\n"
         "            where and why, and exits 2. Its options may also follow PATTERN.\n"
+        "  code      Print a program in LANG that reads standard input and writes\n"
+        "            what replace would (REPLACEMENT empty when not given).\n"
+        "            Where LANG's expressions cannot do what Pattaro's do, a\n"
+        "            comment in the program says so. Reads no text. --lang LANG\n"
+        "            may also stand before the command word. LANG is one of:\n"
+        "%2\n"
+        "  lint      Tell whether each PATTERN (or each line of FILE) can backtrack\n"
+        "            without end: the part responsible, whether the time grows\n"
+        "            exponentially or as a power of the text's length, an attack\n"
+        "            text prefix + pump x n + suffix, and a rewrite where a standard\n"
+        "            one applies. Every finding is measured on the engine; one whose\n"
+        "            growth does not show is marked not verified and does not count.\n"
+        "            A line per PATTERN, PATTERN TAB safe, vulnerable, undecided (the\n"
+        "            analysis ran out of its 100 ms) or invalid, then a line per\n"
+        "            finding. Its options come right after the word; '--' ends them.\n"
         "\n"
         "Options (before the command; everything after the command word is taken\n"
         "literally, so PATTERN may begin with '-'). Short options may be bundled\n"
@@ -75,7 +103,7 @@ QString UsageText()
         "  --max-input SIZE  Refuse input larger than SIZE bytes (K, M or G may\n"
         "            follow; 256M by default, the window's limit).\n"
         "  --json    One JSON object instead of text, for count, matches, replace,\n"
-        "            extract and explain (see below).\n"
+        "            extract, explain and lint (see below).\n"
         "  --lines   One item per line for extract.\n"
         "  --crlf    With --lines, end each item with CR LF.\n"
         "  --color WHEN  Colour what matched in matches and replace: auto (the\n"
@@ -100,6 +128,14 @@ QString UsageText()
         "            NODE is {\"kind\":\"...\",\"start\":N,\"end\":N,\"source\":\"...\",\n"
         "            \"description\":\"...\",\"children\":[NODE,...]}, start and end in\n"
         "            UTF-16 code units of PATTERN. Indented over several lines.\n"
+        "  lint      {\"results\":[{\"expression\":\"...\",\"verdict\":\"...\",\n"
+        "            \"approximate\":B,\"findings\":[FINDING,...]},...]}, with an\n"
+        "            \"error\" as explain's for an invalid PATTERN; FINDING is\n"
+        "            {\"start\":N,\"end\":N,\"source\":\"...\",\"growth\":\"exponential\" or\n"
+        "            \"polynomial\",\"degree\":N,\"verified\":B,\"measured\":{...},\n"
+        "            \"prefix\":\"...\",\"pumps\":[\"...\"],\"suffix\":\"...\",\"repeats\":N,\n"
+        "            \"attack\":\"...\",\"rewrite\":\"...\" or null}; the attack, for a\n"
+        "            verified finding, is long enough that node takes over a second.\n"
         "\n"
         "Input encodings: auto takes UTF-8 after its byte order mark, UTF-16 and\n"
         "UTF-32 little or big endian after theirs, otherwise UTF-8 when the input is\n"
@@ -126,8 +162,9 @@ QString UsageText()
         "pass 1 GiB and four times the input.\n"
         "\n"
         "Exit status, as grep's and sed's: count, matches and extract exit 0 when\n"
-        "something matched and 1 when nothing did; replace, upper and lower exit 0;\n"
-        "explain exits 0 for a valid pattern.\n"
+        "something matched and 1 when nothing did; replace, upper, lower and code\n"
+        "exit 0; explain exits 0 for a valid pattern; lint exits 0 when every\n"
+        "PATTERN is safe (or undecided) and 1 when one is vulnerable.\n"
         "Any of them exits 2 with a one-line message on standard error for a usage\n"
         "error, an unreadable or too large input, arguments that are not valid\n"
         "UTF-8, input that is binary or not valid in its encoding, an invalid\n"
@@ -135,7 +172,7 @@ QString UsageText()
         "be written (writing stops at the first failure). Warnings go to standard\n"
         "error, each line starting \"pattaro-cli: warning: \"; they do not change\n"
         "the status.\n")
-        .arg(wrappedEncodingNames());
+        .arg(wrappedEncodingNames(), codeLanguageNames());
 }
 
 QString VersionText()

@@ -138,8 +138,10 @@ public:
 
     // System menu.
     void MnuSyst_Click(std::int16_t Index);
-    void FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator = false, bool blnEnabled = true,
-                     bool blnChecked = false, bool blnVisible = true);
+    // Returns the new item's id, which MenuItemSelected reports and
+    // ModifyAddedMenu takes; -1 when the item could not be added.
+    std::int16_t FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator = false, bool blnEnabled = true,
+                             bool blnChecked = false, bool blnVisible = true);
     void ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCaption = QString(), bool blnEnabled = true,
                          bool blnChecked = false, bool blnVisible = true);
     void FormMenuRemove(std::int16_t intMenuID);

@@ -43,9 +43,10 @@ void orukForms::MnuSyst_Click(std::int16_t Index)
     });
 }
 
-void orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator, bool blnEnabled, bool blnChecked,
-                            bool blnVisible)
+std::int16_t orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator, bool blnEnabled,
+                                    bool blnChecked, bool blnVisible)
 {
+    std::int16_t added = -1;
     TrapErrors(m_errorLog, "FormMenuAdd", [&] {
         for (;;) {
             const int n = m_state.SysMnu.Count();
@@ -60,9 +61,11 @@ void orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator,
             item.Enabled = blnEnabled;
             item.Checked = blnChecked;
             item.Visible = blnVisible;
+            added = std::int16_t(n);
             return;
         }
     });
+    return added;
 }
 
 void orukForms::ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCaption, bool blnEnabled,

@@ -128,3 +128,11 @@ if(TARGET skindemo AND NOT PATTARO_SANITIZE)
   set_tests_properties(SkindemoScreenshotRunNeverWaitsForAnAnswer PROPERTIES TIMEOUT 60
     ENVIRONMENT QT_QPA_PLATFORM=offscreen PASS_REGULAR_EXPRESSION "函数: TitleBarHeightSetup.*exit=1")
 endif()
+
+# The live preview turned on with F6 and seen colouring the pane.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
+  add_test(NAME LivePreviewOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 99 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/live-e2e.sh $<TARGET_FILE:pattaro>)
+  set_tests_properties(LivePreviewOnARealDisplay PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()

@@ -4,6 +4,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/explainwindow.h"
 #include "ui/helptext.h"
+#include "ui/livepreview.h"
 #include "ui/selfcheck.h"
 #include "ui/skindesign.h"
 #include "ui/versioncaption.h"
@@ -71,6 +72,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setUpExplanation();
     // Tab follows the controls' final places.
     setUpKeyboard();
+    setUpLivePreview();
     // The controls keep their design places whatever the window's size, so
     // the window manager is told the size is fixed: no maximising, no
     // resizing from its own frame or keys.
@@ -81,6 +83,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
 Form1::~Form1()
 {
+    // Its search may still be running on the controls' last text.
+    m_livePreview.reset();
     // The skin goes first: it still reads the form as it ends.
     delete m_orukForms1;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/commands/highlightplan.h"
 #include "core/regex/regexp.h"
+#include "ui/livepreviewscheduling.h"
 #include "ui/encodingchooser.h"
 #include "compat/messagebox.h"
 #include "compat/services.h"
@@ -28,6 +30,7 @@ class ClickableLabel;
 class ExplainWindow;
 class SystemSkinPlatform;
 class GCommonDialog;
+class LivePreview;
 class MatchTips;
 class RichTextBox;
 class orukForms;
@@ -52,6 +55,9 @@ struct Form1Services {
     platform::Services skin = {};
     // Where the skin's system menu pops up; empty: a Qt menu.
     platform::PopupMenuService* popupMenu = nullptr;
+    // When the live preview searches and where; empty members: after a
+    // pause in typing, on a thread of its own.
+    LivePreviewScheduling livePreview = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -108,6 +114,8 @@ public:
     // The expression explained, beside the window: none until first asked for.
     ExplainWindow* explainWindow() const { return m_explainWindow.get(); }
     static const QString kExplainMenuCaption;
+    // The mode that shows the commands' results while the user types (F6).
+    LivePreview* livePreview() const { return m_livePreview.get(); }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -156,6 +164,15 @@ private:
     void setUpKeyboard();
     void setUpExplanation();
     void explainExpression();
+    void setUpLivePreview();
+    // The steps of the match check's colouring, for the check and for the
+    // live preview: the colours of the matches found, in match order; the
+    // characters [from, to) back to plain; the matches [first, last) in
+    // their colours.
+    std::vector<HighlightRange> matchColouring() const;
+    void uncolourSource(qsizetype from, qsizetype to);
+    void colourMatches(const std::vector<HighlightRange>& plan, qsizetype first, qsizetype last);
+    friend class LivePreview;
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
     void setUpFiles();
@@ -176,6 +193,7 @@ private:
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
     MatchTips* m_matchTips = nullptr;
     std::unique_ptr<ExplainWindow> m_explainWindow;
+    std::unique_ptr<LivePreview> m_livePreview;
 
     // State the commands share.
     QString m_sourceText;

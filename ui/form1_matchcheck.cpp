@@ -42,29 +42,43 @@ void Form1::Command1_Click()
             return;
         }
 
-        m_TXT1->SelStart(0);
-        m_TXT1->SelLength(m_sourceText.size());
-        m_TXT1->SelColor(platform::rgb(0, 0, 0));
-        m_TXT1->SelBold(false);
+        uncolourSource(0, m_sourceText.size());
 
         const int answer = m_services.messageBox->show(matchesFoundQuestion(m_matchList.Count()), kTitle,
                                                        MsgIcon::Information, MsgButtons::YesNo);
         if (answer != platform::kIdYes)
             return;
 
-        const std::vector<HighlightRange> plan = HighlightPlan(
-            m_matchList, [this] { return m_Color1->BackColor(); }, [this] { return m_Color2->BackColor(); });
-        for (m_matchIndex = 0; m_matchIndex < m_matchList.Count(); ++m_matchIndex) {
-            const HighlightRange& range = plan[size_t(m_matchIndex)];
-            m_curMatch = m_matchList.Item(m_matchIndex);
-            m_TXT1->SelStart(range.start);
-            m_TXT1->SelLength(range.length);
-            m_TXT1->SelBold(true);
-            m_TXT1->SelColor(range.color);
-        }
+        colourMatches(matchColouring(), 0, m_matchList.Count());
         m_matchTips->Keep(m_matchList);
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
+    }
+}
+
+std::vector<HighlightRange> Form1::matchColouring() const
+{
+    return HighlightPlan(
+        m_matchList, [this] { return m_Color1->BackColor(); }, [this] { return m_Color2->BackColor(); });
+}
+
+void Form1::uncolourSource(qsizetype from, qsizetype to)
+{
+    m_TXT1->SelStart(from);
+    m_TXT1->SelLength(to - from);
+    m_TXT1->SelColor(platform::rgb(0, 0, 0));
+    m_TXT1->SelBold(false);
+}
+
+void Form1::colourMatches(const std::vector<HighlightRange>& plan, qsizetype first, qsizetype last)
+{
+    for (m_matchIndex = first; m_matchIndex < last; ++m_matchIndex) {
+        const HighlightRange& range = plan[size_t(m_matchIndex)];
+        m_curMatch = m_matchList.Item(m_matchIndex);
+        m_TXT1->SelStart(range.start);
+        m_TXT1->SelLength(range.length);
+        m_TXT1->SelBold(true);
+        m_TXT1->SelColor(range.color);
     }
 }
 

@@ -72,7 +72,14 @@ TEST(CliArguments, MistakesAreNamed)
         {{"explain", "a", "--color"}, "unknown option '--color' for explain"},
         {{"explain", "a", "in.txt"}, "unknown option 'in.txt' for explain"},
         {{"-f", "in.txt", "explain", "a"}, "explain reads no FILE"},
-        {{"--lang=zh", "count", "a"}, "--lang applies only to explain"},
+        {{"--lang=zh", "count", "a"}, "--lang applies only to explain and code"},
+        {{"code", "a"}, "code needs --lang"},
+        {{"code", "--lang", "cobol", "a"}, "javascript, python, java, csharp, go, php, cpp"},
+        {{"--lang", "go", "code", "--lang", "go", "a"}, "code needs --lang once"},
+        {{"--lang", "go", "count", "a"}, "--lang applies only to explain and code"},
+        {{"code", "--lang", "go", "a", "b", "c"}, "too many arguments for code"},
+        {{"-f", "x", "code", "--lang", "go", "a"}, "code reads no text"},
+        {{"code", "--lang", "go"}, "code needs PATTERN"},
     };
     for (const auto& c : cases) {
         const QString error = parse(c.args).error;
@@ -102,8 +109,32 @@ TEST(CliArguments, ExplainsOptionsStandBeforeTheCommandOrAfterThePattern)
         EXPECT_EQ(p.arguments.pattern, c.pattern);
         EXPECT_EQ(p.arguments.json, c.json);
         EXPECT_EQ(p.arguments.ignoreCase, c.ignoreCase);
-        EXPECT_EQ(p.arguments.language, c.language);
+        EXPECT_EQ(p.arguments.explainLanguage, c.language);
     }
+}
+
+TEST(CliArguments, CodeTakesItsLanguageBeforeOrAfterTheWord)
+{
+    const struct {
+        QStringList args;
+        CodeLanguage language;
+        QString pattern, replacement;
+    } cases[] = {
+        {{"code", "--lang", "python", "a", "b"}, CodeLanguage::Python, "a", "b"},
+        {{"code", "--lang=Java", "a"}, CodeLanguage::Java, "a", ""},
+        {{"--lang", "cpp", "code", "-a", "-b"}, CodeLanguage::CppQt, "-a", "-b"},
+        // Only the first --lang after the word is an option.
+        {{"code", "--lang", "go", "--lang"}, CodeLanguage::Go, "--lang", ""},
+    };
+    for (const auto& c : cases) {
+        const ParsedArguments p = parse(c.args);
+        ASSERT_EQ(p.error, QString()) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.arguments.command, Command::Code);
+        EXPECT_EQ(p.arguments.codeLanguage, c.language);
+        EXPECT_EQ(p.arguments.pattern, c.pattern);
+        EXPECT_EQ(p.arguments.replacement, c.replacement);
+    }
+    EXPECT_TRUE(parse({"-i", "code", "--lang", "php", "a"}).arguments.ignoreCase);
 }
 
 TEST(CliArguments, ColorAndLineEndsAreChosen)

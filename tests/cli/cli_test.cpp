@@ -482,11 +482,22 @@ TEST(Cli, FiftyMegabyteInput)
     EXPECT_TRUE(replaced.out == QByteArray(text).replace('1', '#'));
 }
 
+TEST(Cli, CodePrintsAProgramAndReadsNothing)
+{
+    // Standard input is left alone: the program is printed at once.
+    const Result r = runInShell("\"$0\" -i code --lang python 'a(b)' '[$1]' </dev/full");
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.startsWith("import re\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains(R"~(re.compile(r"a(b)", re.IGNORECASE))~")) << r.out.constData();
+    expectFailure(run({"code", "--lang", "python", "(a"}), "invalid pattern");
+}
+
 TEST(Cli, HelpDescribesEveryCommand)
 {
     const Result r = run({"--help"});
     EXPECT_EQ(r.exitCode, 0);
-    for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper",
+    for (const char* word : {"count", "matches", "--json", "replace", "extract", "--lines", "upper", "code",
+                             "--lang LANG", "javascript", "cpp",
                              "lower", "-i", "-f FILE", "--time-limit MS", "--encoding ENC", "gb18030", "UTF-8",
                              "--max-input SIZE", "--color WHEN", "NO_COLOR", "--crlf", "Exit status",
                              "1 when nothing did", "big5", "shift_jis", "euc-jp", "euc-kr", "windows-1252",

@@ -184,6 +184,23 @@ qsizetype RichTextBox::CharacterAt(const QPoint& viewportPoint) const
     return -1;
 }
 
+std::pair<qsizetype, qsizetype> RichTextBox::ShownRange() const
+{
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return {0, 0};
+    const qsizetype from = m_map.toText(block.position());
+    const qreal bottom = viewport()->height();
+    QTextBlock last = block;
+    for (; block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(contentOffset()).top() >= bottom)
+            break;
+        last = block;
+    }
+    const qsizetype to = m_map.toText(last.position() + last.length() - 1);
+    return {from, std::max(from, to)};
+}
+
 void RichTextBox::Flush()
 {
     m_flushQueued = false;

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <utility>
 
 class QTextBlock;
 
@@ -58,6 +59,9 @@ public:
     // viewport, or -1 when the point is over no character (past a line's
     // end, below the last line). A surrogate pair answers with its first unit.
     qsizetype CharacterAt(const QPoint& viewportPoint) const;
+    // The stretch of Text() the viewport shows, in whole blocks of lines:
+    // where it starts and where it ends.
+    std::pair<qsizetype, qsizetype> ShownRange() const;
 
     // The selection set through SelStart and SelLength is shown when control
     // returns to the event loop, so that many of them cost one cursor move;

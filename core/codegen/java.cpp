@@ -1,0 +1,106 @@
+#include "core/codegen/target.h"
+
+namespace pattaro {
+namespace {
+
+QString unit(char32_t c) { return QStringLiteral("\\x{%1}").arg(hex4(c)); }
+
+QString stringLiteral(const QString& text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"':
+            out += QStringView(u"\\\"");
+            break;
+        case u'\\':
+            out += QStringView(u"\\\\");
+            break;
+        case u'\n':
+            out += QStringView(u"\\n");
+            break;
+        case u'\r':
+            out += QStringView(u"\\r");
+            break;
+        case u'\t':
+            out += QStringView(u"\\t");
+            break;
+        default:
+            // Java reads \u escapes before anything else, so \u000a would
+            // end the line: control characters go as three-digit octal.
+            if (c.unicode() < 0x80 && !isPlainPrintable(c.unicode()))
+                out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QChar(u'0'));
+            else
+                out += isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
+        }
+    }
+    return out + u'"';
+}
+
+QString replacement(const CodeInput& input, QStringList& caveats)
+{
+    QString out;
+    bool afterGroup = false;
+    for (const ReplacementPart& part : input.replacement) {
+        switch (part.kind) {
+        case ReplacementPart::Kind::Text:
+            for (const QChar c : part.text) {
+                // A digit right after $n would lengthen the number.
+                if (c == u'\\' || c == u'$' || (afterGroup && c.isDigit()))
+                    out += u'\\';
+                out += c;
+                afterGroup = false;
+            }
+            break;
+        case ReplacementPart::Kind::Group:
+            out += QStringLiteral("$%1").arg(part.group);
+            afterGroup = true;
+            break;
+        case ReplacementPart::Kind::Before:
+        case ReplacementPart::Kind::After:
+            caveats << caveatForBeforeAfter(QStringLiteral("Java"));
+            break;
+        }
+    }
+    caveats.removeDuplicates();
+    return out;
+}
+
+QString snippet(const CodeInput& input, QStringList& caveats)
+{
+    return QStringLiteral("Pattern pattern = Pattern.compile(%1%2);\n"
+                          "String result = pattern.matcher(text).replaceAll(%3);\n")
+        .arg(stringLiteral(input.pattern.pattern),
+             input.request.ignoreCase ? QStringLiteral(", Pattern.CASE_INSENSITIVE | Pattern.UNICODE_CASE")
+                                      : QString(),
+             stringLiteral(replacement(input, caveats)));
+}
+
+QString program(const QString& snippet)
+{
+    return QStringLiteral("import java.io.IOException;\n"
+                          "import java.nio.charset.StandardCharsets;\n"
+                          "import java.util.regex.Pattern;\n"
+                          "\n"
+                          "public class Replace {\n"
+                          "    public static void main(String[] args) throws IOException {\n"
+                          "        String text = new String(System.in.readAllBytes(), StandardCharsets.UTF_8);\n"
+                          "%1"
+                          "        System.out.write(result.getBytes(StandardCharsets.UTF_8));\n"
+                          "        System.out.flush();\n"
+                          "    }\n"
+                          "}\n")
+        .arg(snippet);
+}
+
+} // namespace
+
+const TargetLanguage& javaTarget()
+{
+    static const TargetLanguage t{
+        {false, unit, QStringLiteral("(?<"), true, true, false, false, true, QStringLiteral("Java")},
+        QStringLiteral("// "), snippet, program, QStringLiteral("        ")};
+    return t;
+}
+
+} // namespace pattaro

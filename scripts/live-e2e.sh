@@ -1,0 +1,62 @@
+#!/bin/bash
+# End-to-end check of the live preview on a real X display under openbox:
+# with the preview off, an expression typed leaves the source pane plain; F6
+# turns it on and, without any button, the matches turn the first swatch's
+# green on the screen, and the switch is stored for the next start.
+# Run under xvfb-run; argument: the program. Every wait polls against a
+# deadline.
+set -u
+program="$1"
+. "$(dirname "$0")/e2e-common.sh"
+
+# The preview remembers its switch: this run's settings stay in a folder of its own.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME="$config"
+
+# Pixels of the first swatch's green (0, 192, 0), or near it where the
+# glyphs' edges blend, in the source pane's first two lines.
+green_pixels() {
+    import -window root -crop "580x38+$((wx + 16))+$((wy + 58))" txt:- 2>/dev/null |
+        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+        awk '$1 < 90 && $2 > 120 && $3 < 90 { n++ } END { print n + 0 }'
+}
+pane_is_green() { [ "$(green_pixels)" -gt 10 ]; }
+click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
+
+start_openbox
+app=""
+trap 'kill $wm $app 2>/dev/null; rm -rf "$config"' EXIT
+openbox_ready || { log "openbox manages no window"; exit 1; }
+
+"$program" >"${TMPDIR:-/tmp}/live-e2e-app.log" 2>&1 &
+app=$!
+wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
+win=$(window_of '^Pattaro$')
+xdotool windowactivate --sync "$win"; sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+wx=$X; wy=$Y
+click_at $((wx + 300)) $((wy + 100))
+xdotool type --delay 20 'ab 1234567890 cd 42 x 99999999'
+click_at $((wx + 330)) $((wy + 386))
+xdotool type --delay 20 '\d+'
+sleep 1
+if pane_is_green; then
+    fail "the source pane turned green with the preview off"
+else
+    log "ok: off, typing an expression colours nothing"
+fi
+
+xdotool key F6
+if wait_for pane_is_green; then
+    log "ok: F6 turned the preview on and the matches are coloured"
+else
+    fail "the matches were not coloured after F6 ($(green_pixels) green pixels)"
+fi
+if grep -q 'livePreview=true' -r "$config"; then
+    log "ok: the switch was remembered"
+else
+    fail "the switch was not stored under $config"
+fi
+
+[ "$failures" -eq 0 ] && log "all live preview checks passed" || log "$failures check(s) failed"
+exit "$failures"

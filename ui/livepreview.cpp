@@ -1,0 +1,180 @@
+#include "ui/livepreview.h"
+
+#include "ui/expressionfault.h"
+#include "core/regex/faultwording.h"
+#include "ui/form1.h"
+#include "ui/matchtips.h"
+#include "ui/richtext/richtextbox.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace pattaro {
+namespace {
+
+class QtQuietTimer : public QuietTimer {
+public:
+    QtQuietTimer()
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(LivePreview::kQuietMilliseconds);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (m_due)
+                m_due();
+        });
+    }
+    void Restart(std::function<void()> due) override
+    {
+        m_due = std::move(due);
+        m_timer.start();
+    }
+    void Stop() override { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+    std::function<void()> m_due;
+};
+
+} // namespace
+
+LivePreview::LivePreview(Form1& form, LivePreviewScheduling scheduling)
+    : m_form(form)
+    , m_scheduling(std::move(scheduling))
+    , m_ownCaption(form.Frame1()->title())
+{
+    if (!m_scheduling.quietTimer)
+        m_scheduling.quietTimer = std::make_shared<QtQuietTimer>();
+    if (!m_scheduling.runInBackground) {
+        // One search at a time: a superseded one gives up at its next look
+        // at the clock, so the next waits only briefly and no core is held.
+        m_pool.setMaxThreadCount(1);
+        m_scheduling.runInBackground = [this](std::function<void()> search) { m_pool.start(std::move(search)); };
+    }
+}
+
+LivePreview::~LivePreview()
+{
+    Drop();
+    m_pool.waitForDone();
+}
+
+void LivePreview::SetOn(bool on)
+{
+    if (on == m_on)
+        return;
+    m_on = on;
+    if (on) {
+        Edited();
+    } else {
+        Drop();
+        setCaption(QString());
+    }
+    emit Switched(on);
+}
+
+void LivePreview::Edited()
+{
+    if (!m_on)
+        return;
+    Drop();
+    m_scheduling.quietTimer->Restart([this] { search(); });
+}
+
+void LivePreview::Drop()
+{
+    ++m_generation;
+    m_scheduling.quietTimer->Stop();
+    if (m_cancelled)
+        m_cancelled->store(true);
+    m_cancelled.reset();
+    m_searching = false;
+    m_steps.clear();
+    m_nextStep = 0;
+}
+
+void LivePreview::search()
+{
+    LiveSearchRequest request{m_form.TXT1()->Text(), m_form.Text3()->text(), m_form.Text4()->text(),
+                              !m_form.Check1()->isChecked()};
+    // The check does nothing for an empty expression; neither does its preview.
+    if (request.pattern.isEmpty()) {
+        setCaption(QString());
+        return;
+    }
+    m_cancelled = std::make_shared<std::atomic<bool>>(false);
+    m_searching = true;
+    m_scheduling.runInBackground(
+        [this, request = std::move(request), cancelled = m_cancelled, generation = m_generation] {
+            if (cancelled->load())
+                return;
+            auto result = std::make_shared<LiveSearchResult>(RunLiveSearch(request, *cancelled));
+            if (cancelled->load())
+                return;
+            // The window waits for this search before it goes, so `this` outlives the call.
+            QMetaObject::invokeMethod(
+                this, [this, generation, result, text = request.text] { present(generation, *result, text); },
+                Qt::QueuedConnection);
+        });
+}
+
+void LivePreview::present(std::uint64_t generation, const LiveSearchResult& result, const QString& text)
+{
+    if (generation != m_generation)
+        return;
+    m_searching = false;
+    m_cancelled.reset();
+    QLineEdit* expression = m_form.Text3();
+    if (result.fault) {
+        markExpressionFault(expression, *result.fault);
+        // A refused expression is the box's to show; the caption tells why a
+        // search gave up, since the count it showed no longer holds.
+        if (result.fault->kind() == RegexError::Kind::GaveUp)
+            setCaption(expressionFaultText(*result.fault, expression->text()));
+        return;
+    }
+    clearExpressionFault(expression);
+    m_form.m_matchTips->Forget();
+    m_form.m_sourceText = text;
+    m_form.m_matchList = result.matches;
+    m_form.TXT2()->Text(result.replaced);
+    setCaption(QStringLiteral("共 %1 个匹配").arg(result.matches.Count()));
+
+    m_plan = m_form.matchColouring();
+    const auto [viewFrom, viewTo] = m_form.TXT1()->ShownRange();
+    m_steps = ColouringOrder(m_plan, text.size(), viewFrom, viewTo);
+    m_nextStep = 0;
+    colourNextStep();
+}
+
+void LivePreview::colourNextStep()
+{
+    if (m_nextStep >= m_steps.size())
+        return;
+    const ColouringStep& step = m_steps[m_nextStep++];
+    RichTextBox* pane = m_form.TXT1();
+    // The colouring moves the selection; the user's caret stays where it was.
+    const qsizetype selStart = pane->SelStart();
+    const qsizetype selLength = pane->SelLength();
+    if (step.resetTo > step.resetFrom)
+        m_form.uncolourSource(step.resetFrom, step.resetTo);
+    m_form.colourMatches(m_plan, step.firstMatch, step.lastMatch);
+    pane->SelStart(selStart);
+    pane->SelLength(selLength);
+    if (m_nextStep < m_steps.size()) {
+        QTimer::singleShot(0, this, [this, generation = m_generation] {
+            if (generation == m_generation)
+                colourNextStep();
+        });
+    } else {
+        m_form.m_matchTips->Keep(m_form.m_matchList);
+    }
+}
+
+void LivePreview::setCaption(const QString& note)
+{
+    m_form.Frame1()->setTitle(note.isEmpty() ? m_ownCaption : m_ownCaption + QStringLiteral("  ") + note);
+}
+
+} // namespace pattaro
