@@ -357,16 +357,37 @@ private:
             }
             reaches.push_back(std::move(seen));
         }
+        // By position: the loops it can reach, for keeping the middle path
+        // of a triple on its way.
+        std::vector<std::vector<int>> backward(static_cast<size_t>(m_count));
+        for (int p = 1; p < m_count; ++p)
+            for (int to : plain[size_t(p)])
+                backward[size_t(to)].push_back(p);
         std::vector<int> best(loops.size(), 1), previous(loops.size(), -1);
         std::vector<ChainLink> link(loops.size());
         for (size_t qi = 0; qi < loops.size(); ++qi) {
             const int q = loops[qi];
+            std::vector<bool> reachesQ(static_cast<size_t>(m_count), false);
+            std::deque<int> queue{q};
+            reachesQ[size_t(q)] = true;
+            while (!queue.empty()) {
+                const int x = queue.front();
+                queue.pop_front();
+                for (int y : backward[size_t(x)]) {
+                    if (!reachesQ[size_t(y)]) {
+                        reachesQ[size_t(y)] = true;
+                        queue.push_back(y);
+                    }
+                }
+                if (!m_budget.spend())
+                    return;
+            }
             for (size_t pi = 0; pi < qi; ++pi) {
                 const int p = loops[pi];
                 if (component[size_t(p)] == component[size_t(q)] || !reaches[pi][size_t(q)]
                     || best[pi] + 1 <= best[qi])
                     continue;
-                std::optional<ChainLink> found = pumpBetween(p, q, component);
+                std::optional<ChainLink> found = pumpBetween(p, q, component, reachesQ);
                 if (m_budget.exhausted())
                     return;
                 if (!found)
@@ -399,7 +420,8 @@ private:
 
     // A text w with p →w p, p →w q and q →w q, found by walking the three
     // paths in step from (p, p, q) to (p, q, q).
-    std::optional<ChainLink> pumpBetween(int p, int q, const std::vector<int>& component)
+    std::optional<ChainLink> pumpBetween(int p, int q, const std::vector<int>& component,
+                                         const std::vector<bool>& reachesQ)
     {
         const std::int64_t n = m_count;
         auto key = [n](int a, int b, int c) { return (std::int64_t(a) * n + b) * n + c; };
@@ -429,6 +451,8 @@ private:
                     for (const ReadGraph::Step& sb : steps(b)) {
                         if (!m_budget.spend())
                             return std::nullopt;
+                        if (!reachesQ[size_t(sb.to)])
+                            continue;
                         const std::optional<Unit> u = m_alphabet.common({sa.to, sb.to, sc.to});
                         if (!u)
                             continue;

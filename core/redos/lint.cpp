@@ -147,8 +147,14 @@ private:
     // a few, and a polynomial shows itself by a ratio that falls.
     void measure(LintFinding& f) const
     {
-        if (!measureExponential(f))
-            measurePolynomial(f);
+        if (f.predicted.growth == Ambiguity::Growth::Exponential) {
+            if (!measureExponential(f))
+                measurePolynomial(f);
+            return;
+        }
+        // A high degree can pass the cap before the doubling has two points.
+        if (!measurePolynomial(f))
+            measureExponential(f);
     }
 
     bool measureExponential(LintFinding& f) const
@@ -164,16 +170,24 @@ private:
                 && double(points[k - 1].steps) < kLeastExponentialRate * double(points[k - 2].steps))
                 return false;
         }
-        if (points.size() < 3)
+        // Over two repeats at a time, where there are enough points, as the
+        // work of a loop within a loop can alternate (Fibonacci's numbers
+        // for (a|aa)+).
+        const size_t span = points.size() >= 5 ? 2 : 1;
+        if (points.size() < 2 * span + 1)
             return false;
-        const Point& a = points[points.size() - 3];
-        const Point& b = points[points.size() - 2];
+        const Point& a = points[points.size() - 1 - 2 * span];
+        const Point& b = points[points.size() - 1 - span];
         const Point& c = points.back();
         if (c.steps < kLeastTellingSteps || a.steps == 0 || b.steps == 0)
             return false;
-        const double first = double(b.steps) / double(a.steps);
-        const double second = double(c.steps) / double(b.steps);
-        if (std::min(first, second) < kLeastExponentialRate || second < 0.9 * first)
+        const double first = std::pow(double(b.steps) / double(a.steps), 1.0 / double(span));
+        const double second = std::pow(double(c.steps) / double(b.steps), 1.0 / double(span));
+        // A polynomial's ratio falls towards 1 as the repeats grow, an
+        // exponential's settles; where the analysis foretold a polynomial,
+        // the ratio may hardly fall at all.
+        const double leastFall = f.predicted.growth == Ambiguity::Growth::Exponential ? 0.75 : 0.97;
+        if (std::min(first, second) < kLeastExponentialRate || second < leastFall * first)
             return false;
         f.verified = true;
         f.measuredGrowth = Ambiguity::Growth::Exponential;
@@ -186,26 +200,28 @@ private:
         return true;
     }
 
-    void measurePolynomial(LintFinding& f) const
+    // False when the measurement has too few points to tell anything.
+    bool measurePolynomial(LintFinding& f) const
     {
         const std::vector<Point> points = doubling(f);
         if (points.size() < 2)
-            return;
+            return false;
         const Point& a = points[points.size() - 2];
         const Point& b = points.back();
         if (b.steps < kLeastTellingSteps || a.steps == 0)
-            return;
+            return true;
         const double degree = std::log2(double(b.steps) / double(a.steps));
         f.measuredGrowth = Ambiguity::Growth::Polynomial;
         f.measuredRate = degree;
         f.measuredRepeats = b.repeats;
         f.measuredSteps = b.steps;
         if (degree < kLeastPolynomialDegree)
-            return;
+            return true;
         f.verified = true;
         const double scale = std::pow(m_limits.polynomialAttackSteps / double(b.steps), 1.0 / degree);
         f.attackRepeats = fitLength(f, int(std::ceil(double(b.repeats) * std::max(1.0, scale))));
         f.verified = longAttackHolds(f);
+        return true;
     }
 
     // The growth measured on short texts goes on: the long text costs more
@@ -262,6 +278,20 @@ LintReport lintExpression(const QString& source, ExpressionFlags flags, const Li
     bool anyVerified = false;
     for (const Ambiguity& predicted : analysis.ambiguity.found) {
         LintFinding f = verifier.verify(predicted);
+        // A long chain's later pumps may bring a match (three a's for
+        // (.*a){3}): the chain's start may still grow, less steeply.
+        for (Ambiguity shorter = predicted; !f.verified && shorter.pumps.size() > 1;) {
+            shorter.pumps.pop_back();
+            shorter.degree = std::max(2, shorter.degree - 1);
+            LintFinding retried = verifier.verify(shorter);
+            if (retried.verified) {
+                // Which loops the shorter chain still holds is not known, so
+                // its degree is the one measured.
+                if (retried.measuredGrowth == Ambiguity::Growth::Polynomial)
+                    retried.predicted.degree = std::max(2, int(std::lround(retried.measuredRate)));
+                f = retried;
+            }
+        }
         if (const std::optional<QString> rewrite = suggestRewrite(tree, predicted.source)) {
             const SyntaxTree rewritten = readSyntaxTree(*rewrite, flags);
             if (!rewritten.error && noWorseThan(analyse(rewritten, limits).ambiguity, predicted))
