@@ -18,7 +18,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <cstdio>
 
 using namespace pattaro;
@@ -131,6 +133,11 @@ Ours lintOne(const Entry& e)
     return ours;
 }
 
+double mean(const std::vector<double>& values)
+{
+    return values.empty() ? 0 : std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -238,6 +245,7 @@ int main(int argc, char** argv)
                 qPrintable(QStringLiteral("%1/%2").arg(lintSlow).arg(lintAttacks)),
                 qPrintable(QStringLiteral("%1/%2").arg(recheckSlow).arg(recheckAttacks)));
     std::printf("%-44s %12.2f %12.2f\n", "median ms per expression", median(lintMs), median(recheckMs));
+    std::printf("%-44s %12.2f %12.2f\n", "mean ms per expression", mean(lintMs), mean(recheckMs));
     std::printf("%-44s %12.2f %12.2f\n", "slowest ms per expression",
                 lintMs.empty() ? 0 : *std::max_element(lintMs.begin(), lintMs.end()),
                 recheckMs.empty() ? 0 : *std::max_element(recheckMs.begin(), recheckMs.end()));
