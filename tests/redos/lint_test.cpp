@@ -4,6 +4,7 @@
 // unverified, and a verdict never rests on the machine's speed.
 #include "core/redos/lint.h"
 
+#include "core/redos/automaton.h"
 #include "core/redos/stepmeter.h"
 
 #include <gtest/gtest.h>
@@ -114,4 +115,19 @@ TEST(Lint, SaysWhereTheExpressionIsReadLoosely)
     EXPECT_TRUE(lint(QStringLiteral("(a)\\1")).approximate);
     EXPECT_TRUE(lint(QStringLiteral("a{2,100}")).approximate);
     EXPECT_FALSE(lint(QStringLiteral("^a{2,5}(b|c)*$")).approximate);
+}
+
+TEST(Lint, EndsWithinItsBoundsOnLargeExpressions)
+{
+    // An automaton larger than its limit is not built at all.
+    const SyntaxTree tree = readSyntaxTree(QStringLiteral("(?:a|a)*").repeated(100), {false, true, true});
+    Automaton automaton;
+    EXPECT_FALSE(buildAutomaton(tree, {200, 16}, automaton));
+    // Hundreds of loops in a row, each pair of them a chain: the work
+    // budget, not the clock (which stands still here), ends the analysis.
+    LintLimits limits;
+    limits.clock = stillClock;
+    limits.analysisWork = 100'000;
+    const LintReport r = lintExpression(QStringLiteral("[a-c]*x?").repeated(300), {false, true, true}, limits);
+    EXPECT_EQ(r.verdict, LintReport::Verdict::Undecided);
 }
