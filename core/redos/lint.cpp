@@ -195,7 +195,7 @@ private:
         f.measuredRepeats = c.repeats;
         f.measuredSteps = c.steps;
         const double more = std::ceil(std::log(m_limits.exponentialAttackSteps / double(c.steps)) / std::log(f.measuredRate));
-        f.attackRepeats = fitLength(f, c.repeats + int(std::max(0.0, more)));
+        f.attackRepeats = fitLength(f, c.repeats + int(std::clamp(more, 0.0, double(kMostPolynomialRepeats))));
         f.verified = longAttackHolds(f);
         return true;
     }
@@ -219,7 +219,7 @@ private:
             return true;
         f.verified = true;
         const double scale = std::pow(m_limits.polynomialAttackSteps / double(b.steps), 1.0 / degree);
-        f.attackRepeats = fitLength(f, int(std::ceil(double(b.repeats) * std::max(1.0, scale))));
+        f.attackRepeats = fitLength(f, int(std::min(std::ceil(double(b.repeats) * std::max(1.0, scale)), 1e9)));
         f.verified = longAttackHolds(f);
         return true;
     }
