@@ -9,11 +9,11 @@ namespace {
 constexpr qsizetype kLongestPiece = 24;
 
 // A piece of text as it can be read in a tool tip: line breaks and other
-// controls spelled out, long pieces cut.
-QString shown(const QString& text)
+// controls spelled out, pieces longer than `longest` cut.
+QString shown(const QString& text, qsizetype longest = kLongestPiece)
 {
     QString out;
-    for (const QChar c : text.left(kLongestPiece)) {
+    for (const QChar c : text.left(longest)) {
         if (c == u'\n')
             out += QStringLiteral("\\n");
         else if (c == u'\r')
@@ -25,7 +25,7 @@ QString shown(const QString& text)
         else
             out += c;
     }
-    if (text.size() > kLongestPiece)
+    if (text.size() > longest)
         out += u'…';
     return QStringLiteral("「") + out + QStringLiteral("」");
 }
@@ -66,15 +66,16 @@ QString lintWarningText(const LintReport& report, const QString& expression)
     const LintFinding& f = report.findings.front();
     const SourceSpan& part = f.predicted.source;
     QStringList lines;
+    const QString blamed = expression.mid(part.start, part.end - part.start);
     lines << QStringLiteral("此表达式可能无休止地回溯：其中的%1（第 %2 至 %3 个字符）可以用多种方式匹配同一段文本，"
                             "遇到不匹配的文本时会逐一尝试。")
-                 .arg(shown(expression.mid(part.start, part.end - part.start)))
+                 .arg(shown(blamed, blamed.size()))
                  .arg(part.start + 1)
                  .arg(part.end);
     lines << growthSentence(f);
     lines << attackSentence(f);
     if (f.rewrite)
-        lines << QStringLiteral("建议改写为：") + shown(*f.rewrite);
+        lines << QStringLiteral("建议改写为：") + shown(*f.rewrite, f.rewrite->size());
     return lines.join(u'\n');
 }
 

@@ -29,6 +29,8 @@ TEST(LintWording, TellsThePartTheGrowthTheAttackAndTheRewrite)
         {u"^(a+)+$",
          {"其中的「(a+)+」（第 2 至 6 个字符）", "呈指数增长", "×n", "建议改写为：「^(a+)$」"}},
         {u"\\w+@", {"其中的「\\w+」（第 1 至 3 个字符）", "长度的 2 次方增长", "×n"}},
+        // The part and the rewrite are shown whole, however long.
+        {u"^(\\w+\\s?)*$", {"「(\\w+\\s?)*」", "建议改写为：「^((?:\\w+(?:\\s\\w+)*\\s?)?)$」"}},
         // A line break in the attack text is spelled out, not broken.
         {u"^[^,]*,[^,]*,[^,]*$", {"\\n"}},
     };
