@@ -152,6 +152,11 @@ private:
     Alphabet m_alphabet;
     int m_count;
     AmbiguityResult m_result;
+    // Pairs of positions that loop together over some text, by
+    // first * count + second, once the pairs have all been explored: a
+    // chain's link needs its two ends to.
+    std::unordered_map<std::int64_t, bool> m_pairLoops;
+    bool m_pairsExplored = false;
 
     const std::vector<ReadGraph::Step>& steps(int p) const { return m_graph.positions[size_t(p)].steps; }
 
@@ -241,6 +246,16 @@ private:
                 plain[n].push_back(e.to);
         int count = 0;
         const std::vector<int> component = components(plain, count);
+        std::vector<int> componentSize(size_t(count), 0);
+        for (int c : component)
+            ++componentSize[size_t(c)];
+        for (size_t n = 0; n < nodes.size(); ++n) {
+            bool loops = componentSize[size_t(component[n])] > 1;
+            for (const PairEdge& e : edges[n])
+                loops = loops || e.to == int(n);
+            m_pairLoops[std::int64_t(nodes[n].first) * m_count + nodes[n].second] = loops;
+        }
+        m_pairsExplored = !m_budget.exhausted();
         std::vector<bool> reported(size_t(count), false);
         for (size_t n = 0; n < nodes.size() && m_result.found.size() < 3; ++n) {
             const auto [a, b] = nodes[n];
@@ -385,7 +400,7 @@ private:
             for (size_t pi = 0; pi < qi; ++pi) {
                 const int p = loops[pi];
                 if (component[size_t(p)] == component[size_t(q)] || !reaches[pi][size_t(q)]
-                    || best[pi] + 1 <= best[qi])
+                    || best[pi] + 1 <= best[qi] || !mayLoopTogether(p, q))
                     continue;
                 std::optional<ChainLink> found = pumpBetween(p, q, component, reachesQ);
                 if (m_budget.exhausted())
@@ -416,6 +431,14 @@ private:
         }
         found.prefix = prefixTo(loops[size_t(at)]);
         m_result.found.push_back(std::move(found));
+    }
+
+    bool mayLoopTogether(int p, int q) const
+    {
+        if (!m_pairsExplored)
+            return true;
+        const auto it = m_pairLoops.find(std::int64_t(p) * m_count + q);
+        return it != m_pairLoops.end() && it->second;
     }
 
     // A text w with p →w p, p →w q and q →w q, found by walking the three

@@ -225,11 +225,11 @@ private:
     }
 
     // The growth measured on short texts goes on: the long text costs more
-    // than several times the most measured (a text long enough to hold a
+    // than twice the most measured (a text long enough to hold a
     // match, say, could end the work early instead).
     bool longAttackHolds(const LintFinding& f) const
     {
-        constexpr std::int64_t kFactor = 4;
+        constexpr std::int64_t kFactor = 2;
         return f.attackRepeats <= f.measuredRepeats
                || !m_meter.steps(f.attackText(f.attackRepeats), kFactor * f.measuredSteps);
     }
