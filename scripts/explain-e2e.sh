@@ -2,6 +2,7 @@
 # End-to-end check of the expression explained on a real X display under
 # openbox: F2 from the expression box opens the explanation, a window of its
 # own beside the main one; the caret in the expression box chooses a piece;
+# 复制为代码 puts the replace on the clipboard as code;
 # closing it asks nothing and leaves the main window. Run under xvfb-run;
 # arguments: the program and, optionally, where to save a screenshot of the
 # desktop with both windows. Every wait polls against a deadline.
@@ -42,6 +43,14 @@ if wait_for window_of '^表达式解释$'; then
     xdotool key Home Right Right; sleep 0.5
     [ -n "$shot" ] && import -window root "$shot"
     xdotool windowactivate --sync "$ex"; sleep 0.3
+    # 复制为代码, at the foot of the window, in the first language: JavaScript.
+    click_at $((X + WIDTH - 62)) $((Y + HEIGHT - 48))
+    copied() { xclip -o -selection clipboard 2>/dev/null | grep -qF 'text.replace('; }
+    if wait_for copied; then
+        log "ok: 复制为代码 put the replace as JavaScript on the clipboard"
+    else
+        fail "复制为代码 left no JavaScript on the clipboard"
+    fi
     xdotool key alt+F4
     WAIT_SECONDS=5 wait_for no_window '^表达式解释$' || fail "Alt+F4 did not close the explanation"
     window_of '友情提示' >/dev/null && fail "closing the explanation asked a question"

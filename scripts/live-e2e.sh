@@ -2,7 +2,8 @@
 # End-to-end check of the live preview on a real X display under openbox:
 # with the preview off, an expression typed leaves the source pane plain; F6
 # turns it on and, without any button, the matches turn the first swatch's
-# green on the screen, and the switch is stored for the next start.
+# green on the screen; expressions typed then colour the pane as they are
+# typed; and the switch is stored for the next start.
 # Run under xvfb-run; argument: the program. Every wait polls against a
 # deadline.
 set -u
@@ -52,6 +53,25 @@ if wait_for pane_is_green; then
 else
     fail "the matches were not coloured after F6 ($(green_pixels) green pixels)"
 fi
+# Typing in live mode: an expression that finds nothing takes the colours
+# away, and the digits typed again bring them back, with no button pressed.
+pane_is_plain() { [ "$(green_pixels)" -eq 0 ]; }
+click_at $((wx + 330)) $((wy + 386))
+xdotool key ctrl+a BackSpace
+xdotool type --delay 20 'zzz'
+if wait_for pane_is_plain; then
+    log "ok: typing an expression that finds nothing took the colours away"
+else
+    fail "the colours stayed after typing an expression that finds nothing"
+fi
+xdotool key ctrl+a BackSpace
+xdotool type --delay 20 '[0-9]+'
+if wait_for pane_is_green; then
+    log "ok: typing in live mode coloured the matches"
+else
+    fail "typing in live mode did not colour the matches"
+fi
+
 if grep -q 'livePreview=true' -r "$config"; then
     log "ok: the switch was remembered"
 else

@@ -1,9 +1,14 @@
 #include "ui/explainwindow.h"
 
+#include "core/codegen/codegen.h"
 #include "core/explain/description.h"
 #include "ui/skindesign.h"
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QTreeWidget>
@@ -62,12 +67,19 @@ ExplainWindow::ExplainWindow(const platform::Services& services, platform::Popup
     m_tree->setColumnCount(2);
     m_tree->setHeaderLabels({QStringLiteral("片段"), QStringLiteral("说明")});
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_codeLanguage = new QComboBox(&m_skin);
+    m_codeLanguage->setObjectName(QStringLiteral("CodeLanguage"));
+    for (const CodeLanguageInfo& info : codeLanguages())
+        m_codeLanguage->addItem(info.displayName, int(info.language));
+    m_copyAsCode = new QPushButton(QStringLiteral("复制为代码"), &m_skin);
+    m_copyAsCode->setObjectName(QStringLiteral("CopyAsCode"));
+    m_copyNote = new QLabel(&m_skin);
+    m_copyNote->setObjectName(QStringLiteral("CopyNote"));
+    m_copyNote->setWordWrap(true);
     m_skin.UserControl_ReadProperties(programSkinDesign());
-    // The contents start 13 pixels under the title bar, clear of the
-    // shadow the control draws there.
-    const int top = m_skin.State().TitleAreaHeight + 13;
-    m_fault->setGeometry(12, top, width() - 24, 40);
-    m_tree->setGeometry(12, top, width() - 24, height() - 12 - top);
+    layOut(false);
+    connect(m_copyAsCode, &QPushButton::clicked, this, &ExplainWindow::copyCode);
+    connect(m_codeLanguage, &QComboBox::currentIndexChanged, m_copyNote, &QLabel::clear);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { chosen(item); });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { chosen(item); });
 }
@@ -84,8 +96,9 @@ void ExplainWindow::fill()
     m_tree->clear();
     const bool refused = m_syntax.error.has_value();
     m_fault->setVisible(refused);
-    const int top = m_skin.State().TitleAreaHeight + 13 + (refused ? 48 : 0);
-    m_tree->setGeometry(12, top, width() - 24, height() - 12 - top);
+    m_copyAsCode->setEnabled(!refused);
+    m_copyNote->clear();
+    layOut(refused);
     if (refused) {
         m_fault->setText(describeError(m_syntax, ExplainLanguage::Chinese));
         return;
@@ -97,6 +110,37 @@ void ExplainWindow::fill()
     root->setData(0, kEndRole, m_syntax.source.size());
     addItems(root, m_syntax.root, m_syntax);
     m_tree->expandAll();
+}
+
+void ExplainWindow::layOut(bool refused)
+{
+    // The contents start 13 pixels under the title bar, clear of the
+    // shadow the control draws there; a refusal takes the top of them.
+    const int top = m_skin.State().TitleAreaHeight + 13;
+    const int width = this->width() - 24;
+    const int copyRow = height() - 12 - 48;
+    m_fault->setGeometry(12, top, width, 40);
+    const int treeTop = top + (refused ? 48 : 0);
+    m_tree->setGeometry(12, treeTop, width, copyRow - 8 - treeTop);
+    m_codeLanguage->setGeometry(12, copyRow, width - 108, 24);
+    m_copyAsCode->setGeometry(width + 12 - 100, copyRow, 100, 24);
+    m_copyNote->setGeometry(12, copyRow + 26, width, 22);
+}
+
+void ExplainWindow::copyCode()
+{
+    if (m_syntax.error)
+        return;
+    const auto language = CodeLanguage(m_codeLanguage->currentData().toInt());
+    const GeneratedCode code =
+        generateCode(language, {m_syntax.source, m_replacement, m_syntax.flags.ignoreCase}, CodeShape::Snippet);
+    QGuiApplication::clipboard()->setText(code.text);
+    const QString copied = QStringLiteral("已复制为 %1 代码").arg(m_codeLanguage->currentText());
+    // The caveats stand as comments in the code; the note says how many.
+    m_copyNote->setText(code.caveats.isEmpty()
+                            ? copied
+                            : copied + QStringLiteral("，其中 %1 处无法照原样转换，见代码中的注释").arg(code.caveats.size()));
+    m_copyNote->setToolTip(code.caveats.join(u'\n'));
 }
 
 void ExplainWindow::followCaret(qsizetype cursor, qsizetype selectionStart, qsizetype selectionLength)

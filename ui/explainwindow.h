@@ -9,7 +9,9 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -25,6 +27,8 @@ public:
     ExplainWindow(const platform::Services& services, platform::PopupMenuService* popupMenu);
 
     void showExpression(const QString& expression, ExpressionFlags flags);
+    // What "复制为代码" writes as the replace's replacement.
+    void showReplacement(const QString& replacement) { m_replacement = replacement; }
     // Selects the piece the expression box's caret or selection is on,
     // without telling spanChosen. A piece whose span is the selection stays
     // selected: choosing it is what made that selection.
@@ -32,6 +36,10 @@ public:
 
     QTreeWidget* tree() const { return m_tree; }
     QLabel* fault() const { return m_fault; }
+    QComboBox* codeLanguage() const { return m_codeLanguage; }
+    QPushButton* copyAsCode() const { return m_copyAsCode; }
+    // What the last copy did: the language, and where it could not follow.
+    QLabel* copyNote() const { return m_copyNote; }
 
 signals:
     // The user chose a piece: its span in the expression.
@@ -54,7 +62,9 @@ private:
     static platform::Services withoutCloseQuestion(platform::Services services, ClosingWithoutQuestion& messages);
 
     void fill();
+    void layOut(bool refused);
     void chosen(QTreeWidgetItem* item);
+    void copyCode();
 
     ClosingWithoutQuestion m_messages;
     QtFormHost m_host;
@@ -62,7 +72,11 @@ private:
     orukForms m_skin;
     QTreeWidget* m_tree = nullptr;
     QLabel* m_fault = nullptr;
+    QComboBox* m_codeLanguage = nullptr;
+    QPushButton* m_copyAsCode = nullptr;
+    QLabel* m_copyNote = nullptr;
     SyntaxTree m_syntax;
+    QString m_replacement;
     // Set while the program selects, so that only the user's choice is told.
     bool m_following = false;
 };

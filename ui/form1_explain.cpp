@@ -28,6 +28,10 @@ void Form1::setUpExplanation()
             explainExpression();
     };
     connect(m_Text3, &QLineEdit::textChanged, this, follow);
+    connect(m_Text4, &QLineEdit::textChanged, this, [this](const QString& replacement) {
+        if (m_explainWindow)
+            m_explainWindow->showReplacement(replacement);
+    });
     connect(m_Check1, &QCheckBox::toggled, this, follow);
     const auto followCaret = [this] {
         if (m_explainWindow && m_explainWindow->isVisible())
@@ -57,6 +61,7 @@ void Form1::explainExpression()
     // The flags the window searches with: global and multiline always, case
     // as the check box says.
     m_explainWindow->showExpression(m_Text3->text(), {!m_Check1->isChecked(), true, true});
+    m_explainWindow->showReplacement(m_Text4->text());
     m_explainWindow->followCaret(m_Text3->cursorPosition(), m_Text3->selectionStart(), m_Text3->selectionLength());
 }
 

@@ -63,8 +63,14 @@ void LivePreview::Drop()
         m_cancelled->store(true);
     m_cancelled.reset();
     m_searching = false;
+    m_planning = false;
     m_steps.clear();
     m_nextStep = 0;
+}
+
+bool LivePreview::IsBusy() const
+{
+    return m_searching || m_planning || m_nextStep < m_steps.size() || m_form.TXT2()->IsFilling();
 }
 
 void LivePreview::search()
@@ -85,14 +91,21 @@ void LivePreview::search()
             auto result = std::make_shared<LiveSearchResult>(RunLiveSearch(request, *cancelled));
             if (cancelled->load())
                 return;
+            // Laying out a long result for its pane costs as much as the
+            // search; done here, it keeps the window's thread free.
+            auto shown = std::make_shared<ShownText>(result->fault ? ShownText() : shownTextOf(result->replaced));
             // The window waits for this search before it goes, so `this` outlives the call.
             QMetaObject::invokeMethod(
-                this, [this, generation, result, text = request.text] { present(generation, *result, text); },
+                this,
+                [this, generation, result, shown, text = request.text] {
+                    present(generation, *result, std::move(*shown), text);
+                },
                 Qt::QueuedConnection);
         });
 }
 
-void LivePreview::present(std::uint64_t generation, const LiveSearchResult& result, const QString& text)
+void LivePreview::present(std::uint64_t generation, const LiveSearchResult& result, ShownText replacedShown,
+                          const QString& text)
 {
     if (generation != m_generation)
         return;
@@ -111,9 +124,19 @@ void LivePreview::present(std::uint64_t generation, const LiveSearchResult& resu
     m_form.m_matchTips->Forget();
     m_form.m_sourceText = text;
     m_form.m_matchList = result.matches;
-    m_form.TXT2()->Text(result.replaced);
+    m_form.TXT2()->ShowText(result.replaced, std::move(replacedShown));
     setCaption(QStringLiteral("共 %1 个匹配").arg(result.matches.Count()));
+    // The plan for many matches is a step of its own.
+    m_planning = true;
+    QTimer::singleShot(0, this, [this, generation = m_generation, text] {
+        if (generation == m_generation)
+            planColouring(text);
+    });
+}
 
+void LivePreview::planColouring(const QString& text)
+{
+    m_planning = false;
     m_plan = m_form.matchColouring();
     const auto [viewFrom, viewTo] = m_form.TXT1()->ShownRange();
     m_steps = ColouringOrder(m_plan, text.size(), viewFrom, viewTo);

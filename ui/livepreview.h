@@ -3,6 +3,7 @@
 #include "core/commands/colouringorder.h"
 #include "core/commands/livesearch.h"
 #include "ui/livepreviewscheduling.h"
+#include "ui/richtext/linebreakmap.h"
 
 #include <QObject>
 #include <QThreadPool>
@@ -38,15 +39,17 @@ public:
     void Edited();
     // A command button takes over the panes: nothing under way may follow it.
     void Drop();
-    // Whether a search or a colouring is still under way.
-    bool IsBusy() const { return m_searching || m_nextStep < m_steps.size(); }
+    // Whether a search, a colouring or the result pane's filling is still under way.
+    bool IsBusy() const;
 
 signals:
     void Switched(bool on);
 
 private:
     void search();
-    void present(std::uint64_t generation, const LiveSearchResult& result, const QString& text);
+    void present(std::uint64_t generation, const LiveSearchResult& result, ShownText replacedShown,
+                 const QString& text);
+    void planColouring(const QString& text);
     void colourNextStep();
     void setCaption(const QString& note);
 
@@ -55,6 +58,7 @@ private:
     QThreadPool m_pool;
     bool m_on = false;
     bool m_searching = false;
+    bool m_planning = false;
     // Tells results and steps of an older edit from those of the latest.
     std::uint64_t m_generation = 0;
     std::shared_ptr<std::atomic<bool>> m_cancelled;

@@ -686,5 +686,71 @@ TEST(RichTextBox, ScrollRangeCountsEveryLine)
     EXPECT_LT(bar->maximum(), rows * 2);
 }
 
+// What a document holds, block by block: its text and whether it carries
+// on the line of the block before it.
+std::vector<std::pair<QString, bool>> blocksOf(const RichTextBox& box)
+{
+    std::vector<std::pair<QString, bool>> blocks;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        blocks.emplace_back(block.text(), block.blockFormat().boolProperty(QTextFormat::UserProperty + 1));
+    return blocks;
+}
+
+TEST(RichTextBox, TextShownInSlicesEndsAsTextSetAtOnce)
+{
+    const qsizetype slice = RichTextBox::kFillSliceUnits;
+    const struct {
+        const char* what;
+        QString text;
+    } cases[] = {
+        {"short lines with CR LF", QStringLiteral("alpha 中文 42\r\n").repeated(slice / 6)},
+        {"one line longer than several slices", QStringLiteral("word ").repeated(slice)},
+        {"every kind of break, a slice and a bit", QStringLiteral("a\rb\nc\r\n\r").repeated(slice / 7 + 3)},
+        {"less than a slice", QStringLiteral("x\r\ny")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RichTextBox atOnce;
+        atOnce.Text(c.text);
+        RichTextBox sliced;
+        sliced.ShowText(c.text, shownTextOf(c.text));
+        EXPECT_EQ(sliced.Text(), c.text);
+        EXPECT_EQ(sliced.isReadOnly(), sliced.IsFilling());
+        // A selection past what the document holds so far waits for it.
+        sliced.SelStart(c.text.size() - 2);
+        sliced.SelLength(2);
+        sliced.Flush();
+        while (sliced.IsFilling())
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(sliced.isReadOnly());
+        EXPECT_EQ(blocksOf(sliced), blocksOf(atOnce));
+        EXPECT_EQ(sliced.document()->toPlainText(), atOnce.document()->toPlainText());
+        sliced.Flush();
+        EXPECT_FALSE(sliced.textCursor().selectedText().isEmpty());
+    }
+}
+
+TEST(RichTextBox, NewTextDropsTheSlicesStillToCome)
+{
+    const QString longText = QStringLiteral("line\r\n").repeated(RichTextBox::kFillSliceUnits);
+    for (const bool sliceAgain : {false, true}) {
+        RichTextBox box;
+        box.ShowText(longText, shownTextOf(longText));
+        ASSERT_TRUE(box.IsFilling());
+        const QString replacement = QStringLiteral("new\r\ntext");
+        if (sliceAgain)
+            box.ShowText(replacement, shownTextOf(replacement));
+        else
+            box.Text(replacement);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(box.IsFilling());
+        EXPECT_FALSE(box.isReadOnly());
+        EXPECT_EQ(box.Text(), replacement);
+        RichTextBox atOnce;
+        atOnce.Text(replacement);
+        EXPECT_EQ(blocksOf(box), blocksOf(atOnce));
+    }
+}
+
 } // namespace
 } // namespace pattaro

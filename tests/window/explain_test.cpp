@@ -4,8 +4,13 @@
 #include "ui/explainwindow.h"
 #include "tests/window/window_fixture.h"
 #include "frame/systemmenu.h"
+#include "core/codegen/codegen.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -137,6 +142,44 @@ TEST(WindowExplain, FollowsTheExpressionAsItIsTypedAndSaysWhyItIsRefused)
     // The case check box is a flag of the expression: checked, case counts.
     w.form->Check1()->setChecked(false);
     EXPECT_EQ(itemAt(e->tree(), {})->text(1), QStringLiteral("整个表达式，标志：忽略大小写（i）、多行（m）、全局（g）"));
+}
+
+TEST(WindowExplain, CopiesTheExpressionTheReplacementAndTheCaseAsCodeInTheChosenLanguage)
+{
+    const struct {
+        const char* expression;
+        const char* replacement;
+        bool caseCounts;
+        CodeLanguage language;
+        bool noted; // the language cannot do all the expression asks
+    } cases[] = {
+        {"(\\d+)-(\\d+)", "$2-$1", true, CodeLanguage::Python, false},
+        {"a\"b'c\\\\", "", false, CodeLanguage::Java, false},
+        {"(a)\\1", "x", true, CodeLanguage::Go, true},
+        {"[\\u4e00-\\u9fa5]+", "<$&>", true, CodeLanguage::CppQt, false},
+    };
+    TestWindow w;
+    w.form->show();
+    pressF2(w);
+    ExplainWindow* e = w.form->explainWindow();
+    ASSERT_NE(e, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        w.form->Text3()->setText(QString::fromUtf8(c.expression));
+        w.form->Text4()->setText(QString::fromUtf8(c.replacement));
+        w.form->Check1()->setChecked(c.caseCounts);
+        e->codeLanguage()->setCurrentIndex(e->codeLanguage()->findData(int(c.language)));
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(e->copyAsCode(), Qt::LeftButton);
+        const CodeRequest request{QString::fromUtf8(c.expression), QString::fromUtf8(c.replacement), !c.caseCounts};
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), codeFor(c.language, request, CodeShape::Snippet));
+        EXPECT_TRUE(e->copyNote()->text().startsWith(QStringLiteral("已复制为 ")));
+        EXPECT_EQ(e->copyNote()->text().contains(QStringLiteral("无法照原样转换")), c.noted);
+    }
+    // An expression the window refuses has no code to copy.
+    w.form->Text3()->setText(QStringLiteral("(a"));
+    EXPECT_FALSE(e->copyAsCode()->isEnabled());
+    EXPECT_TRUE(e->copyNote()->text().isEmpty());
 }
 
 TEST(WindowExplain, ClosingItHidesItWithoutAskingToEndTheProgram)

@@ -19,7 +19,7 @@ qsizetype typingRoom(qsizetype size)
 void CharFormats::reset(qsizetype size)
 {
     m_size = std::max<qsizetype>(size, 0);
-    std::vector<Cell>().swap(m_cells);
+    Cells().swap(m_cells);
     m_gapAt = 0;
     m_gapLength = 0;
 }
@@ -30,7 +30,7 @@ void CharFormats::allocate()
         // Made with room to type, so the first key does not copy the table.
         m_gapAt = m_size;
         m_gapLength = typingRoom(m_size);
-        m_cells.assign(size_t(m_size + m_gapLength), 0);
+        m_cells = Cells(size_t(m_size + m_gapLength));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -45,6 +47,37 @@ public:
 
 private:
     using Cell = std::uint32_t;
+    // Zeroed memory from calloc, which for a long text's table maps fresh
+    // pages without writing them; value-initialised cells are left to that
+    // zeroing. A table then costs its pages only as colouring reaches them,
+    // so the first colours on a long text do not wait for the whole table.
+    template <typename T>
+    struct ZeroedAllocator {
+        using value_type = T;
+        ZeroedAllocator() = default;
+        template <typename U>
+        ZeroedAllocator(const ZeroedAllocator<U>&) noexcept
+        {
+        }
+        T* allocate(size_t n)
+        {
+            if (void* memory = std::calloc(n, sizeof(T)))
+                return static_cast<T*>(memory);
+            throw std::bad_alloc();
+        }
+        void deallocate(T* memory, size_t) noexcept { std::free(memory); }
+        template <typename U>
+        void construct(U*) noexcept
+        {
+        }
+        template <typename U>
+        void construct(U* at, const U& value) noexcept
+        {
+            *at = value;
+        }
+        friend bool operator==(ZeroedAllocator, ZeroedAllocator) { return true; }
+    };
+    using Cells = std::vector<Cell, ZeroedAllocator<Cell>>;
     static constexpr Cell kRgbMask = 0x00FFFFFFu;
     static constexpr Cell kColorSet = 0x01000000u;
     static constexpr Cell kBold = 0x02000000u;
@@ -62,7 +95,7 @@ private:
     // that are never coloured cost nothing. Unused cells form a gap at the
     // last edit, so typing moves only the cells between one edit and the
     // next rather than every cell after the caret.
-    std::vector<Cell> m_cells;
+    Cells m_cells;
     qsizetype m_gapAt = 0;
     qsizetype m_gapLength = 0;
 };

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -26,17 +27,17 @@ bool isSplit(const QTextBlock& block)
     return block.blockFormat().boolProperty(kSplitProperty);
 }
 
-// Inserts what a document shows at the cursor as one edit, with each block it
+// Inserts shown.chars[from, to) at the cursor as one edit, with each block it
 // starts marked as a split or as a line of its own. The marks are part of the
-// document, so undo and redo bring them back with the separators.
-void insertShown(QTextCursor& cursor, const ShownText& shown)
+// document, so undo and redo bring them back with the separators. `from` is
+// 0 or just past a separator.
+void insertShown(QTextCursor& cursor, const ShownText& shown, qsizetype from, qsizetype to)
 {
     QTextBlockFormat splitFormat;
     splitFormat.setProperty(kSplitProperty, true);
     cursor.beginEditBlock();
-    auto split = shown.splits.begin();
-    qsizetype from = 0;
-    for (qsizetype i = 0; i < shown.chars.size(); ++i) {
+    auto split = std::lower_bound(shown.splits.begin(), shown.splits.end(), from);
+    for (qsizetype i = from; i < to; ++i) {
         if (shown.chars[i] != QChar::ParagraphSeparator)
             continue;
         cursor.insertText(shown.chars.mid(from, i - from));
@@ -48,8 +49,14 @@ void insertShown(QTextCursor& cursor, const ShownText& shown)
         cursor.insertBlock(splits ? splitFormat : QTextBlockFormat());
         from = i + 1;
     }
-    cursor.insertText(shown.chars.mid(from));
+    if (to > from)
+        cursor.insertText(shown.chars.mid(from, to - from));
     cursor.endEditBlock();
+}
+
+void insertShown(QTextCursor& cursor, const ShownText& shown)
+{
+    insertShown(cursor, shown, 0, shown.chars.size());
 }
 
 } // namespace
@@ -72,26 +79,72 @@ QString RichTextBox::Text() const
 
 void RichTextBox::Text(const QString& text)
 {
+    replaceText(text, shownTextOf(text), std::numeric_limits<qsizetype>::max());
+}
+
+void RichTextBox::ShowText(const QString& text, ShownText shown)
+{
+    replaceText(text, std::move(shown), kFillSliceUnits);
+}
+
+void RichTextBox::replaceText(const QString& text, ShownText shown, qsizetype sliceUnits)
+{
+    if (m_fill)
+        setReadOnly(m_fill->wasReadOnly);
     m_text.reset(text);
-    const ShownText shown = shownTextOf(text);
     m_map = LineBreakMap(shown);
     m_formats.reset(text.size());
     formatsChanged();
     m_internal = true;
     // Clears the document, the undo history and the scroll position.
     setPlainText(QString());
+    m_internal = false;
+    m_documentLength = 0;
+    m_selStart = 0;
+    m_selLength = 0;
+    m_fill = PendingFill{std::move(shown), 0, isReadOnly(), ++m_fillGeneration};
+    fillSlice(sliceUnits);
+    // Each insertion carries the caret along to the end of what went in.
+    m_internal = true;
+    setTextCursor(QTextCursor(document()));
+    m_internal = false;
+}
+
+void RichTextBox::fillSlice(qsizetype sliceUnits)
+{
+    const ShownText& shown = m_fill->shown;
+    const qsizetype from = m_fill->from;
+    qsizetype to = shown.chars.size();
+    // A slice ends with a whole block, so that the next one starts a block.
+    if (to - from > sliceUnits) {
+        const qsizetype separator = shown.chars.indexOf(QChar::ParagraphSeparator, from + sliceUnits);
+        if (separator >= 0)
+            to = separator + 1;
+    }
+    m_internal = true;
     const bool undoable = document()->isUndoRedoEnabled();
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
-    insertShown(cursor, shown);
+    cursor.movePosition(QTextCursor::End);
+    const int firstBlock = cursor.blockNumber();
+    insertShown(cursor, shown, from, to);
     document()->setUndoRedoEnabled(undoable);
-    // The caret was carried along to the end of what went in.
-    setTextCursor(QTextCursor(document()));
-    countLinesOfBlocksNotLaidOut();
     m_documentLength = document()->characterCount() - 1;
-    m_selStart = 0;
-    m_selLength = 0;
     m_internal = false;
+    countLinesOfBlocksNotLaidOut(firstBlock);
+    if (to == shown.chars.size()) {
+        setReadOnly(m_fill->wasReadOnly);
+        m_fill.reset();
+        return;
+    }
+    m_fill->from = to;
+    // Typing into a document that is still growing would edit a text the
+    // pane does not hold yet.
+    setReadOnly(true);
+    QTimer::singleShot(0, this, [this, generation = m_fill->generation] {
+        if (m_fill && m_fill->generation == generation)
+            fillSlice(kFillSliceUnits);
+    });
 }
 
 qsizetype RichTextBox::SelStart() const
@@ -205,9 +258,13 @@ void RichTextBox::Flush()
 {
     m_flushQueued = false;
     m_internal = true;
+    // While the document still fills, the selection may lie past its end.
+    const auto shownAt = [this](qsizetype offset) {
+        return int(std::min(m_map.toDocument(offset), m_documentLength));
+    };
     QTextCursor shown(document());
-    shown.setPosition(int(m_map.toDocument(m_selStart)));
-    shown.setPosition(int(m_map.toDocument(m_selStart + m_selLength)), QTextCursor::KeepAnchor);
+    shown.setPosition(shownAt(m_selStart));
+    shown.setPosition(shownAt(m_selStart + m_selLength), QTextCursor::KeepAnchor);
     setTextCursor(shown);
     m_internal = false;
     viewport()->update();
@@ -368,7 +425,7 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const
     return selected;
 }
 
-void RichTextBox::countLinesOfBlocksNotLaidOut()
+void RichTextBox::countLinesOfBlocksNotLaidOut(int firstBlock)
 {
     // The scroll range counts rows, and a block not laid out yet counts as
     // one; given the lines it holds, and the rows its characters fill at an
@@ -379,7 +436,7 @@ void RichTextBox::countLinesOfBlocksNotLaidOut()
     const qreal rowWidth = std::max(viewport()->width() - 2 * doc->documentMargin(), qreal(1));
     const qreal charsPerRow = std::max(rowWidth / std::max(fontMetrics().averageCharWidth(), 1), qreal(1));
     bool changed = false;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = doc->findBlockByNumber(firstBlock); block.isValid(); block = block.next()) {
         if (!block.isVisible() || block.layout()->lineCount() > 0)
             continue;
         const QString shown = block.text();

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <optional>
 #include <utility>
 
 class QTextBlock;
@@ -35,6 +36,15 @@ public:
     QString Text() const;
     // Replaces the whole text; every character loses its formatting.
     void Text(const QString& text);
+    // Does what Text(text) does, from `shown`, which is shownTextOf(text)
+    // worked out beforehand, on any thread. The document takes the first
+    // slice of lines at once and the rest a slice at each return to the event
+    // loop, so that no step holds the window's thread long; until the last,
+    // the pane takes no typing. Another Text or ShowText drops what is left.
+    void ShowText(const QString& text, ShownText shown);
+    bool IsFilling() const { return m_fill.has_value(); }
+    // Units of text a slice of ShowText adds to the document, ended at a block.
+    static constexpr qsizetype kFillSliceUnits = 256 * 1024;
 
     // Setting SelStart collapses the selection there; SelLength then extends
     // it. Both are clamped to the text.
@@ -94,7 +104,9 @@ private:
     void onCursorMoved();
     void rederiveText();
     ShownText shownBetween(qsizetype from, qsizetype to) const;
-    void countLinesOfBlocksNotLaidOut();
+    void replaceText(const QString& text, ShownText shown, qsizetype sliceUnits);
+    void fillSlice(qsizetype sliceUnits);
+    void countLinesOfBlocksNotLaidOut(int firstBlock = 0);
     void narrowSelectionToLineAt(int position);
 
     PieceText m_text;
@@ -109,6 +121,16 @@ private:
     bool m_flushQueued = false;
     QElapsedTimer m_sinceDoubleClick;
     QPoint m_doubleClickAt;
+    // What a ShowText still has to add to the document; the generation tells
+    // a slice queued for an older text from one for the latest.
+    struct PendingFill {
+        ShownText shown;
+        qsizetype from = 0;
+        bool wasReadOnly = false;
+        int generation = 0;
+    };
+    std::optional<PendingFill> m_fill;
+    int m_fillGeneration = 0;
     // Set while the document changes at our own hand, so the change is not
     // mistaken for typing.
     bool m_internal = false;
