@@ -19,6 +19,7 @@ constexpr CommandWord kCommands[] = {
     {u"upper", Command::Upper, 0},     {u"lower", Command::Lower, 0},
     {u"explain", Command::Explain, 1},
     {u"code", Command::Code, 1, 1},
+    {u"lint", Command::Lint, 0},
 };
 
 const CommandWord* findCommand(const QString& word)
@@ -99,6 +100,26 @@ QString readExplainOptions(const QStringList& options, Arguments& a)
         }
     }
     return {};
+}
+
+// lint's options, between its word and its first PATTERN; "--" ends them.
+qsizetype readLintOptions(const QStringList& operands, Arguments& a, QStringList& files)
+{
+    qsizetype i = 0;
+    for (; i < operands.size(); ++i) {
+        const QString& option = operands[i];
+        if (option == u"-f" && i + 1 < operands.size())
+            files << operands[++i];
+        else if (option == u"--json")
+            a.json = true;
+        else if (option == u"-i" || option == u"--ignore-case")
+            a.ignoreCase = true;
+        else if (option == u"--")
+            return i + 1;
+        else
+            break;
+    }
+    return i;
 }
 
 } // namespace
@@ -246,6 +267,17 @@ ParsedArguments ParseArguments(const QStringList& args)
             return fail(QStringLiteral("explain reads no FILE"));
         const QString error = readExplainOptions(positional.mid(2), a);
         return error.isEmpty() ? ParsedArguments{a, {}} : fail(error);
+    }
+    if (a.command == Command::Lint) {
+        const QStringList operands = positional.mid(1);
+        QStringList lintFiles = files;
+        a.patterns = operands.mid(readLintOptions(operands, a, lintFiles));
+        if (lintFiles.size() > 1)
+            return fail(QStringLiteral("-f given twice"));
+        if (a.patterns.isEmpty() == lintFiles.isEmpty())
+            return fail(QStringLiteral("lint needs PATTERN... or -f FILE, not both"));
+        a.file = lintFiles.value(0) == u"-" ? QString() : lintFiles.value(0);
+        return {a, {}};
     }
     const qsizetype fileOperand = command->operands + 1 + command->optionalOperands;
     if (given > fileOperand)

@@ -12,7 +12,7 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code };
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code, Lint };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -32,6 +32,8 @@ struct Arguments {
     // How long a search may run; none: in proportion to the text.
     std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;
+    // lint's expressions, when given as arguments rather than in FILE.
+    QStringList patterns;
     QString replacement;
     // explain's language; none: the locale's.
     std::optional<ExplainLanguage> explainLanguage;
@@ -46,7 +48,8 @@ struct ParsedArguments {
 // Options come before the command word; everything after it is taken
 // literally, so a pattern may begin with '-'. The command's operands may be
 // followed by the FILE to read, "-" for standard input. explain reads no
-// file, so its PATTERN may be followed by its options.
+// file, so its PATTERN may be followed by its options. lint takes its options
+// right after its word, then one PATTERN or more, or FILE by -f alone.
 ParsedArguments ParseArguments(const QStringList& args);
 
 // "512M" and the like: bytes, or K, M or G of 1024, 1024² or 1024³ bytes.

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/explain.h"
 #include "cli/input.h"
+#include "cli/lint.h"
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/terminal.h"
@@ -65,6 +66,18 @@ int main(int argc, char** argv)
         }
         QString error;
         QStringList warnings;
+        if (a.command == Command::Lint) {
+            QStringList patterns = a.patterns;
+            if (patterns.isEmpty()) {
+                const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
+                if (!text)
+                    return fail(error);
+                patterns = LintPatternsOfText(*text);
+            }
+            const int status = RunLint(a, patterns, out);
+            out.finish();
+            return status;
+        }
         const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
         if (!text)
             return fail(error);

@@ -162,6 +162,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
     case Command::Upper:
     case Command::Lower:
     case Command::Explain:
+    case Command::Lint:
     case Command::Code:
         break;
     }

@@ -90,7 +90,7 @@ void checkParsing(const std::uint8_t* data, std::size_t size)
     const qsizetype last = args.size() - operands;
     require(operandsAt(last) || (operandsAt(last - 1) && (a.file == args.last() || args.last() == u"-")));
     require(a.maxInput > 0);
-    require(!a.json || hasPattern);
+    require(!a.json || hasPattern || a.command == cli::Command::Explain || a.command == cli::Command::Lint);
     require(!a.lines || (a.command == cli::Command::Extract && !a.json));
     require(!a.crlf || a.lines);
 }

@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "ui/backtrackwarning.h"
+
 #include "ui/richtext/richtextbox.h"
 #include "ui/clickablelabel.h"
 #include "ui/explainwindow.h"
@@ -73,6 +75,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     // Tab follows the controls' final places.
     setUpKeyboard();
     setUpLivePreview();
+    setUpBacktrackWarning();
     // The controls keep their design places whatever the window's size, so
     // the window manager is told the size is fixed: no maximising, no
     // resizing from its own frame or keys.
@@ -85,6 +88,7 @@ Form1::~Form1()
 {
     // Its search may still be running on the controls' last text.
     m_livePreview.reset();
+    m_backtrackWarning.reset();
     // The skin goes first: it still reads the form as it ends.
     delete m_orukForms1;
 }

@@ -31,6 +31,7 @@ class ExplainWindow;
 class SystemSkinPlatform;
 class GCommonDialog;
 class LivePreview;
+class BacktrackWarning;
 class MatchTips;
 class RichTextBox;
 class orukForms;
@@ -58,6 +59,9 @@ struct Form1Services {
     // When the live preview searches and where; empty members: after a
     // pause in typing, on a thread of its own.
     LivePreviewScheduling livePreview = {};
+    // When the expression is checked for runaway backtracking and where;
+    // empty members: after a pause in typing, on a thread of its own.
+    LivePreviewScheduling backtrackWarning = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -116,6 +120,8 @@ public:
     static const QString kExplainMenuCaption;
     // The mode that shows the commands' results while the user types (F6).
     LivePreview* livePreview() const { return m_livePreview.get(); }
+    // The amber warning of an expression that can backtrack without end.
+    BacktrackWarning* backtrackWarning() const { return m_backtrackWarning.get(); }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -165,6 +171,7 @@ private:
     void setUpExplanation();
     void explainExpression();
     void setUpLivePreview();
+    void setUpBacktrackWarning();
     // The steps of the match check's colouring, for the check and for the
     // live preview: the colours of the matches found, in match order; the
     // characters [from, to) back to plain; the matches [first, last) in
@@ -194,6 +201,7 @@ private:
     MatchTips* m_matchTips = nullptr;
     std::unique_ptr<ExplainWindow> m_explainWindow;
     std::unique_ptr<LivePreview> m_livePreview;
+    std::unique_ptr<BacktrackWarning> m_backtrackWarning;
 
     // State the commands share.
     QString m_sourceText;

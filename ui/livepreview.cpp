@@ -4,48 +4,21 @@
 #include "core/regex/faultwording.h"
 #include "ui/form1.h"
 #include "ui/matchtips.h"
+#include "ui/quiettimer.h"
 #include "ui/richtext/richtextbox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTimer>
 
 namespace pattaro {
-namespace {
-
-class QtQuietTimer : public QuietTimer {
-public:
-    QtQuietTimer()
-    {
-        m_timer.setSingleShot(true);
-        m_timer.setInterval(LivePreview::kQuietMilliseconds);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (m_due)
-                m_due();
-        });
-    }
-    void Restart(std::function<void()> due) override
-    {
-        m_due = std::move(due);
-        m_timer.start();
-    }
-    void Stop() override { m_timer.stop(); }
-
-private:
-    QTimer m_timer;
-    std::function<void()> m_due;
-};
-
-} // namespace
-
 LivePreview::LivePreview(Form1& form, LivePreviewScheduling scheduling)
     : m_form(form)
     , m_scheduling(std::move(scheduling))
     , m_ownCaption(form.Frame1()->title())
 {
     if (!m_scheduling.quietTimer)
-        m_scheduling.quietTimer = std::make_shared<QtQuietTimer>();
+        m_scheduling.quietTimer = std::make_shared<QtQuietTimer>(kQuietMilliseconds);
     if (!m_scheduling.runInBackground) {
         // One search at a time: a superseded one gives up at its next look
         // at the clock, so the next waits only briefly and no core is held.

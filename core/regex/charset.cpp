@@ -159,6 +159,17 @@ uint32_t CharSet::next(uint32_t from, bool member) const
     return i * 64 + uint32_t(std::countr_zero(w));
 }
 
+std::vector<std::pair<char16_t, char16_t>> CharSet::ranges() const
+{
+    std::vector<std::pair<char16_t, char16_t>> runs;
+    for (uint32_t first = next(0, true); first < kUnits;) {
+        const uint32_t last = next(first, false) - 1;
+        runs.emplace_back(char16_t(first), char16_t(last));
+        first = next(last + 1, true);
+    }
+    return runs;
+}
+
 QString CharSet::toPcre() const
 {
     uint32_t first = next(0, true);

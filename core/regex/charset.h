@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace pattaro {
 
@@ -28,6 +30,8 @@ public:
 
     // A PCRE2 atom matching exactly this set; an empty set never matches.
     QString toPcre() const;
+    // The members as runs of consecutive units, first to last, lowest first.
+    std::vector<std::pair<char16_t, char16_t>> ranges() const;
 
 private:
     // Whole words at a time: a pattern may hold thousands of classes, and

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/redos/lint.h"
+
+#include <QString>
+
+namespace pattaro {
+
+// What the expression box's tool tip says of a lint, in Chinese: which part
+// can backtrack without end, how the time grows, the attack text (its
+// pieces, shortened) and the rewrite if any; or that the analysis could not
+// tell. Empty when there is nothing to say (safe, or invalid: the engine's
+// own fault is worded elsewhere).
+QString lintWarningText(const LintReport& report, const QString& expression);
+
+} // namespace pattaro
