@@ -25,6 +25,7 @@ public:
     CharSet inverted() const;
     // Adds every unit that matches a member when case is ignored.
     CharSet caseClosed() const;
+    bool contains(char16_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
 
     // A PCRE2 atom matching exactly this set; an empty set never matches.
     QString toPcre() const;
@@ -38,7 +39,6 @@ private:
 
     uint64_t& word(uint32_t unit) { return (*m_words)[unit / 64]; }
     static uint64_t bit(uint32_t unit) { return uint64_t(1) << (unit % 64); }
-    bool contains(uint32_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
     // How many members `mask` shares with this set; f(unit) for each of them.
     int countShared(const CharSet& mask) const;
     template <class F> void forEachShared(const CharSet& mask, F f) const;

@@ -204,6 +204,8 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_doubledStart = pattern.translation().doubledStart;
+    if (LiteralScan::usable(pattern.translation().innerLiteral))
+        m_literal = std::make_unique<LiteralScan>(pattern.translation().innerLiteral, subject);
     m_code = pattern.m_code;
     m_context = pattern.m_windowContext;
     m_jit = pattern.m_jit;
@@ -236,19 +238,36 @@ Searcher::~Searcher()
 // attempt can wander far. That limit stays put while it still leaves half a
 // stretch ahead. One call per match is the common case, so this path stays
 // in one function.
+//
+// With an inner literal, each call begins where the next occurrence of the
+// literal lets a match begin at the earliest; a short-reach call then stops
+// at the occurrence, as later starts belong to later occurrences.
 bool Searcher::find(qsizetype from)
 {
     const qsizetype n = m_subject.size();
     while (from <= m_lastStart) {
         if (m_doubledStart && (from = nextDoubled(from)) < 0)
             return false;
+        qsizetype literalAt = -1;
+        if (m_literal) {
+            const qsizetype start = m_literal->earliestStart(from, &literalAt);
+            if (start < 0)
+                return false;
+            if (start != from) {
+                from = start;
+                continue;
+            }
+        }
         if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
         // The last start position the call tries.
         qsizetype last;
         int rc;
         if (m_shortReach) {
-            if (m_stretchEnd - from < kShortReachStretch / 2) {
+            if (literalAt >= 0 && m_stretchEnd != literalAt) {
+                m_stretchEnd = literalAt;
+                pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
+            } else if (literalAt < 0 && m_stretchEnd - from < kShortReachStretch / 2) {
                 m_stretchEnd = std::min(from + m_window, n);
                 pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
             }

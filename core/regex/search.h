@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/regex/literalscan.h"
 #include "core/regex/lookbehind.h"
 #include "core/regex/translator.h"
 
@@ -125,6 +126,8 @@ private:
 
     int64_t m_callouts = 0;
     std::unique_ptr<LookbehindChecker> m_lookbehinds;
+    // Looks for the pattern's inner literal, when it has one.
+    std::unique_ptr<LiteralScan> m_literal;
     // By slot: where a look-behind with groups is being checked.
     std::vector<size_t> m_positions;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/regex/innerliteral.h"
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -56,6 +58,9 @@ struct Translation {
     // in (.)\1, and letters keep their case. The search then tries only
     // starts where the text doubles a unit.
     bool doubledStart = false;
+    // Units every match holds past its start, for the search to look for
+    // first; see InnerLiteral.
+    InnerLiteral innerLiteral;
     // Look-behinds whose alternatives differ in length, which PCRE2 10.42
     // cannot match: each is written as the callout (?C{bN}), N its index
     // here, and checked by running its body on its own (see Searcher), once
