@@ -109,3 +109,27 @@ TEST(InnerLiteral, AnyCaseOfTheLiteralWillDo)
         }
     }
 }
+
+TEST(InnerLiteral, PatternsBuiltFromRiskyPiecesFindWhatOnePassFinds)
+{
+    // Prefixes of every kind the search bounds a start by (units, lengths,
+    // neither), literals that the prefix's units include, and endings that
+    // let a later occurrence decide; each joined with each, both cases.
+    const QStringList prefixes = {uR"(\w+)"_qs, "a*", "[ab]{1,3}", ".", "(a|bc)", "(?=a)\\w", "\\ba+", "^b*",
+                                  "(a)\\1", "x?a", "(?<=[@a])b+", "[^b]*"};
+    const QStringList literals = {"@", "@@", "a", "b@", "://", "É"};
+    const QStringList endings = {"", uR"(\w*)"_qs, "b", "$", "(?!a)", "a+?b"};
+    // Short, so that the quadratic attempts some of these make stay cheap.
+    const QString text = literalText(4).left(4000);
+    for (const QString& prefix : prefixes) {
+        for (const QString& literal : literals) {
+            for (const QString& ending : endings) {
+                const QString p = prefix + literal + ending;
+                for (bool ignoreCase : {false, true}) {
+                    SCOPED_TRACE(QStringLiteral("%1 ignoring case: %2").arg(p).arg(ignoreCase).toStdString());
+                    EXPECT_EQ(engineSearch(p, ignoreCase, text), plainSearch(p, ignoreCase, text));
+                }
+            }
+        }
+    }
+}
