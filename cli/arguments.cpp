@@ -16,6 +16,7 @@ constexpr CommandWord kCommands[] = {
     {u"count", Command::Count, 1},     {u"matches", Command::Matches, 1},
     {u"replace", Command::Replace, 2}, {u"extract", Command::Extract, 2},
     {u"upper", Command::Upper, 0},     {u"lower", Command::Lower, 0},
+    {u"explain", Command::Explain, 1},
 };
 
 const CommandWord* findCommand(const QString& word)
@@ -58,6 +59,36 @@ QString parseError(const QCommandLineParser& parser)
 bool hasPattern(Command command)
 {
     return command != Command::Upper && command != Command::Lower;
+}
+
+std::optional<ExplainLanguage> languageByName(const QString& name)
+{
+    if (name == u"zh")
+        return ExplainLanguage::Chinese;
+    if (name == u"en")
+        return ExplainLanguage::English;
+    return std::nullopt;
+}
+
+// explain's options after its PATTERN, where no FILE can stand.
+QString readExplainOptions(const QStringList& options, Arguments& a)
+{
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& option = options[i];
+        if (option == u"--json") {
+            a.json = true;
+        } else if (option == u"-i" || option == u"--ignore-case") {
+            a.ignoreCase = true;
+        } else if (option == u"--lang" || option.startsWith(u"--lang=")) {
+            const QString name = option == u"--lang" ? options.value(++i) : option.mid(7);
+            a.language = languageByName(name);
+            if (!a.language)
+                return QStringLiteral("--lang needs zh or en");
+        } else {
+            return QStringLiteral("unknown option '%1' for explain").arg(option);
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -104,7 +135,9 @@ ParsedArguments ParseArguments(const QStringList& args)
     const QCommandLineOption color(QStringLiteral("color"), {}, QStringLiteral("WHEN"));
     const QCommandLineOption timeLimit(QStringLiteral("time-limit"), {}, QStringLiteral("MS"));
     const QCommandLineOption maxInput(QStringLiteral("max-input"), {}, QStringLiteral("SIZE"));
-    parser.addOptions({help, version, ignoreCase, file, encoding, json, lines, crlf, color, timeLimit, maxInput});
+    const QCommandLineOption language(QStringLiteral("lang"), {}, QStringLiteral("LANG"));
+    parser.addOptions(
+        {help, version, ignoreCase, file, encoding, json, lines, crlf, color, timeLimit, maxInput, language});
     // The parser takes the first argument as the program's name.
     if (!parser.parse(QStringList(QStringLiteral("pattaro-cli")) + args))
         return fail(parseError(parser));
@@ -155,6 +188,12 @@ ParsedArguments ParseArguments(const QStringList& args)
         a.maxInput = *size;
     }
 
+    if (parser.isSet(language)) {
+        a.language = languageByName(parser.value(language));
+        if (!a.language)
+            return fail(QStringLiteral("--lang needs zh or en"));
+    }
+
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return fail(QStringLiteral("no command given"));
@@ -169,6 +208,15 @@ ParsedArguments ParseArguments(const QStringList& args)
         return fail(QStringLiteral("%1 needs %2").arg(word, command->operands == 2
                                                                ? QStringLiteral("PATTERN and REPLACEMENT")
                                                                : QStringLiteral("PATTERN")));
+    if (a.command == Command::Explain) {
+        a.pattern = positional[1];
+        if (!files.isEmpty())
+            return fail(QStringLiteral("explain reads no FILE"));
+        const QString error = readExplainOptions(positional.mid(2), a);
+        return error.isEmpty() ? ParsedArguments{a, {}} : fail(error);
+    }
+    if (a.language)
+        return fail(QStringLiteral("--lang applies only to explain"));
     const qsizetype fileOperand = command->operands + 1;
     if (given > fileOperand)
         return fail(QStringLiteral("too many arguments for %1").arg(word));

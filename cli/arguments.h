@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/explain/characternames.h"
 #include "core/text/textdecoding.h"
 #include "core/text/textlimit.h"
 
@@ -10,7 +11,7 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower };
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -31,6 +32,8 @@ struct Arguments {
     std::optional<std::chrono::milliseconds> timeLimit;
     QString pattern;
     QString replacement;
+    // explain's language; none: the locale's.
+    std::optional<ExplainLanguage> language;
 };
 
 struct ParsedArguments {
@@ -40,7 +43,8 @@ struct ParsedArguments {
 
 // Options come before the command word; everything after it is taken
 // literally, so a pattern may begin with '-'. The command's operands may be
-// followed by the FILE to read, "-" for standard input.
+// followed by the FILE to read, "-" for standard input. explain reads no
+// file, so its PATTERN may be followed by its options.
 ParsedArguments ParseArguments(const QStringList& args);
 
 // "512M" and the like: bytes, or K, M or G of 1024, 1024² or 1024³ bytes.

@@ -1,12 +1,14 @@
 #include "core/regex/regexp.h"
 #include "core/text/textdecoding.h"
 #include "cli/arguments.h"
+#include "cli/explain.h"
 #include "cli/input.h"
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/terminal.h"
 #include "cli/usage.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 
@@ -54,6 +56,11 @@ int main(int argc, char** argv)
             out.write(a.help ? UsageText() : VersionText());
             out.finish();
             return kExitSuccess;
+        }
+        if (a.command == Command::Explain) {
+            const int status = RunExplain(a, QLocale::system(), out);
+            out.finish();
+            return status;
         }
         QString error;
         QStringList warnings;

@@ -160,6 +160,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
         return extract(engine, text, args, out);
     case Command::Upper:
     case Command::Lower:
+    case Command::Explain:
         break;
     }
     return kExitSuccess;

@@ -1,5 +1,6 @@
 #include "frame/colormath.h"
 
+#include "compat/oletranslate.h"
 #include "compat/vbnumbers.h"
 
 #include <array>
@@ -33,6 +34,12 @@ float BlendColors(std::int32_t a, std::int32_t b)
     const Channels y = SplitColor(b);
     const auto half = [](int p, int q) { return std::int32_t(platform::roundHalfEven((p + q) / 2.0)); };
     return float(ComposeColor(half(x.Red, y.Red), half(x.Green, y.Green), half(x.Blue, y.Blue)));
+}
+
+platform::OleColor PlainColor(platform::OleColor c)
+{
+    platform::OleColor plain = 0;
+    return platform::OleTranslateColor(c, &plain) == platform::kS_OK ? plain : kNoColor;
 }
 
 } // namespace pattaro

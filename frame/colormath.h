@@ -38,6 +38,13 @@ std::optional<ThemePair> FixedThemePair(std::int32_t themeColor);
 // as a single, always an exact integer.
 float BlendColors(std::int32_t a, std::int32_t b);
 
+// What TranslateOleColor answers for a value that is no colour.
+inline constexpr platform::OleColor kNoColor = 0xFFFFFFFFu;
+
+// The plain colour a value stands for, a system colour index looked up;
+// kNoColor for a value that is no colour.
+platform::OleColor PlainColor(platform::OleColor c);
+
 // A blend as a colour value; blends are always whole numbers.
 inline platform::OleColor AsColor(float blended)
 {

@@ -15,6 +15,7 @@ orukForms::orukForms(SkinHost& host, const SkinPlatform& platform, QWidget* pare
     , m_windowMessages(platform.windowMessages)
     , m_modules(platform.modules)
     , m_popupMenu(platform.popupMenu)
+    , m_draw(platform.errorLog)
     , m_subclasser(platform.errorLog, platform.windowMessages, platform.modules,
                    [this](bool bBefore, bool& bHandled, std::int32_t& lReturn, platform::HWND& lng_hWnd,
                           std::int32_t& uMsg, std::int32_t& wParam, std::int32_t& lParam) {
@@ -44,9 +45,9 @@ platform::VisualStyle::WindowId orukForms::hWnd() const
 
 void orukForms::ThemeColor(std::int32_t vData)
 {
-    if (vData == m_ThemeColor)
+    if (vData == m_state.ThemeColor)
         return;
-    m_ThemeColor = vData;
+    m_state.ThemeColor = vData;
     SetThemeColor();
     Refresh();
     emit PropertyChanged(QStringLiteral("ThemeColor"));
@@ -55,9 +56,9 @@ void orukForms::ThemeColor(std::int32_t vData)
 void orukForms::Style(std::int32_t vData)
 {
     TrapErrors(m_errorLog, "Let Style", [&] {
-        if (vData == m_Style)
+        if (vData == m_state.Style)
             return;
-        m_Style = vData;
+        m_state.Style = vData;
         Refresh();
         AdjustStyleHeight(true);
         emit PropertyChanged(QStringLiteral("Style"));
@@ -66,14 +67,14 @@ void orukForms::Style(std::int32_t vData)
 
 void orukForms::BackColorStyle(std::int32_t vData)
 {
-    m_BackColorStyle = vData;
+    m_state.BackColorStyle = vData;
     Refresh();
     emit PropertyChanged(QStringLiteral("BackColorStyle"));
 }
 
 void orukForms::MaxButton(bool vData)
 {
-    m_MaxButton = vData;
+    m_state.MaxButton = vData;
     BorderStyleSetup();
     Refresh();
     emit PropertyChanged(QStringLiteral("MaxButton"));
@@ -81,7 +82,7 @@ void orukForms::MaxButton(bool vData)
 
 void orukForms::MinButton(bool vData)
 {
-    m_MinButton = vData;
+    m_state.MinButton = vData;
     BorderStyleSetup();
     Refresh();
     emit PropertyChanged(QStringLiteral("MinButton"));
@@ -89,7 +90,7 @@ void orukForms::MinButton(bool vData)
 
 void orukForms::CloseButton(bool vData)
 {
-    m_CloseButton = vData;
+    m_state.CloseButton = vData;
     BorderStyleSetup();
     emit PropertyChanged(QStringLiteral("CloseButton"));
     Refresh();
@@ -97,14 +98,14 @@ void orukForms::CloseButton(bool vData)
 
 void orukForms::ChangeAllBackgrounds(bool vNewValue)
 {
-    m_ChangeAllBackgrounds = vNewValue;
+    m_state.ChangeAllBackgrounds = vNewValue;
     emit PropertyChanged(QStringLiteral("ChangeAllBackgrounds"));
     Refresh();
 }
 
 void orukForms::BorderStyle(std::int32_t vData)
 {
-    m_BorderStyle = vData;
+    m_state.BorderStyle = vData;
     BorderStyleSetup();
     Refresh();
     emit PropertyChanged(QStringLiteral("BorderStyle"));
@@ -114,8 +115,8 @@ void orukForms::CustomBackColor(platform::OleColor vData)
 {
     TrapErrors(m_errorLog, "Let CustomBackColor", [&] {
         // Kept as given: a system colour index stays an index until drawn.
-        m_CustomBackColor = vData;
-        if (m_BackColorStyle == BackColorCustom)
+        m_state.CustomBackColor = vData;
+        if (m_state.BackColorStyle == BackColorCustom)
             Refresh();
         emit PropertyChanged(QStringLiteral("CustomBackColor"));
     });
@@ -137,31 +138,62 @@ platform::OleColor translatedOrRefused(platform::OleColor value)
 
 void orukForms::ColorFrom(platform::OleColor new_ColorFrom)
 {
-    m_ColorFrom = translatedOrRefused(new_ColorFrom);
-    if (m_ThemeColor == ThemeCustom)
-        m_CurColorFrom = m_ColorFrom;
+    m_state.ColorFrom = translatedOrRefused(new_ColorFrom);
+    if (m_state.ThemeColor == ThemeCustom)
+        m_state.CurColorFrom = m_state.ColorFrom;
     emit PropertyChanged(QStringLiteral("ColorFrom"));
     Refresh();
 }
 
 void orukForms::ColorTo(platform::OleColor new_ColorTo)
 {
-    m_ColorTo = translatedOrRefused(new_ColorTo);
-    if (m_ThemeColor == ThemeCustom)
-        m_CurColorTo = m_ColorTo;
+    m_state.ColorTo = translatedOrRefused(new_ColorTo);
+    if (m_state.ThemeColor == ThemeCustom)
+        m_state.CurColorTo = m_state.ColorTo;
     emit PropertyChanged(QStringLiteral("ColorTo"));
     Refresh();
 }
 
 void orukForms::IconSize(std::int16_t new_IconSize)
 {
-    if (new_IconSize == m_IconSize)
+    if (new_IconSize == m_state.IconSize)
         return;
-    m_IconSize = new_IconSize;
+    m_state.IconSize = new_IconSize;
     TitleBarHeightSetup();
     AdjustStyleHeight(false);
     Refresh();
     emit PropertyChanged(QStringLiteral("IconSize"));
+}
+
+void orukForms::APILineEx(platform::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                          std::int32_t y2, platform::OleColor color)
+{
+    m_draw.Line(surface, x1, y1, x2, y2, color);
+}
+
+void orukForms::ApiRectangle(platform::DrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t w,
+                             std::int32_t h, platform::OleColor color)
+{
+    m_draw.Rectangle(surface, x, y, w, h, color);
+}
+
+void orukForms::DrawGradientEx(platform::DrawingSurface& surface, platform::OleColor c0, platform::OleColor c1,
+                               std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool vertical)
+{
+    m_draw.Gradient(surface, c0, c1, x1, y1, x2, y2, vertical);
+}
+
+void orukForms::DrawGradientInRectangle(platform::DrawingSurface& surface, platform::OleColor colorA,
+                                        platform::OleColor colorB, const platform::RECT& box, std::int32_t style,
+                                        bool border, platform::OleColor borderColor, double factor)
+{
+    m_draw.GradientInRectangle(surface, colorA, colorB, box, style, border, borderColor, factor);
+}
+
+void orukForms::DrawGradCilinder(platform::DrawingSurface& surface, platform::OleColor c1, platform::OleColor c2,
+                                 const platform::RECT& box, bool vertical, double factor)
+{
+    m_draw.Cylinder(surface, c1, c2, box, vertical, factor);
 }
 
 } // namespace pattaro

@@ -5,10 +5,15 @@
 #include "compat/propertybag.h"
 #include "compat/rect.h"
 #include "compat/visualstyle.h"
+#include "frame/colormath.h"
+#include "frame/frameinput.h"
+#include "frame/framelayout.h"
+#include "frame/framepainter.h"
+#include "frame/frameprimitives.h"
+#include "frame/framestate.h"
 #include "frame/skinhost.h"
 #include "frame/skinplatform.h"
 #include "frame/subclasser.h"
-#include "frame/skinstate.h"
 
 #include <QPointer>
 #include <QString>
@@ -21,15 +26,18 @@ namespace pattaro {
 
 // The window skin control: draws the frame of the form it covers (title
 // bar, caption buttons, border) on its own persistent surface and keeps its
-// settings as design properties saved with the form. Its routines fail in
-// one way: each traps what goes wrong inside it and reports it through the
-// error log (TrapErrors, errortrap.h), or skips the step (SkipOnFailure).
-class orukForms : public QWidget, private SkinState {
+// settings as design properties saved with the form. Its state, the title
+// bar's layout, the painter and the input handling each live apart; the
+// control ties them to the widget, the host form and the platform. Its
+// routines fail in one way: each traps what goes wrong inside it and reports
+// it through the error log (TrapErrors, errortrap.h), or skips the step
+// (SkipOnFailure).
+class orukForms : public QWidget {
     Q_OBJECT
 
 public:
     // TranslateOleColor's answer for a value that is no colour.
-    static constexpr platform::OleColor kNoColor = 0xFFFFFFFFu;
+    static constexpr platform::OleColor kNoColor = pattaro::kNoColor;
     // The system colour index of the button face.
     static constexpr platform::OleColor kButtonFace = 0x8000000Fu;
 
@@ -37,36 +45,36 @@ public:
     orukForms(SkinHost& host, const SkinPlatform& platform, QWidget* parent = nullptr);
     ~orukForms() override;
 
-    const SkinState& State() const { return *this; }
+    const FrameState& State() const { return m_state; }
     platform::DrawingSurface& Surface() { return m_surface; }
     // Identifies the control's window to the system queries.
     platform::VisualStyle::WindowId hWnd() const;
 
     // Design properties: X() reads, X(value) sets. Setters announce the
     // property through PropertyChanged.
-    std::int32_t ThemeColor() const { return m_ThemeColor; }
+    std::int32_t ThemeColor() const { return m_state.ThemeColor; }
     void ThemeColor(std::int32_t vData);
-    std::int32_t Style() const { return m_Style; }
+    std::int32_t Style() const { return m_state.Style; }
     void Style(std::int32_t vData);
-    std::int32_t BackColorStyle() const { return m_BackColorStyle; }
+    std::int32_t BackColorStyle() const { return m_state.BackColorStyle; }
     void BackColorStyle(std::int32_t vData);
-    bool MaxButton() const { return m_MaxButton; }
+    bool MaxButton() const { return m_state.MaxButton; }
     void MaxButton(bool vData);
-    bool MinButton() const { return m_MinButton; }
+    bool MinButton() const { return m_state.MinButton; }
     void MinButton(bool vData);
-    bool CloseButton() const { return m_CloseButton; }
+    bool CloseButton() const { return m_state.CloseButton; }
     void CloseButton(bool vData);
-    bool ChangeAllBackgrounds() const { return m_ChangeAllBackgrounds; }
+    bool ChangeAllBackgrounds() const { return m_state.ChangeAllBackgrounds; }
     void ChangeAllBackgrounds(bool vNewValue);
-    std::int32_t BorderStyle() const { return m_BorderStyle; }
+    std::int32_t BorderStyle() const { return m_state.BorderStyle; }
     void BorderStyle(std::int32_t vData);
-    platform::OleColor CustomBackColor() const { return m_CustomBackColor; }
+    platform::OleColor CustomBackColor() const { return m_state.CustomBackColor; }
     void CustomBackColor(platform::OleColor vData);
-    platform::OleColor ColorFrom() const { return m_ColorFrom; }
+    platform::OleColor ColorFrom() const { return m_state.ColorFrom; }
     void ColorFrom(platform::OleColor new_ColorFrom);
-    platform::OleColor ColorTo() const { return m_ColorTo; }
+    platform::OleColor ColorTo() const { return m_state.ColorTo; }
     void ColorTo(platform::OleColor new_ColorTo);
-    std::int16_t IconSize() const { return m_IconSize; }
+    std::int16_t IconSize() const { return m_state.IconSize; }
     void IconSize(std::int16_t new_IconSize);
 
     // The host's notifications: a new control placed on a form, a saved
@@ -195,14 +203,10 @@ private:
     platform::OleColor resizeBackColor() const;
     // The surface always has the widget's size, shown or not.
     void fitSurface();
-    // For a known style: the title's height and text colour; false for any
-    // other style, which paints no title.
-    bool startTitle();
-    // The title's gradient from x = left over width pixels in the current
-    // style. Style 0 can take an outline; the upper band of Style 1 can be
-    // left out, as a caption button's repaint does.
-    void paintTitleBackground(std::int32_t left, std::int32_t width, bool outlined, bool upperBand);
-    void drawSymbol(std::int16_t index, std::int32_t left, std::int32_t top, platform::OleColor colour);
+    FramePainter painter();
+    TitleBarInput titleBarInput() const;
+    void applyLayout(const TitleBarLayout& layout);
+    void minimize();
     void moveContents(double twips);
     void shiftFormHeight(std::int32_t pixels);
     void startSubclassing();
@@ -221,6 +225,8 @@ private:
                        float X, float Y);
 
     SkinHost& m_host;
+    FrameState m_state;
+    FrameInput m_input{m_state};
 
     ErrorLog& m_errorLog;
     platform::VisualStyle& m_visualStyle;
@@ -228,6 +234,7 @@ private:
     platform::QtWindowMessages& m_windowMessages;
     platform::Modules& m_modules;
     platform::PopupMenuService& m_popupMenu;
+    FramePrimitives m_draw;
     Subclasser m_subclasser;
     // Set once the form is being closed on purpose, so it is not asked twice.
     bool m_unloading = false;

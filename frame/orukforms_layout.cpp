@@ -4,6 +4,8 @@
 #include "compat/syscolors.h"
 #include "compat/vbnumbers.h"
 #include "frame/errortrap.h"
+#include "frame/framegeometry.h"
+#include "frame/framelayout.h"
 #include "frame/skinvalues.h"
 
 #include <QCoreApplication>
@@ -57,7 +59,7 @@ void orukForms::paintEvent(QPaintEvent*)
     // The device painted on: a screen, or an image when the widget is
     // rendered into one.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    if (ratio <= 1 || m_FormIcon.isNull() || m_iconBackdrop.isNull())
+    if (ratio <= 1 || m_state.FormIcon.isNull() || m_iconBackdrop.isNull())
         return;
     const QImage sharp = m_host.Icon(int(std::ceil(m_iconRect.width() * ratio)));
     if (sharp.isNull())
@@ -70,7 +72,7 @@ void orukForms::paintEvent(QPaintEvent*)
 void orukForms::Refresh()
 {
     TrapErrors(m_errorLog, "Refresh", [&] {
-        if (m_ChangeAllBackgrounds)
+        if (m_state.ChangeAllBackgrounds)
             applyBackColorStyle();
         DrawTitleBarInitial();
         UserControl_Resize();
@@ -79,11 +81,11 @@ void orukForms::Refresh()
 
 platform::OleColor orukForms::resizeBackColor() const
 {
-    switch (m_BackColorStyle) {
+    switch (m_state.BackColorStyle) {
     case BackColorTheme:
-        return TranslateOleColor(m_CurColorTo);
+        return TranslateOleColor(m_state.CurColorTo);
     case BackColorCustom:
-        return TranslateOleColor(m_CustomBackColor);
+        return TranslateOleColor(m_state.CustomBackColor);
     default:
         return TranslateOleColor(kButtonFace);
     }
@@ -94,11 +96,11 @@ void orukForms::UserControl_Resize()
     TrapErrors(m_errorLog, "UserControl_Resize", [&] {
         fitSurface();
         m_surface.Cls();
-        if (m_ChangeAllBackgrounds)
+        if (m_state.ChangeAllBackgrounds)
             ApplyBackColorToControls(resizeBackColor());
         DrawTitleBar();
         emit ReSize();
-        if (m_GripsCreated)
+        if (m_state.GripsCreated)
             placeGrips(true);
         update();
     });
@@ -108,7 +110,7 @@ void orukForms::UserControl_Terminate()
 {
     SkipOnFailure([&] {
         m_subclasser.Subclass_ReleaseAll();
-        m_ParentForm = nullptr;
+        m_state.ParentForm = nullptr;
     });
 }
 
@@ -120,13 +122,13 @@ void orukForms::BorderStyleSetup()
             m_host.ShowInTaskbar(true);
             m_host.StartUpPosition(2);
         }
-        SysMnu.MnuSyst(SystemMenu::kClose).Enabled = m_CloseButton;
-        m_CaptionBtns[0].Visible = m_CloseButton;
-        m_CaptionBtns[1].Visible = m_MaxButton;
-        m_CaptionBtns[2].Visible = m_MinButton;
-        for (std::int16_t i = 0; i < 3; ++i)
-            if (m_CaptionBtns[std::size_t(i)].Visible)
-                m_LeftmostBtn = i;
+        m_state.SysMnu.MnuSyst(SystemMenu::kClose).Enabled = m_state.CloseButton;
+        m_state.Button(CaptionButton::Close).Visible = m_state.CloseButton;
+        m_state.Button(CaptionButton::MaximizeRestore).Visible = m_state.MaxButton;
+        m_state.Button(CaptionButton::Minimize).Visible = m_state.MinButton;
+        for (const CaptionButton which : kCaptionButtons)
+            if (m_state.Button(which).Visible)
+                m_state.LeftmostBtn = which;
         CaptionBtnSetup();
         DrawTitleBarInitial();
         if (m_host.UserMode())
@@ -137,12 +139,11 @@ void orukForms::BorderStyleSetup()
 void orukForms::TitleBarHeightSetup()
 {
     TrapErrors(m_errorLog, "TitleBarHeightSetup", [&] {
-        using platform::toInt16;
-        m_TitleHeight = platform::toInt32(double(m_surface.TextHeight(QStringLiteral("H"))) + 10);
-        const std::int16_t iconBound = toInt16(std::int32_t(m_IconSize) + 15);
-        if (m_TitleHeight < iconBound)
-            m_TitleHeight = iconBound;
-        m_TitleAreaHeight = m_TitleHeight + (m_Style == TitleTwoBands ? 10 : 0);
+        m_state.TitleHeight = TitleHeightForText(m_surface.TextHeight(QStringLiteral("H")));
+        const std::int16_t iconBound = TitleHeightForIcon(m_state.IconSize);
+        if (m_state.TitleHeight < iconBound)
+            m_state.TitleHeight = iconBound;
+        m_state.TitleAreaHeight = TitleAreaHeight(m_state.Style, m_state.TitleHeight).value_or(m_state.TitleHeight);
     });
 }
 
@@ -161,7 +162,7 @@ QString orukForms::GetInfo(std::uint32_t lctype)
 
 void orukForms::ApplyBackColorToControls(platform::OleColor c)
 {
-    if (!m_ChangeAllBackgrounds)
+    if (!m_state.ChangeAllBackgrounds)
         return;
     for (HostControl* control : m_host.Controls()) {
         // The user's highlight colours live in the swatches' backgrounds.
@@ -214,8 +215,8 @@ void orukForms::shiftFormHeight(std::int32_t pixels)
 {
     const double ty = m_host.TwipsPerPixelY();
     SkipOnFailure([&] {
-        if (m_WindowState == 2)
-            m_RestoreRect.Bottom = platform::toInt32(m_RestoreRect.Bottom + pixels * ty);
+        if (m_state.Window == WindowState::Maximized)
+            m_state.RestoreRect.Bottom = platform::toInt32(m_state.RestoreRect.Bottom + pixels * ty);
         else
             m_host.Height(m_host.Height() + pixels * ty);
     });
@@ -234,17 +235,19 @@ void orukForms::AdjustStyleHeight(bool styleChanged)
 {
     std::int32_t d = 0;
     if (styleChanged) {
-        if (m_Style == TitleTwoBands && !m_StyleExtraApplied) {
-            d = 10;
-            m_StyleExtraApplied = true;
-        } else if (m_Style != TitleTwoBands && m_StyleExtraApplied) {
-            d = -10;
-            m_StyleExtraApplied = false;
+        if (m_state.Style == TitleTwoBands && !m_state.StyleExtraApplied) {
+            d = geometry::kDotBandHeight;
+            m_state.StyleExtraApplied = true;
+        } else if (m_state.Style != TitleTwoBands && m_state.StyleExtraApplied) {
+            d = -geometry::kDotBandHeight;
+            m_state.StyleExtraApplied = false;
         }
         if (d == 0)
             return;
     } else {
-        SkipOnFailure([&] { d = ContentTopOffset(platform::toInt16(m_TitleAreaHeight + 20)); });
+        SkipOnFailure([&] {
+            d = ContentTopOffset(platform::toInt16(m_state.TitleAreaHeight + geometry::kContentBelowTitle));
+        });
     }
     shiftFormHeight(d);
     moveContents(d * m_host.TwipsPerPixelY());

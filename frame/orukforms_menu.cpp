@@ -4,16 +4,10 @@
 
 namespace pattaro {
 
-namespace {
-
-constexpr std::int32_t kMinimized = 1;
-
-} // namespace
-
 void orukForms::showSystemMenu(QPoint at)
 {
     std::vector<platform::PopupItem> items;
-    for (const auto& [index, item] : SysMnu.Items())
+    for (const auto& [index, item] : m_state.SysMnu.Items())
         items.push_back({index, item.Caption, item.Enabled, item.Checked, item.Visible});
     if (const auto chosen = m_popupMenu.Popup(this, items, at, SystemMenu::kClose))
         MnuSyst_Click(std::int16_t(*chosen));
@@ -28,22 +22,20 @@ void orukForms::MnuSyst_Click(std::int16_t Index)
             orukWindowState();
             break;
         case SystemMenu::kMinimize:
-            DrawCaptionBtns(false, m_CurColorFrom, m_HotBtn);
-            m_HotBtn = -1;
-            m_host.WindowState(kMinimized);
+            minimize();
             break;
         case SystemMenu::kClose:
             ExitConfirmation();
             break;
         case SystemMenu::kAlwaysOnTop: {
-            SysMenuItem& onTop = SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop);
+            SysMenuItem& onTop = m_state.SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop);
             m_host.TopMost(!onTop.Checked);
             onTop.Checked = !onTop.Checked;
             break;
         }
         default: {
             std::int16_t item = Index;
-            QString caption = SysMnu.MnuSyst(Index).Caption;
+            QString caption = m_state.SysMnu.MnuSyst(Index).Caption;
             emit MenuItemSelected(item, caption);
             break;
         }
@@ -56,9 +48,9 @@ void orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator,
 {
     TrapErrors(m_errorLog, "FormMenuAdd", [&] {
         for (;;) {
-            const int n = SysMnu.Count();
-            SysMnu.Load(n);
-            SysMenuItem& item = SysMnu.MnuSyst(n);
+            const int n = m_state.SysMnu.Count();
+            m_state.SysMnu.Load(n);
+            SysMenuItem& item = m_state.SysMnu.MnuSyst(n);
             if (blnAddSeparator) {
                 item.Caption = QStringLiteral("-");
                 blnAddSeparator = false;
@@ -79,7 +71,7 @@ void orukForms::ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCa
     TrapErrors(m_errorLog, "ModifyAddedMenu", [&] {
         if (intMenuID < SystemMenu::kDesignedItems)
             return;
-        SysMenuItem& item = SysMnu.MnuSyst(intMenuID);
+        SysMenuItem& item = m_state.SysMnu.MnuSyst(intMenuID);
         if (!strMenuCaption.isEmpty())
             item.Caption = strMenuCaption;
         item.Enabled = blnEnabled;
@@ -91,11 +83,11 @@ void orukForms::ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCa
 void orukForms::FormMenuRemove(std::int16_t intMenuID)
 {
     TrapErrors(m_errorLog, "FormMenuRemove", [&] {
-        if (intMenuID >= SystemMenu::kDesignedItems && SysMnu.Count() >= intMenuID)
-            SysMnu.Unload(intMenuID);
+        if (intMenuID >= SystemMenu::kDesignedItems && m_state.SysMnu.Count() >= intMenuID)
+            m_state.SysMnu.Unload(intMenuID);
         // A separator left at the end goes with the item it introduced.
-        if (SysMnu.Count() == intMenuID && SysMnu.MnuSyst(intMenuID - 1).Caption == QLatin1String("-"))
-            SysMnu.Unload(intMenuID - 1);
+        if (m_state.SysMnu.Count() == intMenuID && m_state.SysMnu.MnuSyst(intMenuID - 1).Caption == QLatin1String("-"))
+            m_state.SysMnu.Unload(intMenuID - 1);
     });
 }
 
@@ -105,16 +97,16 @@ QVariant orukForms::GetMenuItemValue(int iMenuID, std::int32_t PropertyID)
     TrapErrors(m_errorLog, "GetMenuItemValue", [&] {
         switch (PropertyID) {
         case 0:
-            value = SysMnu.MnuSyst(iMenuID).Caption;
+            value = m_state.SysMnu.MnuSyst(iMenuID).Caption;
             break;
         case 1:
-            value = SysMnu.MnuSyst(iMenuID).Enabled;
+            value = m_state.SysMnu.MnuSyst(iMenuID).Enabled;
             break;
         case 2:
-            value = SysMnu.MnuSyst(iMenuID).Checked;
+            value = m_state.SysMnu.MnuSyst(iMenuID).Checked;
             break;
         case 3:
-            value = SysMnu.MnuSyst(iMenuID).Visible;
+            value = m_state.SysMnu.MnuSyst(iMenuID).Visible;
             break;
         default:
             break;

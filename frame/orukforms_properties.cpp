@@ -19,21 +19,21 @@ constexpr std::int16_t kIconSizeDefault = 16;
 void orukForms::UserControl_InitProperties()
 {
     TrapErrors(m_errorLog, "UserControl_InitProperties", [&] {
-        m_TitleHeight = 30;
-        m_ThemeColor = ThemeBlue;
-        m_Style = TitleCylinder;
-        m_BackColorStyle = BackColorButtonFace;
-        m_BorderStyle = 1;
-        m_MaxButton = true;
-        m_MinButton = true;
-        m_IconSize = kIconSizeDefault;
-        m_CustomBackColor = TranslateOleColor(kButtonFace);
-        m_ColorFrom = kColorFromDefault;
-        m_ColorTo = kColorToDefault;
-        m_Caption = m_host.Caption();
-        m_CloseButton = true;
-        m_ChangeAllBackgrounds = false;
-        m_Moveable = m_host.Moveable();
+        m_state.TitleHeight = 30;
+        m_state.ThemeColor = ThemeBlue;
+        m_state.Style = TitleCylinder;
+        m_state.BackColorStyle = BackColorButtonFace;
+        m_state.BorderStyle = BorderSizable;
+        m_state.MaxButton = true;
+        m_state.MinButton = true;
+        m_state.IconSize = kIconSizeDefault;
+        m_state.CustomBackColor = TranslateOleColor(kButtonFace);
+        m_state.ColorFrom = kColorFromDefault;
+        m_state.ColorTo = kColorToDefault;
+        m_state.Caption = m_host.Caption();
+        m_state.CloseButton = true;
+        m_state.ChangeAllBackgrounds = false;
+        m_state.Moveable = m_host.Moveable();
         SetThemeColor();
         m_surface.BackColor(TranslateOleColor(kButtonFace));
         takeAmbientFont();
@@ -51,34 +51,34 @@ void orukForms::UserControl_InitProperties()
 void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
 {
     TrapErrors(m_errorLog, "UserControl_ReadProperties", [&] {
-        m_ThemeColor = PropBag.ReadProperty(QStringLiteral("ThemeColor"), ThemeAutomatic).toLong();
-        m_ColorFrom = PropBag.ReadProperty(QStringLiteral("ColorFrom"), kColorFromDefault).toLong();
-        m_ColorTo = PropBag.ReadProperty(QStringLiteral("ColorTo"), kColorToDefault).toLong();
-        m_BackColorStyle = PropBag.ReadProperty(QStringLiteral("BackColorStyle"), BackColorButtonFace).toLong();
-        m_BorderStyle = PropBag.ReadProperty(QStringLiteral("BorderStyle"), 1).toLong();
-        m_CloseButton = PropBag.ReadProperty(QStringLiteral("CloseButton"), true).toBoolean();
-        m_MaxButton = PropBag.ReadProperty(QStringLiteral("MaxButton"), true).toBoolean();
-        m_MinButton = PropBag.ReadProperty(QStringLiteral("MinButton"), true).toBoolean();
+        m_state.ThemeColor = PropBag.ReadProperty(QStringLiteral("ThemeColor"), ThemeAutomatic).toLong();
+        m_state.ColorFrom = PropBag.ReadProperty(QStringLiteral("ColorFrom"), kColorFromDefault).toLong();
+        m_state.ColorTo = PropBag.ReadProperty(QStringLiteral("ColorTo"), kColorToDefault).toLong();
+        m_state.BackColorStyle = PropBag.ReadProperty(QStringLiteral("BackColorStyle"), BackColorButtonFace).toLong();
+        m_state.BorderStyle = PropBag.ReadProperty(QStringLiteral("BorderStyle"), BorderSizable).toLong();
+        m_state.CloseButton = PropBag.ReadProperty(QStringLiteral("CloseButton"), true).toBoolean();
+        m_state.MaxButton = PropBag.ReadProperty(QStringLiteral("MaxButton"), true).toBoolean();
+        m_state.MinButton = PropBag.ReadProperty(QStringLiteral("MinButton"), true).toBoolean();
         // Loaded against the translated button face, though saved against
         // the index: an index saved here comes back as the plain colour.
-        m_CustomBackColor =
+        m_state.CustomBackColor =
             PropBag.ReadProperty(QStringLiteral("CustomBackColor"), TranslateOleColor(kButtonFace)).toLong();
-        m_Style = PropBag.ReadProperty(QStringLiteral("Style"), TitleCylinder).toLong();
-        m_IconSize = PropBag.ReadProperty(QStringLiteral("IconSize"), kIconSizeDefault).toInteger();
-        m_ChangeAllBackgrounds = PropBag.ReadProperty(QStringLiteral("ChangeAllBackgrounds"), false).toBoolean();
+        m_state.Style = PropBag.ReadProperty(QStringLiteral("Style"), TitleCylinder).toLong();
+        m_state.IconSize = PropBag.ReadProperty(QStringLiteral("IconSize"), kIconSizeDefault).toInteger();
+        m_state.ChangeAllBackgrounds = PropBag.ReadProperty(QStringLiteral("ChangeAllBackgrounds"), false).toBoolean();
 
-        m_Caption = m_host.Caption();
-        m_ParentForm = &m_host;
+        m_state.Caption = m_host.Caption();
+        m_state.ParentForm = &m_host;
         // Loading leaves the contents where the saved design put them: the
         // form is never resized to realign them.
-        m_StyleExtraApplied = m_Style == TitleTwoBands;
+        m_state.StyleExtraApplied = m_state.Style == TitleTwoBands;
         SetThemeColor();
         applyBackColorStyle();
         takeAmbientFont();
         TitleBarHeightSetup();
         Move(0, 0, m_host.Width(), m_host.Height());
         using platform::toInt32;
-        m_RestoreRect = {toInt32(m_host.Left()), toInt32(m_host.Top()), toInt32(m_host.Width()),
+        m_state.RestoreRect = {toInt32(m_host.Left()), toInt32(m_host.Top()), toInt32(m_host.Width()),
                          toInt32(m_host.Height())};
         BorderStyleSetup();
         if (m_host.UserMode()) {
@@ -91,32 +91,32 @@ void orukForms::UserControl_ReadProperties(const platform::PropertyBag& PropBag)
 void orukForms::UserControl_WriteProperties(platform::PropertyBag& PropBag)
 {
     TrapErrors(m_errorLog, "UserControl_WriteProperties", [&] {
-        PropBag.WriteProperty(QStringLiteral("ThemeColor"), m_ThemeColor, ThemeAutomatic);
-        PropBag.WriteProperty(QStringLiteral("ColorFrom"), m_ColorFrom, kColorFromDefault);
-        PropBag.WriteProperty(QStringLiteral("ColorTo"), m_ColorTo, kColorToDefault);
-        PropBag.WriteProperty(QStringLiteral("BackColorStyle"), m_BackColorStyle, BackColorButtonFace);
-        PropBag.WriteProperty(QStringLiteral("BorderStyle"), m_BorderStyle, 1);
-        PropBag.WriteProperty(QStringLiteral("CloseButton"), m_CloseButton, true);
-        PropBag.WriteProperty(QStringLiteral("MaxButton"), m_MaxButton, true);
-        PropBag.WriteProperty(QStringLiteral("MinButton"), m_MinButton, true);
-        PropBag.WriteProperty(QStringLiteral("CustomBackColor"), m_CustomBackColor, kButtonFace);
-        PropBag.WriteProperty(QStringLiteral("Style"), m_Style, TitleCylinder);
-        PropBag.WriteProperty(QStringLiteral("IconSize"), m_IconSize, kIconSizeDefault);
-        PropBag.WriteProperty(QStringLiteral("ChangeAllBackgrounds"), m_ChangeAllBackgrounds, false);
+        PropBag.WriteProperty(QStringLiteral("ThemeColor"), m_state.ThemeColor, ThemeAutomatic);
+        PropBag.WriteProperty(QStringLiteral("ColorFrom"), m_state.ColorFrom, kColorFromDefault);
+        PropBag.WriteProperty(QStringLiteral("ColorTo"), m_state.ColorTo, kColorToDefault);
+        PropBag.WriteProperty(QStringLiteral("BackColorStyle"), m_state.BackColorStyle, BackColorButtonFace);
+        PropBag.WriteProperty(QStringLiteral("BorderStyle"), m_state.BorderStyle, BorderSizable);
+        PropBag.WriteProperty(QStringLiteral("CloseButton"), m_state.CloseButton, true);
+        PropBag.WriteProperty(QStringLiteral("MaxButton"), m_state.MaxButton, true);
+        PropBag.WriteProperty(QStringLiteral("MinButton"), m_state.MinButton, true);
+        PropBag.WriteProperty(QStringLiteral("CustomBackColor"), m_state.CustomBackColor, kButtonFace);
+        PropBag.WriteProperty(QStringLiteral("Style"), m_state.Style, TitleCylinder);
+        PropBag.WriteProperty(QStringLiteral("IconSize"), m_state.IconSize, kIconSizeDefault);
+        PropBag.WriteProperty(QStringLiteral("ChangeAllBackgrounds"), m_state.ChangeAllBackgrounds, false);
     });
 }
 
 void orukForms::applyBackColorStyle()
 {
-    switch (m_BackColorStyle) {
+    switch (m_state.BackColorStyle) {
     case BackColorButtonFace:
         m_surface.BackColor(TranslateOleColor(kButtonFace));
         break;
     case BackColorTheme:
-        m_surface.BackColor(TranslateOleColor(m_CurColorTo));
+        m_surface.BackColor(TranslateOleColor(m_state.CurColorTo));
         break;
     case BackColorCustom:
-        m_surface.BackColor(TranslateOleColor(m_CustomBackColor));
+        m_surface.BackColor(TranslateOleColor(m_state.CustomBackColor));
         break;
     default:
         break;

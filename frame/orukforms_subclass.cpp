@@ -6,12 +6,13 @@ namespace pattaro {
 
 void orukForms::startSubclassing()
 {
-    m_TrackSupported = true;
-    m_TrackInUser32 = IsFunctionExported(m_errorLog, m_modules, QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
-    if (!m_TrackInUser32 &&
+    m_state.TrackSupported = true;
+    m_state.TrackInUser32 =
+        IsFunctionExported(m_errorLog, m_modules, QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
+    if (!m_state.TrackInUser32 &&
         !IsFunctionExported(m_errorLog, m_modules, QStringLiteral("_TrackMouseEvent"), QStringLiteral("Comctl32")))
-        m_TrackSupported = false;
-    if (!m_TrackSupported)
+        m_state.TrackSupported = false;
+    if (!m_state.TrackSupported)
         return;
     const platform::HWND self = m_windowMessages.Register(this);
     const platform::HWND form = m_windowMessages.Register(m_host.FormWidget());
@@ -20,7 +21,7 @@ void orukForms::startSubclassing()
     m_subclasser.Subclass_AddMsg(self, platform::WM_MOUSELEAVE, MSG_AFTER);
     m_subclasser.Subclass_Start(form);
     m_subclasser.Subclass_AddMsg(form, platform::WM_SETCURSOR, MSG_AFTER);
-    m_Moveable = m_host.Moveable();
+    m_state.Moveable = m_host.Moveable();
     m_host.BorderStyle(0);
 }
 
@@ -30,17 +31,17 @@ void orukForms::zSubclass_Proc(bool, bool&, std::int32_t&, platform::HWND& lng_h
     switch (uMsg) {
     case platform::WM_SETCURSOR:
         Move(0, 0, m_host.ScaleWidth(), m_host.ScaleHeight());
-        if (m_WindowState == 0)
+        if (m_state.Window == WindowState::Normal)
             recordRestoreRect();
         break;
     case platform::WM_MOUSEMOVE:
-        if (!m_MouseInside) {
-            m_MouseInside = true;
-            m_subclasser.TrackMouseLeave(lng_hWnd, m_TrackSupported, m_TrackInUser32);
+        if (!m_state.MouseInside) {
+            m_state.MouseInside = true;
+            m_subclasser.TrackMouseLeave(lng_hWnd, m_state.TrackSupported, m_state.TrackInUser32);
         }
         break;
     case platform::WM_MOUSELEAVE: {
-        m_MouseInside = false;
+        m_state.MouseInside = false;
         std::int16_t all = -1;
         PaintCaptionBtns(all);
         break;

@@ -1,6 +1,5 @@
 #include "frame/orukforms.h"
 
-#include "compat/oletranslate.h"
 #include "frame/colormath.h"
 #include "frame/errortrap.h"
 #include "frame/skinvalues.h"
@@ -10,10 +9,10 @@ namespace pattaro {
 void orukForms::SetThemeColor()
 {
     TrapErrors(m_errorLog, "SetThemeColor", [&] {
-        if (m_ThemeColor == ThemeAutomatic)
+        if (m_state.ThemeColor == ThemeAutomatic)
             GetGradientColor(hWnd());
         else
-            SetDefaultThemeColor(m_ThemeColor);
+            SetDefaultThemeColor(m_state.ThemeColor);
     });
 }
 
@@ -21,8 +20,8 @@ void orukForms::SetDefaultThemeColor(std::int32_t n)
 {
     TrapErrors(m_errorLog, "SetDefaultThemeColor", [&] {
         if (n == ThemeCustom) {
-            m_CurColorFrom = m_ColorFrom;
-            m_CurColorTo = m_ColorTo;
+            m_state.CurColorFrom = m_state.ColorFrom;
+            m_state.CurColorTo = m_state.ColorTo;
         } else {
             storeThemePair(n);
         }
@@ -37,11 +36,11 @@ void orukForms::GetGradientColor(platform::VisualStyle::WindowId hwnd)
             storeThemePair(ThemeBlue);
             return;
         }
-        if (m_ColorScheme == QLatin1String("NormalColor"))
+        if (m_state.ColorScheme == QLatin1String("NormalColor"))
             storeThemePair(ThemeBlue);
-        else if (m_ColorScheme == QLatin1String("Metallic"))
+        else if (m_state.ColorScheme == QLatin1String("Metallic"))
             storeThemePair(ThemeSilver);
-        else if (m_ColorScheme == QLatin1String("HomeStead"))
+        else if (m_state.ColorScheme == QLatin1String("HomeStead"))
             storeThemePair(ThemeOliveGreen);
     });
 }
@@ -49,8 +48,8 @@ void orukForms::GetGradientColor(platform::VisualStyle::WindowId hwnd)
 void orukForms::storeThemePair(std::int32_t themeColor)
 {
     if (const auto pair = FixedThemePair(themeColor)) {
-        m_CurColorFrom = pair->From;
-        m_CurColorTo = pair->To;
+        m_state.CurColorFrom = pair->From;
+        m_state.CurColorTo = pair->To;
     }
 }
 
@@ -69,7 +68,7 @@ void orukForms::ReadColorScheme(platform::VisualStyle::WindowId hwnd)
     platform::VisualStyle::Handle theme = 0;
     attempt([&] { theme = m_visualStyle.OpenThemeData(hwnd, QStringLiteral("ExplorerBar")); });
     if (theme == 0) {
-        m_ColorScheme = QStringLiteral("Classic");
+        m_state.ColorScheme = QStringLiteral("Classic");
         return;
     }
     constexpr int kBufferChars = 260;
@@ -82,14 +81,13 @@ void orukForms::ReadColorScheme(platform::VisualStyle::WindowId hwnd)
     const qsizetype nul = colorName.indexOf(QChar(0));
     if (nul > 0)
         colorName.truncate(nul);
-    m_ColorScheme = colorName;
+    m_state.ColorScheme = colorName;
     attempt([&] { m_visualStyle.CloseThemeData(theme); });
 }
 
 platform::OleColor orukForms::TranslateOleColor(platform::OleColor c)
 {
-    platform::OleColor plain = 0;
-    return platform::OleTranslateColor(c, &plain) == platform::kS_OK ? plain : kNoColor;
+    return PlainColor(c);
 }
 
 float orukForms::BlendColor(platform::OleColor a, platform::OleColor b)

@@ -3,63 +3,46 @@
 #include "compat/vbnumbers.h"
 #include "frame/colormath.h"
 #include "frame/errortrap.h"
-#include "frame/skinvalues.h"
-#include "frame/titlelayout.h"
+#include "frame/framegeometry.h"
+#include "frame/framelayout.h"
 
 #include <algorithm>
 
 namespace pattaro {
 
-namespace {
-
 using platform::OleColor;
-using platform::RECT;
 
-constexpr OleColor kBlack = 0x000000;
-constexpr OleColor kWhite = 0xFFFFFF;
-constexpr double kTitleFactor = 5.01;
-constexpr std::int32_t kLinear = 0;
-constexpr std::int32_t kCylinder = 2;
-constexpr std::uint32_t kCaptionFormat = platform::DT_LEFT | platform::DT_VCENTER | platform::DT_SINGLELINE;
-
-} // namespace
-
-bool orukForms::startTitle()
+FramePainter orukForms::painter()
 {
-    if (m_Style < TitleCylinder || m_Style > TitleLinear)
-        return false;
-    m_TitleAreaHeight = m_TitleHeight + (m_Style == TitleTwoBands ? 10 : 0);
-    m_surface.ForeColor(m_Style == TitleDarkBand ? kWhite : kBlack);
-    return true;
+    return FramePainter(m_surface, m_draw, m_errorLog, m_state);
 }
 
-void orukForms::paintTitleBackground(std::int32_t left, std::int32_t width, bool outlined, bool upperBand)
+TitleBarInput orukForms::titleBarInput() const
 {
-    const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
-    const std::int32_t CH = m_TitleAreaHeight;
-    const auto box = [&](OleColor a, OleColor b, std::int32_t top, std::int32_t h, std::int32_t style) {
-        DrawGradientInRectangle(m_surface, a, b, RECT{left, top, width, h}, style, false, 0, kTitleFactor);
-    };
-    switch (m_Style) {
-    case TitleCylinder:
-        DrawGradientInRectangle(m_surface, C1, C2, RECT{left, -1, width, CH + 1}, kCylinder, outlined, C1,
-                                kTitleFactor);
-        break;
-    case TitleTwoBands:
-        if (upperBand)
-            box(C1, C2, -2, 10, kCylinder);
-        box(C1, C2, 7, CH - 7, kCylinder);
-        break;
-    case TitleDarkBand:
-        box(C1, C2, -2, 10, kLinear);
-        box(C1, C1, 7, CH - 7, kCylinder);
-        break;
-    case TitleLinear:
-        box(C1, C2, -1, CH + 1, kLinear);
-        break;
-    default:
-        break;
-    }
+    TitleBarInput in;
+    in.Style = m_state.Style;
+    in.TitleHeight = m_state.TitleHeight;
+    in.Width = width();
+    for (std::size_t i = 0; i < kCaptionButtonCount; ++i)
+        in.Visible[i] = m_state.CaptionBtns[i].Visible;
+    in.Leftmost = m_state.LeftmostBtn;
+    in.LeftmostLeft = m_state.Button(m_state.LeftmostBtn).Left;
+    if (!m_state.FormIcon.isNull())
+        in.Icon = m_state.IconSize;
+    in.FormerTitleAreaHeight = m_state.TitleAreaHeight;
+    in.FormerButtonRowTop = m_state.BtnOffsetY;
+    return in;
+}
+
+void orukForms::applyLayout(const TitleBarLayout& layout)
+{
+    m_state.TitleAreaHeight = layout.TitleAreaHeight;
+    m_state.BtnOffsetY = layout.ButtonRowTop;
+    for (std::size_t i = 0; i < kCaptionButtonCount; ++i)
+        if (const auto& box = layout.Buttons[i]) {
+            m_state.CaptionBtns[i].Left = box->Left;
+            m_state.CaptionBtns[i].Top = box->Top;
+        }
 }
 
 void orukForms::DrawTitleBarInitial()
@@ -69,25 +52,22 @@ void orukForms::DrawTitleBarInitial()
         const std::int32_t sw = width();
         // An icon larger than the title area (a size whose title height
         // overflowed) is drawn at the title's height, so its image stays small.
-        const std::int32_t edge = std::min<std::int32_t>(m_IconSize, m_TitleAreaHeight);
-        const QImage icon = m_host.Icon(edge);
-        m_FormIcon = icon;
-        const std::int32_t GX = icon.isNull() ? 0 : sw - 1;
-        m_TitleRectLeft = GX;
+        const std::int32_t edge = std::min<std::int32_t>(m_state.IconSize, m_state.TitleAreaHeight);
+        m_state.FormIcon = m_host.Icon(edge);
+        m_state.TitleRectLeft = m_state.FormIcon.isNull() ? 0 : sw - 1;
+        if (const auto area = TitleAreaHeight(m_state.Style, m_state.TitleHeight))
+            m_state.TitleAreaHeight = *area;
         m_surface.Picture(QImage());
 
-        if (startTitle())
-            paintTitleBackground(-1, GX + 2, true, true);
-        const std::int32_t CH = m_TitleAreaHeight;
+        const FramePainter paint = painter();
+        if (paint.StartTitle())
+            paint.TitleBackground(-1, m_state.TitleRectLeft + 2, true, true);
 
-        if (!m_FormIcon.isNull()) {
-            // Halves in the icon's position round to even, like every
-            // conversion to whole pixels in the control.
-            const double y = m_Style == TitleTwoBands ? (CH - 8 - edge) / 2.0 + 10 : (CH - edge) / 2.0 + 2;
-            const double x = 6 * 1.5;
-            m_iconRect = QRect(platform::toInt32(x), platform::toInt32(y), edge, edge);
+        if (!m_state.FormIcon.isNull()) {
+            const IconPlace at = IconPosition(m_state.Style, m_state.TitleAreaHeight, edge);
+            m_iconRect = QRect(platform::toInt32(at.X), platform::toInt32(at.Y), edge, edge);
             m_iconBackdrop = m_surface.Image().copy(m_iconRect);
-            m_surface.PaintPicture(m_FormIcon, x, y, edge, edge);
+            m_surface.PaintPicture(m_state.FormIcon, at.X, at.Y, edge, edge);
         }
         m_surface.Picture(m_surface.Image());
     });
@@ -95,58 +75,15 @@ void orukForms::DrawTitleBarInitial()
 
 void orukForms::DrawTitleBar()
 {
-    const std::int32_t sw = width(), sh = height();
-    const OleColor C1 = m_CurColorFrom, C2 = m_CurColorTo;
     OleColor D = 0;
-    RECT text;
+    platform::RECT text;
     const bool drawn = TrapErrors(m_errorLog, "DrawTitleBar", [&] {
         fitSurface();
-        D = AsColor(BlendColor(C1, 0));
-        const CaptionBtn& close = m_CaptionBtns[0];
-        const std::int32_t h = close.Visible ? close.Height : 18;
-        const CaptionBtn& leftmost = m_CaptionBtns.at(std::size_t(m_LeftmostBtn));
-        const std::int32_t textRight = leftmost.Visible ? leftmost.Left : platform::toInt16(sw);
-        const std::int32_t GX = m_TitleRectLeft;
-
-        if (startTitle()) {
-            const std::int32_t bottom = m_TitleAreaHeight;
-            paintTitleBackground(GX, sw + 1, false, true);
-            APILineEx(m_surface, -1, bottom, sw + 1, bottom, C1);
-            APILineEx(m_surface, 5, bottom, sw - 5, bottom, D);
-            if (m_Style == TitleTwoBands)
-                PaintShpInBar(C2, D, 7);
-            m_BtnOffsetY = platform::toInt32((bottom - h) / 2.0);
-        }
-        const std::int32_t CH = m_TitleAreaHeight;
-
-        // The border around the client area below the title bar.
-        ApiRectangle(m_surface, 0, CH + 1, sw - 1, sh - CH - 2, C1);
-        ApiRectangle(m_surface, 1, CH + 1, sw - 3, sh - CH - 3, C1);
-        ApiRectangle(m_surface, 2, CH + 1, sw - 5, sh - CH - 4, D);
-
-        std::int32_t k = 0;
-        for (CaptionBtn& button : m_CaptionBtns)
-            if (button.Visible) {
-                button.Top = m_BtnOffsetY + 2;
-                button.Left = CaptionButtonLeft(sw, k++);
-            }
-
-        // A soft shadow under the title bar, from half the back colour.
-        const OleColor back = TranslateOleColor(m_surface.BackColor());
-        DrawGradientInRectangle(m_surface, back, AsColor(BlendColor(back, 0)), RECT{3, CH, sw - 6, 8}, kLinear,
-                                false, 0, 2.01);
-
-        const std::pair<std::int32_t, std::int32_t> lightCorners[] = {
-            {2, CH + 1}, {2, CH + 2}, {3, CH + 1}, {sw - 3, CH + 1}, {sw - 3, CH + 2}, {sw - 4, CH + 1}};
-        const std::pair<std::int32_t, std::int32_t> darkCorners[] = {
-            {4, CH + 1}, {3, CH + 2}, {sw - 5, CH + 1}, {sw - 4, CH + 2}};
-        for (const auto& [x, y] : lightCorners)
-            m_surface.SetPixel(x, y, C1);
-        for (const auto& [x, y] : darkCorners)
-            m_surface.SetPixel(x, y, D);
-
-        const auto icon = m_FormIcon.isNull() ? std::nullopt : std::optional<std::int16_t>(m_IconSize);
-        text = CaptionRect(m_Style, CH, textRight, icon).value_or(RECT{});
+        D = AsColor(BlendColor(m_state.CurColorFrom, 0));
+        const TitleBarLayout layout = LayOutTitleBar(titleBarInput());
+        applyLayout(layout);
+        painter().TitleBar(width(), height(), D);
+        text = layout.Caption;
     });
     if (!drawn)
         return;
@@ -155,20 +92,12 @@ void orukForms::DrawTitleBar()
     if (m_host.UserMode())
         SkipOnFailure([&] {
             const QString caption = m_host.Caption();
-            if (!caption.isEmpty() && caption != m_Caption)
-                m_Caption = caption;
+            if (!caption.isEmpty() && caption != m_state.Caption)
+                m_state.Caption = caption;
         });
     SkipOnFailure([&] {
-        if (m_Caption.isEmpty())
-            return;
-        const QString shown = TrimWord(m_Caption, text.Right - text.Left);
-        m_surface.ForeColor(C2);
-        m_surface.DrawTextEx(shown, text, kCaptionFormat);
-        if (m_Style != TitleDarkBand) {
-            platform::OffsetRect(text, -1, -1);
-            m_surface.ForeColor(D);
-            m_surface.DrawTextEx(shown, text, kCaptionFormat);
-        }
+        if (!m_state.Caption.isEmpty())
+            painter().Caption(TrimWord(m_state.Caption, text.Right - text.Left), text, D);
     });
     SkipOnFailure([&] {
         std::int16_t all = -1;
@@ -195,14 +124,7 @@ QString orukForms::TrimWord(const QString& text, std::int32_t maxWidth)
 
 void orukForms::PaintShpInBar(OleColor shadowColour, OleColor dotColour, std::int32_t barHeight)
 {
-    TrapErrors(m_errorLog, "PaintShpInBar", [&] {
-        const std::int32_t x0 = platform::toInt16((width() - 18 - 16) / 2.0);
-        const std::int32_t y0 = platform::toInt16((barHeight - 2) / 2.0);
-        for (std::int32_t i = 0; i <= 8; ++i) {
-            ApiRectangle(m_surface, x0 + 4 * i + 1, y0 + 1, 1, 1, shadowColour);
-            ApiRectangle(m_surface, x0 + 4 * i, y0, 1, 1, dotColour);
-        }
-    });
+    painter().GripDots(shadowColour, dotColour, barHeight, width());
 }
 
 } // namespace pattaro

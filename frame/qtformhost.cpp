@@ -5,6 +5,7 @@
 #include "compat/vbnumbers.h"
 #include "compat/windowdrag.h"
 #include "frame/orukforms.h"
+#include "frame/skinvalues.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -191,21 +192,22 @@ std::int32_t QtFormHost::WindowState() const
 {
     const Qt::WindowStates state = form()->windowState();
     if (state.testFlag(Qt::WindowMinimized))
-        return 1;
-    return state.testFlag(Qt::WindowMaximized) ? 2 : 0;
+        return ToHostNumber(pattaro::WindowState::Minimized);
+    return ToHostNumber(state.testFlag(Qt::WindowMaximized) ? pattaro::WindowState::Maximized
+                                                             : pattaro::WindowState::Normal);
 }
 
 void QtFormHost::WindowState(std::int32_t state)
 {
     QWidget* const w = form();
     switch (state) {
-    case 0:
+    case ToHostNumber(pattaro::WindowState::Normal):
         w->showNormal();
         break;
-    case 1:
+    case ToHostNumber(pattaro::WindowState::Minimized):
         w->showMinimized();
         break;
-    case 2:
+    case ToHostNumber(pattaro::WindowState::Maximized):
         w->showMaximized();
         break;
     default:

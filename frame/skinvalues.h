@@ -23,6 +23,23 @@ enum TitleStyleValue : std::int32_t {
     TitleLinear = 3,
 };
 
+// A window's state. The frame keeps it as this; the host form's numbers
+// for it (0 normal, 1 minimised, 2 maximised) stay at the host boundary.
+// Maximised in the frame's state means maximised by the control over the
+// work area, not by the system.
+enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+constexpr std::int32_t ToHostNumber(WindowState state)
+{
+    return std::int32_t(state);
+}
+
+// Values of the BorderStyle property.
+enum BorderStyleValue : std::int32_t {
+    BorderFixed = 0,
+    BorderSizable = 1, // the grips resize the window
+};
+
 // Values of the BackColorStyle property.
 enum BackColorStyleValue : std::int32_t {
     BackColorButtonFace = 0,

@@ -104,7 +104,8 @@ esac
 on_top() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 for want in on_top not_on_top; do
-    in_system_menu Up Return
+    # Up from the end passes the explanation's item, after 窗体置顶.
+    in_system_menu Up Up Return
     if wait_for "$want"; then
         log "ok: 窗体置顶 made the window $want"
     else

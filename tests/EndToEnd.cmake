@@ -31,6 +31,14 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro AND TARGET skindemo)
   set_tests_properties(FrameOnARealDisplay PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
 
+# The expression explained in a window of its own, opened by F2.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
+  add_test(NAME ExplanationOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 89 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/explain-e2e.sh $<TARGET_FILE:pattaro>)
+  set_tests_properties(ExplanationOnARealDisplay PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()
+
 # The match tips and the command keys, tried by pointer and keyboard.
 if(XVFB_RUN AND XDOTOOL AND OPENBOX AND XPROP AND TARGET pattaro)
   add_test(NAME MatchTipsAndKeysOnARealDisplay

@@ -1,6 +1,6 @@
 #include "ui/expressionfault.h"
 
-#include "ui/faultwording.h"
+#include "core/regex/faultwording.h"
 
 #include <QLineEdit>
 

@@ -2,8 +2,10 @@
 
 #include "ui/richtext/richtextbox.h"
 #include "ui/clickablelabel.h"
+#include "ui/explainwindow.h"
 #include "ui/helptext.h"
 #include "ui/selfcheck.h"
+#include "ui/skindesign.h"
 #include "ui/versioncaption.h"
 #include "dialogs/gcommondialog.h"
 #include "compat/filestore.h"
@@ -14,7 +16,6 @@
 #include "version.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 
 namespace pattaro {
@@ -67,6 +68,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setUpFiles();
     Form_Load();
     fitCaptions();
+    setUpExplanation();
     // Tab follows the controls' final places.
     setUpKeyboard();
     // The controls keep their design places whatever the window's size, so
@@ -92,12 +94,7 @@ RegExp& Form1::regEngine()
 
 void Form1::loadSkinDesign()
 {
-    QFile file(QStringLiteral(":/pattaro/form1_design.txt"));
-    const bool read = file.open(QIODevice::ReadOnly);
-    // The design is part of the program; without it the control still
-    // loads, on its defaults.
-    const auto design = platform::PropertyBag::fromText(read ? QString::fromUtf8(file.readAll()) : QString());
-    m_orukForms1->UserControl_ReadProperties(design.value_or(platform::PropertyBag()));
+    m_orukForms1->UserControl_ReadProperties(programSkinDesign());
 }
 
 void Form1::Form_Load()

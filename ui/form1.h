@@ -25,6 +25,7 @@ class PopupMenuService;
 namespace pattaro {
 
 class ClickableLabel;
+class ExplainWindow;
 class SystemSkinPlatform;
 class GCommonDialog;
 class MatchTips;
@@ -104,6 +105,9 @@ public:
     GCommonDialog* colorDialog() const { return m_colorDialog.get(); }
     // The details of the coloured matches, shown over TXT1.
     MatchTips* matchTips() const { return m_matchTips; }
+    // The expression explained, beside the window: none until first asked for.
+    ExplainWindow* explainWindow() const { return m_explainWindow.get(); }
+    static const QString kExplainMenuCaption;
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -137,6 +141,8 @@ public slots:
     void OpenFile();
     // Ctrl+S: TXT2 into a file, chosen in the save dialog, as UTF-8.
     void SaveResult();
+    // F2: the expression explained, in a window beside this one.
+    void showExplanation();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -148,6 +154,8 @@ private:
     void fitCaptions();
     void setUpMatchTips();
     void setUpKeyboard();
+    void setUpExplanation();
+    void explainExpression();
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
     void setUpFiles();
@@ -167,6 +175,7 @@ private:
     QtFormHost m_formHost{this};
     std::unique_ptr<SystemSkinPlatform> m_skinPlatform;
     MatchTips* m_matchTips = nullptr;
+    std::unique_ptr<ExplainWindow> m_explainWindow;
 
     // State the commands share.
     QString m_sourceText;

@@ -4,10 +4,12 @@
 #include "core/regex/charset.h"
 #include "core/regex/extent.h"
 #include "core/regex/regexp.h"
+#include "core/regex/syntaxsink.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -190,6 +192,7 @@ struct Plan {
 struct ClassAtom {
     std::optional<CharSet> set;
     char16_t unit = 0;
+    CharacterReading reading = CharacterReading::AsWritten;
 };
 
 class Translator {
@@ -200,6 +203,10 @@ public:
           m_checking(m_plan.needed()), m_innerLiteral(ignoreCase)
     {
     }
+
+    // Tells `sink` of every piece read; for the first pass only, which reads
+    // each piece once.
+    void tell(SyntaxSink* sink) { m_sink = sink; }
 
     // After run(): what a second pass has to handle.
     Plan plan() const
@@ -314,8 +321,44 @@ private:
     // Where the guarded twin calls back: offsets into m_out, in order.
     std::vector<qsizetype> m_guards;
     Translation m_result;
+    SyntaxSink* m_sink = nullptr;
 
     int at(qsizetype i) const { return i >= 0 && i < m_src.size() ? m_src.at(i).unicode() : -1; }
+
+    SyntaxEvent event(SyntaxKind kind, qsizetype start) const
+    {
+        SyntaxEvent e;
+        e.kind = kind;
+        e.start = start;
+        e.end = m_pos;
+        return e;
+    }
+
+    void tellOpen(const SyntaxEvent& e)
+    {
+        if (m_sink)
+            m_sink->open(e);
+    }
+
+    void tellClose()
+    {
+        if (m_sink)
+            m_sink->close(m_pos);
+    }
+
+    void tellPiece(const SyntaxEvent& e)
+    {
+        if (m_sink)
+            m_sink->piece(e);
+    }
+
+    void tellCharacter(qsizetype start, char16_t unit, CharacterReading reading)
+    {
+        SyntaxEvent e = event(SyntaxKind::Character, start);
+        e.unit = unit;
+        e.reading = reading;
+        tellPiece(e);
+    }
 
     [[noreturn]] void fail(RegexErrorCode code, qsizetype offset) const { throw RegexError(code, offset); }
 
@@ -483,7 +526,9 @@ private:
             fail(RegexErrorCode::GroupsNestedTooDeeply, m_pos);
         if (depth > 0)
             m_guards.push_back(m_out.size());
+        tellOpen(event(SyntaxKind::Alternative, m_pos));
         Extent extent = parseAlternative(depth);
+        tellClose();
         bool fixed = extent.fixed();
         if (depth == 0 && at(m_pos) == '|') {
             m_result.doubledStart = false;
@@ -494,7 +539,9 @@ private:
             if (depth > 0)
                 m_guards.push_back(m_out.size());
             ++m_pos;
+            tellOpen(event(SyntaxKind::Alternative, m_pos));
             const Extent alternative = parseAlternative(depth);
+            tellClose();
             fixed = fixed && alternative.fixed();
             extent = extent.orElse(alternative);
         }
@@ -558,11 +605,13 @@ private:
         switch (c) {
         case '^':
             ++m_pos;
+            tellPiece(event(SyntaxKind::LineStart, m_pos - 1));
             m_out += m_multiline ? lineStartAtom() : QStringLiteral("^");
             rejectQuantifier();
             return {};
         case '$':
             ++m_pos;
+            tellPiece(event(SyntaxKind::LineEnd, m_pos - 1));
             m_out += m_multiline ? lineEndAtom() : QStringLiteral("\\z");
             rejectQuantifier();
             return Extent::peek(1);
@@ -570,6 +619,7 @@ private:
             if (at(m_pos + 1) == 'b' || at(m_pos + 1) == 'B') {
                 const bool negated = at(m_pos + 1) == 'B';
                 m_pos += 2;
+                tellPiece(event(negated ? SyntaxKind::NotWordBoundary : SyntaxKind::WordBoundary, m_pos - 2));
                 if (m_explicitCase)
                     m_out += asciiBoundary(negated);
                 else
@@ -597,6 +647,7 @@ private:
         }
         case '.':
             ++m_pos;
+            tellPiece(event(SyntaxKind::AnyCharacter, m_pos - 1));
             m_out += dotAtom();
             if (noteUnits)
                 m_termUnits = CharSet::lineTerminators().inverted();
@@ -611,11 +662,14 @@ private:
             if (bracedQuantifierAt(m_pos, &lo, &hi, &end))
                 fail(RegexErrorCode::NothingToRepeat, m_pos);
             ++m_pos;
+            tellCharacter(m_pos - 1, u'{', CharacterReading::PlainPunctuation);
             emitLiteral(u'{');
             break;
         }
         default:
             ++m_pos;
+            tellCharacter(m_pos - 1, char16_t(c),
+                          c == '}' || c == ']' ? CharacterReading::PlainPunctuation : CharacterReading::AsWritten);
             emitLiteral(char16_t(c));
             break;
         }
@@ -636,17 +690,20 @@ private:
     {
         const qsizetype start = m_pos;
         bool capturing = true;
+        QString name;
         if (at(m_pos + 1) != '?') {
             m_pos += 1;
         } else {
             const int kind = at(m_pos + 2);
             if (kind == '=' || kind == '!') {
                 m_pos += 3;
+                tellOpen(event(kind == '=' ? SyntaxKind::Lookahead : SyntaxKind::NegativeLookahead, start));
                 markLookaround(start);
                 m_out += kind == '=' ? QStringLiteral("(?=") : QStringLiteral("(?!");
                 m_open.push_back({start, false, m_groupsOpened});
                 const Extent inner = closeGroup(depth, start);
                 closeLookaround();
+                tellClose();
                 m_lookarounds.emplace_back(start, m_pos);
                 *complete = true;
                 return parseQuantifier(AtomKind::Lookahead, Extent::peek(inner.reach));
@@ -665,7 +722,7 @@ private:
                 capturing = false;
             } else if (kind == '<') {
                 qsizetype end = 0;
-                parseGroupName(m_pos + 3, &end);
+                name = parseGroupName(m_pos + 3, &end);
                 m_pos = end;
             } else {
                 fail(RegexErrorCode::InvalidGroup, m_pos);
@@ -684,6 +741,13 @@ private:
         }
         const int groupsBefore = m_groupsOpened;
         const int number = openGroup(capturing);
+        SyntaxEvent group = event(!capturing       ? SyntaxKind::NonCapturingGroup
+                                  : name.isEmpty() ? SyntaxKind::CapturingGroup
+                                                   : SyntaxKind::NamedGroup,
+                                  start);
+        group.number = number;
+        group.name = name;
+        tellOpen(group);
         Extent inner;
         if (m_plan.clearing.contains(start) || isCleared(number)) {
             emitIterationStart(start);
@@ -694,6 +758,7 @@ private:
         } else {
             inner = closeGroup(depth, start);
         }
+        tellClose();
         if (number)
             m_groupExtents.insert(number, inner);
         if (m_calloutBody)
@@ -716,9 +781,14 @@ private:
         m_pos += 4;
         const qsizetype bodyStart = m_pos;
         m_open.push_back({start, true, m_groupsOpened});
+        tellOpen(event(negative ? SyntaxKind::NegativeLookbehind : SyntaxKind::Lookbehind, start));
         bool eachFixed = true;
         Extent inner = closeGroup(depth, start, &eachFixed);
         closeLookaround();
+        tellClose();
+        // What follows reads the body again, to write it another way.
+        const auto silence = std::exchange(m_sink, nullptr);
+        const auto restoreSink = qScopeGuard([&] { m_sink = silence; });
         // PCRE2 takes any repeat of a varying count for a varying length,
         // even of something that consumes nothing.
         if (eachFixed && m_varyingRepeats == varyingBefore)
@@ -1144,6 +1214,13 @@ private:
             fail(RegexErrorCode::QuantifierOutOfOrder, quantStart);
         if (kind != AtomKind::Lookahead && lo > kMaxRepeat)
             fail(RegexErrorCode::RepeatCountTooLarge, quantStart);
+        if (m_sink) {
+            SyntaxEvent quantifier = event(SyntaxKind::Quantifier, quantStart);
+            quantifier.least = lo;
+            quantifier.most = hi;
+            quantifier.lazy = lazy;
+            m_sink->quantify(quantifier);
+        }
         return Quantifier{lo, hi > kMaxRepeat ? kUnbounded : hi, lazy};
     }
 
@@ -1327,6 +1404,7 @@ private:
             fail(RegexErrorCode::BackslashAtEnd, start);
         if (kClassEscapes.contains(QChar(e))) {
             m_pos += 2;
+            tellClassEscape(start, e);
             m_out += classEscapeAtom(e);
             return Extent::unit();
         }
@@ -1336,6 +1414,9 @@ private:
             if (n <= m_result.groupCount) {
                 m_pos = i;
                 *kind = AtomKind::Backreference;
+                SyntaxEvent reference = event(SyntaxKind::Backreference, start);
+                reference.number = int(n);
+                tellPiece(reference);
                 return emitBackreference(int(n));
             }
         }
@@ -1349,31 +1430,44 @@ private:
                 fail(RegexErrorCode::UnknownGroupName, start);
             m_pos = end;
             *kind = AtomKind::Backreference;
+            SyntaxEvent reference = event(SyntaxKind::NamedBackreference, start);
+            reference.number = it.value();
+            reference.name = name;
+            tellPiece(reference);
             return emitBackreference(it.value());
         }
         if (e == 'c' && !isAsciiLetter(at(m_pos + 2))) {
             // A \c without a control letter is a plain backslash; the c
             // that follows is read as itself.
             ++m_pos;
+            tellCharacter(start, u'\\', CharacterReading::BackslashOfLoneC);
             emitLiteral(u'\\');
             return Extent::unit();
         }
-        emitLiteral(parseCharacterEscape());
+        CharacterReading reading = CharacterReading::IdentityEscape;
+        const char16_t unit = parseCharacterEscape(&reading);
+        if (e == 'k')
+            reading = CharacterReading::KWithoutNames;
+        tellCharacter(start, unit, reading);
+        emitLiteral(unit);
         return Extent::unit();
     }
 
     // m_pos is on a backslash; reads an escape that stands for one unit.
-    char16_t parseCharacterEscape()
+    // *reading is left alone for an escape standing for its own character.
+    char16_t parseCharacterEscape(CharacterReading* reading)
     {
+        using enum CharacterReading;
         const int e = at(m_pos + 1);
         m_pos += 2;
         switch (e) {
-        case 'f': return 0x0C;
-        case 'n': return 0x0A;
-        case 'r': return 0x0D;
-        case 't': return 0x09;
-        case 'v': return 0x0B;
+        case 'f': *reading = ControlEscape; return 0x0C;
+        case 'n': *reading = ControlEscape; return 0x0A;
+        case 'r': *reading = ControlEscape; return 0x0D;
+        case 't': *reading = ControlEscape; return 0x09;
+        case 'v': *reading = ControlEscape; return 0x0B;
         case 'c': {
+            *reading = ControlLetter;
             const int letter = at(m_pos++);
             return char16_t(letter % 32);
         }
@@ -1381,8 +1475,10 @@ private:
             if (hexValue(at(m_pos)) >= 0 && hexValue(at(m_pos + 1)) >= 0) {
                 const int v = hexValue(at(m_pos)) * 16 + hexValue(at(m_pos + 1));
                 m_pos += 2;
+                *reading = HexEscape;
                 return char16_t(v);
             }
+            *reading = LoneX;
             return u'x';
         case 'u':
             if (hexValue(at(m_pos)) >= 0 && hexValue(at(m_pos + 1)) >= 0 && hexValue(at(m_pos + 2)) >= 0
@@ -1390,8 +1486,10 @@ private:
                 int v = 0;
                 for (int k = 0; k < 4; ++k)
                     v = v * 16 + hexValue(at(m_pos++));
+                *reading = UnicodeEscape;
                 return char16_t(v);
             }
+            *reading = LoneU;
             return u'u';
         case 'o':
             // \oNNN: octal, up to three digits and below 256.
@@ -1399,24 +1497,38 @@ private:
                 int v = 0;
                 for (int k = 0; k < 3 && isOctal(at(m_pos)) && v * 8 + (at(m_pos) - '0') <= 0xFF; ++k)
                     v = v * 8 + (at(m_pos++) - '0');
+                *reading = OctalEscape;
                 return char16_t(v);
             }
+            *reading = LoneO;
             return u'o';
         case '0':
-            if (!isDecimal(at(m_pos)))
+            if (!isDecimal(at(m_pos))) {
+                *reading = Nul;
                 return 0;
+            }
             --m_pos;
+            *reading = LegacyOctal;
             return legacyOctal();
         case '8':
         case '9':
+            *reading = EightOrNine;
             return char16_t(e);
         default:
             if (e >= '1' && e <= '7') {
                 --m_pos;
+                *reading = LegacyOctal;
                 return legacyOctal();
             }
             return char16_t(e);
         }
+    }
+
+    void tellClassEscape(qsizetype start, int letter)
+    {
+        SyntaxEvent e = event(SyntaxKind::ClassEscape, start);
+        e.unit = char16_t(letter);
+        tellPiece(e);
     }
 
     // Up to three octal digits at m_pos, never above 0377.
@@ -1440,20 +1552,34 @@ private:
         const bool negated = at(m_pos) == '^';
         if (negated)
             ++m_pos;
+        SyntaxEvent opened = event(SyntaxKind::Class, start);
+        opened.negated = negated;
+        tellOpen(opened);
         CharSet set;
         for (;;) {
             if (m_pos >= m_src.size())
                 fail(RegexErrorCode::UnterminatedClass, start);
             if (at(m_pos) == ']') {
                 ++m_pos;
+                tellClose();
                 break;
             }
             const qsizetype atomPos = m_pos;
             ClassAtom first = parseClassAtom();
             if (at(m_pos) == '-' && at(m_pos + 1) >= 0 && at(m_pos + 1) != ']') {
+                const qsizetype hyphen = m_pos;
                 ++m_pos;
                 ClassAtom last = parseClassAtom();
                 if (first.set || last.set) {
+                    if (m_sink) {
+                        tellClassAtom(atomPos, hyphen, first);
+                        SyntaxEvent dash = event(SyntaxKind::Character, hyphen);
+                        dash.end = hyphen + 1;
+                        dash.unit = u'-';
+                        dash.reading = CharacterReading::PlainPunctuation;
+                        tellPiece(dash);
+                        tellClassAtom(hyphen + 1, m_pos, last);
+                    }
                     // A range with a class escape at either end is a union.
                     addAtom(set, first);
                     set.add(u'-');
@@ -1461,9 +1587,15 @@ private:
                 } else if (first.unit > last.unit) {
                     fail(RegexErrorCode::ClassRangeOutOfOrder, atomPos);
                 } else {
+                    SyntaxEvent range = event(SyntaxKind::ClassRange, atomPos);
+                    range.unit = first.unit;
+                    range.last = last.unit;
+                    tellPiece(range);
                     set.addRange(first.unit, last.unit);
                 }
             } else {
+                if (m_sink)
+                    tellClassAtom(atomPos, m_pos, first);
                 addAtom(set, first);
             }
         }
@@ -1472,6 +1604,15 @@ private:
         CharSet units = negated ? set.inverted() : set;
         m_out += units.toPcre();
         return units;
+    }
+
+    void tellClassAtom(qsizetype start, qsizetype end, const ClassAtom& atom)
+    {
+        SyntaxEvent e = event(atom.set ? SyntaxKind::ClassEscape : SyntaxKind::Character, start);
+        e.end = end;
+        e.unit = atom.set ? m_src.at(start + 1).unicode() : atom.unit;
+        e.reading = atom.reading;
+        tellPiece(e);
     }
 
     static void addAtom(CharSet& set, const ClassAtom& atom)
@@ -1489,6 +1630,8 @@ private:
         if (c != '\\') {
             ++m_pos;
             atom.unit = char16_t(c);
+            if (c == '[' || c == '-')
+                atom.reading = CharacterReading::PlainPunctuation;
             return atom;
         }
         const int e = at(m_pos + 1);
@@ -1502,26 +1645,31 @@ private:
         case 'b':
             m_pos += 2;
             atom.unit = 0x08;
+            atom.reading = CharacterReading::Backspace;
             return atom;
         case 'c': {
             const int next = at(m_pos + 2);
             if (isAsciiLetter(next) || isDecimal(next) || next == '_') {
                 m_pos += 3;
                 atom.unit = char16_t(next % 32);
+                atom.reading = CharacterReading::ControlLetter;
             } else {
                 ++m_pos;
                 atom.unit = u'\\';
+                atom.reading = CharacterReading::BackslashOfLoneC;
             }
             return atom;
         }
         case 'k':
             if (m_hasNamedGroups)
                 fail(RegexErrorCode::InvalidEscape, m_pos);
+            atom.reading = CharacterReading::KWithoutNames;
             break;
         default:
+            atom.reading = CharacterReading::IdentityEscape;
             break;
         }
-        atom.unit = parseCharacterEscape();
+        atom.unit = parseCharacterEscape(&atom.reading);
         return atom;
     }
 };
@@ -1539,11 +1687,12 @@ qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
     return source;
 }
 
-Translation translatePattern(const QString& source, bool ignoreCase, bool multiline)
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline, SyntaxSink* sink)
 {
     if (source.size() > kMaxPatternLength)
         throw RegexError(RegexErrorCode::ExpressionTooLong, kMaxPatternLength, {source.size(), kMaxPatternLength});
     Translator plain(source, ignoreCase, multiline);
+    plain.tell(sink);
     Translation t = plain.run();
     Plan plan = plain.plan();
     if (!plan.needed())

@@ -97,8 +97,12 @@ constexpr qsizetype kMaxPatternLength = 65536;
 // at most this many code units before the position it is checked at.
 constexpr qint64 kLookbehindReach = 1000;
 
+class SyntaxSink;
+
 // Throws RegexError(InvalidPattern) where JavaScript would reject the
-// pattern, or where it is longer than kMaxPatternLength.
-Translation translatePattern(const QString& source, bool ignoreCase, bool multiline);
+// pattern, or where it is longer than kMaxPatternLength. `sink`, when given,
+// is told of every piece of the pattern as it is read.
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline,
+                             SyntaxSink* sink = nullptr);
 
 } // namespace pattaro

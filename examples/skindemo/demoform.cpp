@@ -52,7 +52,7 @@ DemoForm::DemoForm(const DemoOptions& options, const pattaro::platform::Services
     // The title bar's height follows the style and icon size just read; the
     // contents start 13 pixels under it, clear of the 8-pixel shadow the
     // control draws there.
-    const int top = m_skin.State().m_TitleAreaHeight + 13;
+    const int top = m_skin.State().TitleAreaHeight + 13;
     const int w = options.size.width(), h = options.size.height();
     note->setGeometry(12, top, w - 24, 20);
     text->setGeometry(12, top + 26, w - 24, h - 12 - (top + 26));

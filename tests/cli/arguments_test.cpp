@@ -67,11 +67,42 @@ TEST(CliArguments, MistakesAreNamed)
         {{"--json", "upper"}, "--json"},
         {{"--max-input", "0", "upper"}, "--max-input"},
         {{"--max-input"}, "--max-input"},
+        {{"--lang=fr", "explain", "a"}, "--lang needs zh or en"},
+        {{"explain", "a", "--lang"}, "--lang needs zh or en"},
+        {{"explain", "a", "--color"}, "unknown option '--color' for explain"},
+        {{"explain", "a", "in.txt"}, "unknown option 'in.txt' for explain"},
+        {{"-f", "in.txt", "explain", "a"}, "explain reads no FILE"},
+        {{"--lang=zh", "count", "a"}, "--lang applies only to explain"},
     };
     for (const auto& c : cases) {
         const QString error = parse(c.args).error;
         EXPECT_TRUE(error.contains(QLatin1String(c.mentioning))) << c.args.join(' ').toStdString() << ": "
                                                                   << error.toStdString();
+    }
+}
+
+TEST(CliArguments, ExplainsOptionsStandBeforeTheCommandOrAfterThePattern)
+{
+    const struct {
+        QStringList args;
+        QString pattern;
+        bool json;
+        bool ignoreCase;
+        std::optional<ExplainLanguage> language;
+    } cases[] = {
+        {{"explain", "a"}, "a", false, false, std::nullopt},
+        {{"--json", "-i", "--lang", "en", "explain", "a"}, "a", true, true, ExplainLanguage::English},
+        {{"explain", "a", "--json", "--ignore-case", "--lang=zh"}, "a", true, true, ExplainLanguage::Chinese},
+        {{"explain", "--json", "-i"}, "--json", false, true, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const ParsedArguments p = parse(c.args);
+        ASSERT_EQ(p.error, QString()) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.arguments.command, Command::Explain);
+        EXPECT_EQ(p.arguments.pattern, c.pattern);
+        EXPECT_EQ(p.arguments.json, c.json);
+        EXPECT_EQ(p.arguments.ignoreCase, c.ignoreCase);
+        EXPECT_EQ(p.arguments.language, c.language);
     }
 }
 

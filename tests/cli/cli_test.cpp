@@ -490,8 +490,67 @@ TEST(Cli, HelpDescribesEveryCommand)
                              "lower", "-i", "-f FILE", "--time-limit MS", "--encoding ENC", "gb18030", "UTF-8",
                              "--max-input SIZE", "--color WHEN", "NO_COLOR", "--crlf", "Exit status",
                              "1 when nothing did", "big5", "shift_jis", "euc-jp", "euc-kr", "windows-1252",
-                             "utf-32be", "warning"})
+                             "utf-32be", "warning", "explain PATTERN", "--lang LANG"})
         EXPECT_TRUE(r.out.contains(word)) << word;
+}
+
+TEST(Cli, ExplainPrintsTheTreeInTheLanguageAsked)
+{
+    const struct {
+        QStringList args;
+        const char* out;
+    } cases[] = {
+        {{"explain", "a(b)+", "--lang", "zh"}, "/a(b)+/gm  整个表达式，标志：多行（m）、全局（g）\n"
+                                               "  a  字符 a\n"
+                                               "  (b)+  重复 1 次或更多次（贪婪）\n"
+                                               "    (b)  第 1 个捕获组\n"
+                                               "      b  字符 b\n"},
+        {{"--lang=en", "-i", "explain", "\\8"}, "/\\8/gim  the whole expression, flags: ignore case (i), multiline (m), "
+                                               "global (g)\n"
+                                               "  \\8  `\\8` is the character 8\n"},
+        {{"explain", "-x", "-i", "--lang=en"}, "/-x/gim  the whole expression, flags: ignore case (i), multiline (m), "
+                                             "global (g)\n"
+                                             "  -x  the text “-x”\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_EQ(r.out.toStdString(), c.out);
+    }
+}
+
+TEST(Cli, ExplainTakesTheLocalesLanguageUnlessTold)
+{
+    EXPECT_TRUE(runInShell("LC_ALL=zh_CN.UTF-8 \"$0\" explain a").out.contains("字符 a"));
+    EXPECT_TRUE(runInShell("LC_ALL=C \"$0\" explain a").out.contains("the character a"));
+    EXPECT_TRUE(runInShell("LC_ALL=C \"$0\" explain a --lang zh").out.contains("字符 a"));
+}
+
+TEST(Cli, ExplainAsJson)
+{
+    const Result r = run({"explain", "(a|b)", "--json", "-i"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject doc = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(doc["flags"].toString(), "gim");
+    const QJsonObject group = doc["tree"]["children"][0].toObject();
+    EXPECT_EQ(group["kind"].toString(), "capturingGroup");
+    EXPECT_EQ(group["start"].toInt(), 0);
+    EXPECT_EQ(group["end"].toInt(), 5);
+    EXPECT_EQ(group["source"].toString(), "(a|b)");
+    EXPECT_EQ(group["children"][0]["kind"].toString(), "alternation");
+    EXPECT_FALSE(group["description"].toString().isEmpty());
+}
+
+TEST(Cli, ExplainSaysWhereAndWhyAPatternIsInvalid)
+{
+    const Result text = run({"explain", "ab(c", "--lang", "zh"});
+    EXPECT_EQ(text.exitCode, 2);
+    EXPECT_EQ(text.out.toStdString(), "ab(c\n  ^\n表达式第 3 个字符处有错误：分组缺少“)”。\n");
+    const Result json = run({"explain", "ab(c", "--json", "--lang", "en"});
+    EXPECT_EQ(json.exitCode, 2);
+    const QJsonObject error = QJsonDocument::fromJson(json.out).object()["error"].toObject();
+    EXPECT_EQ(error["offset"].toInt(), 2);
+    EXPECT_EQ(error["message"].toString(), "Unterminated group at offset 2 of the expression");
 }
 
 TEST(Cli, VersionWinsOverAnyCommandAndIsListedInHelp)

@@ -1,5 +1,5 @@
 #include "core/regex/translator.h"
-#include "ui/faultwording.h"
+#include "core/regex/faultwording.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

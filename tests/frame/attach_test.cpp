@@ -4,6 +4,7 @@
 #include "frame/skinvalues.h"
 
 #include <QLocale>
+#include <array>
 
 using namespace pattaro;
 using namespace pattaro::testing;
@@ -35,11 +36,12 @@ TEST_F(AttachTest, LoadingKeepsTheSavedLayoutAndRecordsTheBounds)
     EXPECT_EQ(tops(), (std::vector<double>{600, 1500, 0}));
     EXPECT_EQ(host.height, 7410);
     EXPECT_EQ(skin.geometry(), QRect(0, 0, 620, 494));
-    EXPECT_EQ(skin.State().m_RestoreRect, (platform::RECT{1508, 1200, 9300, 7410}));
-    EXPECT_EQ(skin.State().m_ParentForm, &host);
-    EXPECT_TRUE(skin.State().m_TrackSupported);
     EXPECT_EQ(host.borderStyle, 0) << "the skin is the frame now";
     EXPECT_EQ(skin.Subclassing().SubclassTable().size(), 2u);
+    skin.orukWindowState();
+    skin.orukWindowState();
+    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}), (std::array{1508.0, 1200.0, 9300.0, 7410.0}))
+        << "restored to the bounds recorded on loading";
 }
 
 TEST_F(AttachTest, WithoutMouseTrackingNothingIsSubclassedAndTheFrameStays)
@@ -53,8 +55,7 @@ TEST_F(AttachTest, WithoutMouseTrackingNothingIsSubclassedAndTheFrameStays)
                                       false}});
         orukForms other(host, platform());
         other.UserControl_ReadProperties(platform::PropertyBag());
-        EXPECT_EQ(other.State().m_TrackSupported, comctl);
-        EXPECT_FALSE(other.State().m_TrackInUser32);
+        EXPECT_FALSE(other.State().TrackInUser32);
         EXPECT_EQ(other.Subclassing().SubclassTable().empty(), !comctl);
         EXPECT_EQ(host.borderStyle, comctl ? 0 : 2);
         EXPECT_TRUE(reports().empty());
@@ -90,12 +91,13 @@ TEST_F(AttachTest, StyleOneAddsTenPixelsOnceAndTakesThemBack)
 TEST_F(AttachTest, WhileMaximisedOnlyTheStoredHeightTakesTheStyleChange)
 {
     skin.UserControl_ReadProperties(platform::PropertyBag());
+    const double normalHeight = host.height;
     skin.orukWindowState();
     const double maximisedHeight = host.height;
-    const std::int32_t normalHeight = skin.State().m_RestoreRect.Bottom;
     skin.Style(TitleTwoBands);
     EXPECT_EQ(host.height, maximisedHeight);
-    EXPECT_EQ(skin.State().m_RestoreRect.Bottom, normalHeight + 150);
+    skin.orukWindowState();
+    EXPECT_EQ(host.height, normalHeight + 150) << "restored 10 pixels taller";
     EXPECT_EQ(host.controls[0]->top, 750);
 }
 
@@ -103,7 +105,6 @@ TEST_F(AttachTest, IconSizeAlignsTheContentsUnderTheTallerTitle)
 {
     skin.UserControl_ReadProperties(platform::PropertyBag());
     skin.IconSize(20); // title 35, contents at 55
-    EXPECT_EQ(skin.State().m_TitleAreaHeight, 35);
     EXPECT_EQ(tops(), (std::vector<double>{825, 1725, 0}));
     EXPECT_EQ(host.height, 7410 + 225);
     host.minHeight = 8000; // a form that refuses to shrink still moves its contents

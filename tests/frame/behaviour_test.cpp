@@ -15,6 +15,8 @@ using namespace pattaro::testing;
 namespace {
 
 constexpr std::int16_t kLeft = 1, kRight = 2, kAlt = 4;
+// The form's width in twips, and the scripted work area's.
+constexpr double kFormWidth = 9300, kWorkAreaWidth = 15360;
 
 // A resizable control with all three caption buttons on a 620 x 494 form.
 class BehaviourTest : public SkinTest {
@@ -31,17 +33,30 @@ protected:
             events << QStringLiteral("MenuItemSelected %1 %2").arg(item).arg(caption);
         });
     }
-    const SkinState& state() const { return skin.State(); }
+    const FrameState& state() const { return skin.State(); }
     // The middle of caption button i.
     QPointF centre(int i) const
     {
-        const CaptionBtn& b = state().m_CaptionBtns[std::size_t(i)];
+        const CaptionBtn& b = state().CaptionBtns[std::size_t(i)];
         return QPointF(b.Left + 9, b.Top + 9);
+    }
+    // What caption button i shows on the control's surface.
+    QImage face(int i)
+    {
+        const QPoint c = centre(i).toPoint();
+        return skin.Surface().Image().copy(QRect(c.x() - 8, c.y() - 8, 17, 17));
     }
     void move(QPointF at, std::int16_t button = 0) { skin.UserControl_MouseMove(button, 0, float(at.x()), float(at.y())); }
     void press(QPointF at, std::int16_t button = kLeft) { skin.UserControl_MouseDown(button, 0, float(at.x()), float(at.y())); }
     void release(QPointF at, std::int16_t button = kLeft) { skin.UserControl_MouseUp(button, 0, float(at.x()), float(at.y())); }
     int questionsAsked() const { return int(questions.shown.size()); }
+    // The grips are the form's, created by the first move over the control.
+    GripBox& grip(const char* name)
+    {
+        auto* found = host.formWidget.findChild<GripBox*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
 
     const QPointF title{200, 10};
     const QPointF client{200, 200};
@@ -50,20 +65,20 @@ protected:
 
 TEST_F(BehaviourTest, HoverHighlightsOneButtonAtATimeAfterTheStartQuirk)
 {
+    const QImage closeUnlit = face(0), minimiseUnlit = face(2);
     move(centre(0));
-    EXPECT_EQ(state().m_HotBtn, 0);
-    EXPECT_EQ(state().m_CaptionBtns[0].State, 0) << "starting at 0, the close button is taken as already lit";
+    EXPECT_EQ(face(0), closeUnlit) << "starting at 0, the close button is taken as already lit";
+    EXPECT_EQ(skin.toolTip(), QString());
     move(client);
-    EXPECT_EQ(state().m_HotBtn, -1);
     EXPECT_EQ(skin.MousePointer(), PointerDefault);
 
     move(centre(0));
-    EXPECT_EQ(state().m_CaptionBtns[0].State, -1);
+    EXPECT_NE(face(0), closeUnlit) << "off the buttons in between: lit now";
     EXPECT_EQ(skin.toolTip(), QStringLiteral("关闭"));
     EXPECT_EQ(skin.MousePointer(), PointerHand);
     move(centre(2));
-    EXPECT_EQ(state().m_CaptionBtns[0].State, 0);
-    EXPECT_EQ(state().m_CaptionBtns[2].State, -1);
+    EXPECT_EQ(face(0), closeUnlit);
+    EXPECT_NE(face(2), minimiseUnlit);
     EXPECT_EQ(skin.toolTip(), QStringLiteral("最小化"));
     move(client);
     EXPECT_EQ(skin.toolTip(), QString());
@@ -106,7 +121,7 @@ TEST_F(BehaviourTest, ReleaseActsOnTheButtonUnderTheLastMove)
     press(centre(2));
     release(centre(2));
     EXPECT_EQ(host.windowState, 1) << "minimised by the system";
-    EXPECT_EQ(state().m_HotBtn, -1);
+    EXPECT_EQ(state().HotBtn, CaptionButton::None);
     move(centre(0));
     press(centre(0));
     release(centre(0));
@@ -116,26 +131,22 @@ TEST_F(BehaviourTest, ReleaseActsOnTheButtonUnderTheLastMove)
 TEST_F(BehaviourTest, MaximiseFillsTheWorkAreaAndRestoreGoesBack)
 {
     move(client); // grips exist from the first move
-    const platform::RECT before = state().m_RestoreRect;
+    const std::array before{host.left, host.top, host.width, host.height};
     move(centre(1));
     press(centre(1));
     release(centre(1));
-    EXPECT_EQ(state().m_WindowState, 2);
     EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}), (std::array{0.0, 0.0, 15360.0, 11100.0}));
-    EXPECT_TRUE(state().SysMnu.MnuSyst(SystemMenu::kRestore).Enabled);
-    EXPECT_FALSE(state().SysMnu.MnuSyst(SystemMenu::kMaximize).Enabled);
+    EXPECT_TRUE(skin.GetMenuItemValue(SystemMenu::kRestore, 1).toBool());
+    EXPECT_FALSE(skin.GetMenuItemValue(SystemMenu::kMaximize, 1).toBool());
     move(client);
     move(centre(1));
     EXPECT_EQ(skin.toolTip(), QStringLiteral("还原"));
 
     move(title, kLeft);
-    EXPECT_EQ(host.drags, 0) << "a maximised window does not drag";
-    EXPECT_EQ(state().m_RestoreRect, before);
+    EXPECT_EQ(host.drags, 0) << "a maximised window does not drag, nor records where it is";
 
     skin.MnuSyst_Click(SystemMenu::kRestore);
-    EXPECT_EQ(state().m_WindowState, 0);
-    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}),
-              (std::array{double(before.Left), double(before.Top), double(before.Right), double(before.Bottom)}));
+    EXPECT_EQ((std::array{host.left, host.top, host.width, host.height}), before);
     move(client);
     move(centre(1));
     EXPECT_EQ(skin.toolTip(), QStringLiteral("最大化"));
@@ -153,17 +164,18 @@ TEST_F(BehaviourTest, DoubleClickTogglesOnlyAfterALeftPressOnTheTitle)
         move(c.at);
         press(c.at, c.button);
         skin.UserControl_DblClick();
-        EXPECT_EQ(state().m_WindowState, c.toggles ? 2 : 0) << c.button << " " << c.at.y();
+        EXPECT_EQ(host.width, c.toggles ? kWorkAreaWidth : kFormWidth) << c.button << " " << c.at.y();
         EXPECT_EQ(events, QStringList{QStringLiteral("DblClick")});
-        EXPECT_EQ(state().m_LastButton, 0);
         if (c.toggles)
             skin.orukWindowState();
+        skin.UserControl_DblClick();
+        EXPECT_EQ(host.width, kFormWidth) << "the press is used up by the first double click";
     }
     skin.MaxButton(false);
     events.clear();
     press(title);
     skin.UserControl_DblClick();
-    EXPECT_EQ(state().m_WindowState, 0);
+    EXPECT_EQ(host.width, kFormWidth);
     EXPECT_TRUE(events.isEmpty()) << "no maximise button: not even the event";
 }
 
@@ -250,14 +262,16 @@ TEST_F(BehaviourTest, TitleDragsOnlyWhenMoveableAndOutsideTheButtons)
 {
     move(title, kLeft);
     EXPECT_EQ(host.drags, 1);
-    move(QPointF(state().m_CaptionBtns[2].Left, 10), kLeft);
+    move(QPointF(state().CaptionBtns[2].Left, 10), kLeft);
     move(client, kLeft);
     move(title, 0);
     EXPECT_EQ(host.drags, 1) << "caption-button zone, client area and no button: no drag";
     host.left = 3000;
     move(title, kLeft);
     EXPECT_EQ(host.drags, 2);
-    EXPECT_EQ(state().m_RestoreRect.Left, 3000) << "the bounds are recorded after the move";
+    skin.orukWindowState();
+    skin.orukWindowState();
+    EXPECT_EQ(host.left, 3000) << "the bounds are recorded after the move, and restored to";
 
     host.moveable = false;
     orukForms fixed(host, platform());
@@ -270,9 +284,8 @@ TEST_F(BehaviourTest, GripsStopAt135PixelsWideAndTitlePlusTwentyHigh)
 {
     skin.BorderStyle(1);
     move(client);
-    ASSERT_TRUE(state().m_GripsCreated);
-    GripBox& right = *state().m_picRight;
-    GripBox& bottom = *state().m_picBottom;
+    GripBox& right = grip("m_picRight");
+    GripBox& bottom = grip("m_picBottom");
     EXPECT_EQ(right.geometry(), QRect(616, 40, 3, 484)) << "first placed 10 pixels short of the client height";
     EXPECT_EQ(bottom.geometry(), QRect(4, 490, 612, 3));
 
@@ -285,7 +298,8 @@ TEST_F(BehaviourTest, GripsStopAt135PixelsWideAndTitlePlusTwentyHigh)
     EXPECT_EQ(host.width, 135 * 15);
     EXPECT_EQ(host.height, (31 + 20) * 15);
     skin.m_picRight_MouseUp(kLeft, 0, 0, 0);
-    EXPECT_EQ(state().m_GripPointer, 0);
+    skin.m_picRight_MouseMove(kLeft, 0, 300, 10);
+    EXPECT_EQ(host.width, 135 * 15) << "released: the grip sizes no more";
     EXPECT_EQ(right.geometry(), QRect(131, 40, 3, 10)) << "placed again below the title by the resize";
 
     skin.m_picBottom_MouseMove(0, 0, 5, 1);
@@ -300,7 +314,7 @@ TEST_F(BehaviourTest, GripsDoNotResizeWithoutBorderStyleOneOrWhenMaximised)
 {
     skin.BorderStyle(0);
     move(client);
-    GripBox& right = *state().m_picRight;
+    GripBox& right = grip("m_picRight");
     skin.m_picRight_MouseMove(0, 0, 1, 10);
     EXPECT_EQ(right.MousePointer(), PointerDefault) << "border style 1 only";
     skin.m_picRight_MouseDown(kLeft, 0, 1, 10);
@@ -312,14 +326,16 @@ TEST_F(BehaviourTest, GripsDoNotResizeWithoutBorderStyleOneOrWhenMaximised)
     skin.m_picRight_MouseMove(0, 0, 1, 10);
     EXPECT_EQ(right.MousePointer(), PointerDefault);
     skin.m_picRight_MouseDown(kLeft, 0, 1, 10);
-    EXPECT_EQ(state().m_GripPointer, 0);
+    skin.orukWindowState();
+    skin.m_picRight_MouseMove(kLeft, 0, -300, 10);
+    EXPECT_EQ(host.width, kFormWidth) << "a press while maximised started no sizing";
 }
 
 TEST_F(BehaviourTest, SystemMenuOpensFromTheIconAndARightClickInTheTitle)
 {
     press(QPointF(2, 10));
     press(QPointF(24, 10)); // icon size + 8
-    release(QPointF(state().m_CaptionBtns[2].Left, 10), kRight);
+    release(QPointF(state().CaptionBtns[2].Left, 10), kRight);
     EXPECT_TRUE(menus.shown.empty());
 
     press(QPointF(3, 10));
@@ -339,10 +355,10 @@ TEST_F(BehaviourTest, MenuItemsAct)
     menus.choices = {SystemMenu::kAlwaysOnTop, SystemMenu::kAlwaysOnTop, SystemMenu::kMinimize, SystemMenu::kClose};
     release(title, kRight);
     EXPECT_TRUE(host.onTop);
-    EXPECT_TRUE(state().SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop).Checked);
+    EXPECT_TRUE(skin.GetMenuItemValue(SystemMenu::kAlwaysOnTop, 2).toBool());
     release(title, kRight);
     EXPECT_FALSE(host.onTop) << "twice: back to normal stacking";
-    EXPECT_FALSE(state().SysMnu.MnuSyst(SystemMenu::kAlwaysOnTop).Checked);
+    EXPECT_FALSE(skin.GetMenuItemValue(SystemMenu::kAlwaysOnTop, 2).toBool());
     release(title, kRight);
     EXPECT_EQ(host.windowState, 1);
     release(title, kRight);
@@ -354,7 +370,8 @@ TEST_F(BehaviourTest, MenuItemsAct)
     skin.MnuSyst_Click(8);
     EXPECT_EQ(events, QStringList{QStringLiteral("MenuItemSelected 8 X")});
     skin.FormMenuRemove(8);
-    EXPECT_EQ(state().SysMnu.Count(), 7) << "the separator goes with it";
+    skin.FormMenuAdd(QStringLiteral("Z"));
+    EXPECT_EQ(skin.GetMenuItemValue(7, 0), QVariant(QStringLiteral("Z"))) << "the separator went with it";
     EXPECT_TRUE(reports().empty());
 }
 
@@ -387,21 +404,23 @@ TEST_F(BehaviourTest, MessagesRefitTheControlAndPutTheButtonsBackWhenTheMouseLea
 {
     move(client);
     move(centre(0));
-    ASSERT_EQ(state().m_CaptionBtns[0].State, -1);
+    ASSERT_EQ(state().CaptionBtns[0].State, -1);
     platform::HWND self = platform::QtWindowMessages::HandleOf(&skin);
     std::int32_t msg = platform::WM_MOUSELEAVE, w = 0, l = 0, result = 0;
     bool handled = false;
     skin.zSubclass_Proc(false, handled, result, self, msg, w, l);
-    EXPECT_EQ(state().m_CaptionBtns[0].State, 0);
+    EXPECT_EQ(state().CaptionBtns[0].State, 0);
     EXPECT_EQ(skin.MousePointer(), PointerDefault);
-    EXPECT_EQ(state().m_HotBtn, 0) << "kept: coming straight back does not light it again";
+    EXPECT_EQ(state().HotBtn, CaptionButton::Close) << "kept: coming straight back does not light it again";
 
     host.width = 12000;
     host.left = 450;
     msg = platform::WM_SETCURSOR;
     skin.zSubclass_Proc(false, handled, result, self, msg, w, l);
     EXPECT_EQ(skin.width(), 800);
-    EXPECT_EQ(state().m_RestoreRect.Left, 450);
+    skin.orukWindowState();
+    skin.orukWindowState();
+    EXPECT_EQ(host.left, 450) << "the bounds were recorded: restoring goes back to them";
     EXPECT_FALSE(handled);
 }
 

@@ -47,8 +47,8 @@ TEST_F(PropertiesTest, CreationAndLoadingDefaultsDifferInTwoPlaces)
     skin.UserControl_InitProperties();
     const Design created{0, 0, 0, 1, true, true, true, false, kTestButtonFace, 0x00404080, 0x00C0E0FF, 16};
     EXPECT_EQ(designOf(skin), created);
-    EXPECT_EQ(skin.State().m_TitleHeight, 30);
-    EXPECT_EQ(skin.State().m_CurColorFrom, 0x009C6113u); // blue
+    EXPECT_EQ(skin.State().TitleHeight, 30);
+    EXPECT_EQ(skin.State().CurColorFrom, 0x009C6113u); // blue
     EXPECT_EQ(skin.Surface().BackColor(), kTestButtonFace);
 
     orukForms loaded(host, platform());
@@ -56,7 +56,7 @@ TEST_F(PropertiesTest, CreationAndLoadingDefaultsDifferInTwoPlaces)
     Design expected = created;
     expected.themeColor = ThemeAutomatic;
     EXPECT_EQ(designOf(loaded), expected);
-    EXPECT_EQ(loaded.State().m_ColorScheme, QStringLiteral("Classic"));
+    EXPECT_EQ(loaded.State().ColorScheme, QStringLiteral("Classic"));
     EXPECT_TRUE(reports().empty());
 }
 
@@ -87,9 +87,9 @@ TEST_F(PropertiesTest, EveryPropertySurvivesSaveAndLoad)
     orukForms loaded(host, platform());
     loaded.UserControl_ReadProperties(*reread);
     EXPECT_EQ(designOf(loaded), designOf(skin));
-    EXPECT_TRUE(loaded.State().m_StyleExtraApplied);
-    EXPECT_EQ(loaded.State().m_CurColorFrom, 0x00010203u);
-    EXPECT_EQ(loaded.State().m_CurColorTo, 0x00FFFEFDu);
+    EXPECT_TRUE(loaded.State().StyleExtraApplied);
+    EXPECT_EQ(loaded.State().CurColorFrom, 0x00010203u);
+    EXPECT_EQ(loaded.State().CurColorTo, 0x00FFFEFDu);
     EXPECT_TRUE(reports().empty());
 }
 
@@ -123,9 +123,9 @@ TEST_F(PropertiesTest, MainWindowDesign)
     const Design expected{ThemeSilver, TitleLinear, BackColorTheme, 0, false, true, true, true,
                           0x00C8D0D4, 0x00404080, 0x00C0E0FF, 16};
     EXPECT_EQ(designOf(skin), expected);
-    EXPECT_EQ(skin.State().m_CurColorFrom, 0x006F5F5Fu);
-    EXPECT_EQ(skin.State().m_CurColorTo, 0x00FBF4F4u);
-    EXPECT_FALSE(skin.State().m_StyleExtraApplied);
+    EXPECT_EQ(skin.State().CurColorFrom, 0x006F5F5Fu);
+    EXPECT_EQ(skin.State().CurColorTo, 0x00FBF4F4u);
+    EXPECT_FALSE(skin.State().StyleExtraApplied);
     // The silver theme's light colour is the control's background.
     EXPECT_EQ(skin.Surface().BackColor(), 0x00FBF4F4u);
 }
@@ -141,7 +141,7 @@ TEST_F(PropertiesTest, UnreadableKeyIsReportedAndEndsTheLoading)
     // Keys before the failure are read; the rest of the sequence is skipped.
     EXPECT_EQ(skin.Style(), 1);
     EXPECT_FALSE(skin.ChangeAllBackgrounds());
-    EXPECT_FALSE(skin.State().m_StyleExtraApplied);
+    EXPECT_FALSE(skin.State().StyleExtraApplied);
 
     PropertyBag text;
     text.WriteProperty(QStringLiteral("ThemeColor"), QStringLiteral("blue"));
@@ -193,12 +193,12 @@ TEST_F(PropertiesTest, CustomColoursAreStoredTranslated)
     EXPECT_EQ(skin.ColorFrom(), kTestButtonFace);
     EXPECT_EQ(skin.ColorTo(), 0x00ABCDEFu);
     // Not the custom theme: the working colours stay.
-    EXPECT_EQ(skin.State().m_CurColorFrom, 0x009C6113u);
-    EXPECT_EQ(skin.State().m_CurColorTo, 0x00FEECDDu);
+    EXPECT_EQ(skin.State().CurColorFrom, 0x009C6113u);
+    EXPECT_EQ(skin.State().CurColorTo, 0x00FEECDDu);
 
     // In the custom theme they follow, before the change is announced.
     std::vector<OleColor> seen;
-    QObject::connect(&skin, &orukForms::PropertyChanged, [&] { seen.push_back(skin.State().m_CurColorFrom); });
+    QObject::connect(&skin, &orukForms::PropertyChanged, [&] { seen.push_back(skin.State().CurColorFrom); });
     skin.ThemeColor(ThemeCustom);
     skin.ColorFrom(0x00112233);
     EXPECT_EQ(seen, (std::vector<OleColor>{kTestButtonFace, 0x00112233}));
@@ -215,7 +215,7 @@ TEST_F(PropertiesTest, CustomColoursAreStoredTranslated)
         EXPECT_THROW(skin.ColorTo(bad), platform::VBError);
     }
     EXPECT_EQ(skin.ColorFrom(), 0x00112233u);
-    EXPECT_EQ(skin.State().m_CurColorTo, 0x00ABCDEFu);
+    EXPECT_EQ(skin.State().CurColorTo, 0x00ABCDEFu);
     EXPECT_TRUE(seen.empty());
 }
 

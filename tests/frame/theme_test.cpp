@@ -17,7 +17,7 @@ constexpr Pair kBlue{0x009C6113, 0x00FEECDD}, kSilver{0x006F5F5F, 0x00FBF4F4}, k
 
 Pair working(const orukForms& skin)
 {
-    return {skin.State().m_CurColorFrom, skin.State().m_CurColorTo};
+    return {skin.State().CurColorFrom, skin.State().CurColorTo};
 }
 
 using ThemeTest = SkinTest;
@@ -59,7 +59,7 @@ TEST_F(ThemeTest, AutomaticModeFollowsTheDesktopsScheme)
         skin.SetDefaultThemeColor(ThemeGold);
         skin.GetGradientColor(skin.hWnd());
         EXPECT_EQ(working(skin), c.expected) << c.scheme.toStdString();
-        EXPECT_EQ(skin.State().m_ColorScheme, c.colorScheme);
+        EXPECT_EQ(skin.State().ColorScheme, c.colorScheme);
         EXPECT_EQ(scripted.visualStyle.openHandles, 0) << "theme handle left open";
     }
     EXPECT_EQ(scripted.visualStyle.openedClasses.front(), QStringLiteral("ExplorerBar"));
@@ -76,7 +76,7 @@ TEST_F(ThemeTest, FailingNameQueryLeavesABufferOfNulsThatMatchesNothing)
     orukForms control(host, {log, style, questions, windowMessages, modules, menus});
     control.SetDefaultThemeColor(ThemeGold);
     control.GetGradientColor(control.hWnd());
-    EXPECT_EQ(control.State().m_ColorScheme, QString(260, QChar(0)));
+    EXPECT_EQ(control.State().ColorScheme, QString(260, QChar(0)));
     EXPECT_EQ(working(control), kGold);
     EXPECT_EQ(style.openHandles, 0);
 }

@@ -3,7 +3,6 @@
 #include "compat/propertybag.h"
 #include "frame/colormath.h"
 #include "frame/skinvalues.h"
-#include "frame/titlelayout.h"
 
 using namespace pattaro;
 using namespace pattaro::testing;
@@ -30,9 +29,11 @@ protected:
         bag.WriteProperty(key, value);
         skin.UserControl_ReadProperties(bag);
     }
-    const SkinState& state() const { return skin.State(); }
+    const FrameState& state() const { return skin.State(); }
+    // The loaded theme's working colours.
+    const ThemePair silver = *FixedThemePair(ThemeSilver);
     OleColor pixel(int x, int y) { return skin.Surface().GetPixel(x, y); }
-    OleColor dark() const { return AsColor(orukForms::BlendColor(state().m_CurColorFrom, 0)); }
+    OleColor dark() const { return AsColor(orukForms::BlendColor(silver.From, 0)); }
     // Pixels of colour c inside the box (left, top, right, bottom exclusive).
     int count(OleColor c, const RECT& box)
     {
@@ -44,45 +45,27 @@ protected:
     }
 };
 
-TEST(CaptionRect, DependsOnStyleAndIcon)
-{
-    const struct {
-        std::int32_t style, titleHeight;
-        std::optional<std::int16_t> icon;
-        std::optional<RECT> expected;
-    } cases[] = {
-        {TitleCylinder, 31, std::nullopt, RECT{9, 4, 388, 31}},
-        {TitleLinear, 31, std::int16_t(16), RECT{31, 4, 394, 31}},
-        // Below the grip dots: 7 pixels lower, 3 pixels deeper.
-        {TitleTwoBands, 41, std::nullopt, RECT{9, 11, 388, 44}},
-        {TitleDarkBand, 31, std::int16_t(32), RECT{47, 4, 394, 31}},
-        {7, 31, std::nullopt, std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CaptionRect(c.style, c.titleHeight, 400, c.icon), c.expected) << "style " << c.style;
-}
-
 TEST_F(FrameTest, TitleHeightsFollowIconAndStyle)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleTwoBands));
-    EXPECT_EQ(state().m_TitleHeight, 31) << "16-pixel icon + 15 beats the text height";
-    EXPECT_EQ(state().m_TitleAreaHeight, 41);
+    EXPECT_EQ(state().TitleHeight, 31) << "16-pixel icon + 15 beats the text height";
+    EXPECT_EQ(state().TitleAreaHeight, 41);
     EXPECT_TRUE(reports().empty());
 
     skin.IconSize(32753); // 32753 + 15 does not fit in 16 bits
     EXPECT_EQ(reports(), (std::vector<Report>{{QStringLiteral("6"), QStringLiteral("TitleBarHeightSetup")}}));
-    EXPECT_LT(state().m_TitleHeight, 31) << "keeps the text-based height";
-    EXPECT_EQ(state().m_TitleAreaHeight, state().m_TitleHeight + 10) << "the repaint follows it";
+    EXPECT_LT(state().TitleHeight, 31) << "keeps the text-based height";
+    EXPECT_EQ(state().TitleAreaHeight, state().TitleHeight + 10) << "the repaint follows it";
 }
 
 TEST_F(FrameTest, IconDecidesWhereTheTitleIsRepaintedFrom)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
-    EXPECT_EQ(state().m_TitleRectLeft, 0);
+    EXPECT_EQ(state().TitleRectLeft, 0);
     host.icon = QImage(16, 16, QImage::Format_ARGB32);
     host.icon.fill(Qt::red);
     skin.Refresh();
-    EXPECT_EQ(state().m_TitleRectLeft, 619);
+    EXPECT_EQ(state().TitleRectLeft, 619);
     const OleColor red = platform::rgb(255, 0, 0);
     EXPECT_EQ(pixel(9, 10), red) << "icon at x 9, y (31 - 16) / 2 + 2 = 9.5, rounded to even";
     EXPECT_NE(pixel(9, 9), red);
@@ -97,7 +80,7 @@ TEST_F(FrameTest, OnlyTheDarkBandStyleDrawsTheCaptionOnce)
     for (const std::int32_t style : {TitleDarkBand, TitleLinear}) {
         load(QStringLiteral("Style"), style);
         const RECT captionArea{9, 4, 100, 31};
-        EXPECT_GT(count(state().m_CurColorTo, captionArea), 0) << style;
+        EXPECT_GT(count(silver.To, captionArea), 0) << style;
         EXPECT_EQ(count(dark(), captionArea) > 0, style != TitleDarkBand) << style;
     }
 }
@@ -150,25 +133,25 @@ TEST_F(FrameTest, ButtonsLineUpFromTheRightInIndexOrder)
         host.width = 400 * 15;
         skin.UserControl_ReadProperties(bag);
         for (std::size_t i = 0; i < 3; ++i) {
-            const CaptionBtn& b = state().m_CaptionBtns[i];
+            const CaptionBtn& b = state().CaptionBtns[i];
             EXPECT_EQ(b.Visible, c.lefts[i] >= 0) << i;
             if (b.Visible) {
                 EXPECT_EQ(b.Left, c.lefts[i]) << i;
             }
         }
-        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kMaximize).Visible, c.max);
-        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kMinimize).Visible, c.min);
-        EXPECT_EQ(state().SysMnu.MnuSyst(SystemMenu::kClose).Enabled, c.close);
+        EXPECT_EQ(skin.GetMenuItemValue(SystemMenu::kMaximize, 3).toBool(), c.max);
+        EXPECT_EQ(skin.GetMenuItemValue(SystemMenu::kMinimize, 3).toBool(), c.min);
+        EXPECT_EQ(skin.GetMenuItemValue(SystemMenu::kClose, 1).toBool(), c.close);
     }
-    EXPECT_EQ(state().m_LeftmostBtn, 2);
+    EXPECT_EQ(state().LeftmostBtn, CaptionButton::Minimize);
 }
 
 TEST_F(FrameTest, HitTestExcludesTheLeftColumnAndTopRow)
 {
     load(QStringLiteral("MaxButton"), false);
-    const CaptionBtn& close = state().m_CaptionBtns[0];
+    const CaptionBtn& close = state().CaptionBtns[0];
     const std::int16_t L = std::int16_t(close.Left), T = std::int16_t(close.Top);
-    EXPECT_EQ(T, state().m_BtnOffsetY + 2);
+    EXPECT_EQ(T, state().BtnOffsetY + 2);
     EXPECT_EQ(skin.HitTestCaptionBtn(L, T + 5), -1);
     EXPECT_EQ(skin.HitTestCaptionBtn(L + 1, T + 5), 0);
     EXPECT_EQ(skin.HitTestCaptionBtn(L + 17, T + 17), 0);
@@ -181,9 +164,9 @@ TEST_F(FrameTest, HitTestExcludesTheLeftColumnAndTopRow)
 TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBackground)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
-    const auto& b = state().m_CaptionBtns;
+    const auto& b = state().CaptionBtns;
     for (std::int16_t i = 0; i < 3; ++i) {
-        skin.DrawCaptionBtns(true, state().m_CurColorFrom, i);
+        skin.DrawCaptionBtns(true, silver.From, i);
         EXPECT_EQ(skin.toolTip(), b[std::size_t(i)].ToolTip);
         EXPECT_EQ(b[std::size_t(i)].State, -1);
     }
@@ -192,7 +175,7 @@ TEST_F(FrameTest, HighlightShowsTheTooltipAndNormalLookRepaintsOnlyTheLeftmostBa
     const OleColor title = pixel(b[2].Left - 3, b[2].Top + 9);
     ASSERT_NE(highlight, title);
 
-    skin.DrawCaptionBtns(false, state().m_CurColorFrom, -1);
+    skin.DrawCaptionBtns(false, silver.From, -1);
     EXPECT_EQ(skin.toolTip(), QString());
     EXPECT_EQ(pixel(b[2].Left + 1, b[2].Top + 9), title) << "leftmost background repainted";
     EXPECT_EQ(pixel(b[0].Left + 1, b[0].Top + 9), highlight) << "the others keep theirs";
@@ -238,8 +221,8 @@ TEST_F(FrameTest, AtTwiceTheDevicePixelsTheIconShowsItsLargerImage)
 TEST_F(FrameTest, BorderAndCornersFrameTheClientArea)
 {
     load(QStringLiteral("Style"), std::int32_t(TitleLinear));
-    const std::int32_t CH = state().m_TitleAreaHeight, sw = 620, sh = 494;
-    const OleColor C1 = state().m_CurColorFrom;
+    const std::int32_t CH = state().TitleAreaHeight, sw = 620, sh = 494;
+    const OleColor C1 = silver.From;
     EXPECT_EQ(pixel(0, CH + 20), C1);
     EXPECT_EQ(pixel(sw - 1, CH + 20), C1);
     EXPECT_EQ(pixel(300, sh - 1), C1);

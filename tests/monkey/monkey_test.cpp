@@ -327,7 +327,7 @@ TEST_F(Monkey, TenThousandRandomActions)
              const Qt::MouseButton button = random.bounded(4) == 0 ? Qt::RightButton : Qt::LeftButton;
              if (frame->width() <= 0 || frame->height() <= 0)
                  return;
-             const int title = qBound(1, int(frame->State().m_TitleAreaHeight), frame->height());
+             const int title = qBound(1, int(frame->State().TitleAreaHeight), frame->height());
              const int bottom = random.bounded(2) ? title : frame->height();
              const QPoint at(random.bounded(frame->width()), random.bounded(bottom));
              // The pointer gets there first: the frame learns from it which caption button is under it.

@@ -27,15 +27,15 @@ TEST(DemoForm, ContentsStartUnderTheTitleBarOfEveryStyleAndIconSize)
             skindemo::DemoForm form(*options, scripted.services());
             EXPECT_TRUE(scripted.messageBox.shown.empty());
 
-            const pattaro::SkinState& skin = form.Skin().State();
+            const pattaro::FrameState& skin = form.Skin().State();
             // The title bar grows with the icon, so no fixed place for the
             // contents would pass every case.
-            ASSERT_GE(skin.m_TitleAreaHeight, iconSize + 15);
+            ASSERT_GE(skin.TitleAreaHeight, iconSize + 15);
             const auto* note = form.findChild<QLabel*>(u"Label1"_qs);
             const auto* text = form.findChild<QPlainTextEdit*>(u"Text1"_qs);
             ASSERT_TRUE(note && text);
-            EXPECT_GT(note->y(), skin.m_TitleAreaHeight);
-            for (const pattaro::CaptionBtn& button : skin.m_CaptionBtns) {
+            EXPECT_GT(note->y(), skin.TitleAreaHeight);
+            for (const pattaro::CaptionBtn& button : skin.CaptionBtns) {
                 if (button.Visible) {
                     EXPECT_GT(button.Height, 0);
                     EXPECT_LE(button.Top + button.Height, note->y());

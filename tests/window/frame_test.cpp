@@ -35,11 +35,11 @@ TEST(WindowFrame, ScreenshotShowsTheSilverLinearTitleBar)
     const QImage shot(file);
     ASSERT_EQ(shot.size(), QSize(620, 494));
 
-    const SkinState& skin = w.form->orukForms1()->State();
-    EXPECT_EQ(skin.m_Style, TitleLinear);
-    EXPECT_EQ(skin.m_TitleAreaHeight, 31);
+    EXPECT_EQ(w.form->orukForms1()->Style(), TitleLinear);
+    const FrameState& skin = w.form->orukForms1()->State();
+    EXPECT_EQ(skin.TitleAreaHeight, 31);
     const ThemePair silver = *FixedThemePair(ThemeSilver);
-    ASSERT_EQ(skin.m_CurColorFrom, silver.From);
+    ASSERT_EQ(skin.CurColorFrom, silver.From);
     const QColor from = platform::toQColor(silver.From), to = platform::toQColor(silver.To);
     int previousRed = 256;
     for (int y = 0; y < 31; ++y) {

@@ -1,4 +1,4 @@
-#include "frame/orukforms.h"
+#include "frame/frameprimitives.h"
 
 #include "compat/vbnumbers.h"
 #include "frame/errortrap.h"
@@ -18,8 +18,8 @@ std::int32_t add(std::int32_t a, std::int32_t b)
 
 } // namespace
 
-void orukForms::APILineEx(platform::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                          std::int32_t y2, platform::OleColor color)
+void FramePrimitives::Line(platform::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                          std::int32_t y2, platform::OleColor color) const
 {
     TrapErrors(m_errorLog, "APILineEx", [&] {
         const auto pen = surface.CreatePen(platform::PS_SOLID, 1, color);
@@ -31,8 +31,8 @@ void orukForms::APILineEx(platform::DrawingSurface& surface, std::int32_t x1, st
     });
 }
 
-void orukForms::ApiRectangle(platform::DrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t w,
-                             std::int32_t h, platform::OleColor color)
+void FramePrimitives::Rectangle(platform::DrawingSurface& surface, std::int32_t x, std::int32_t y, std::int32_t w,
+                             std::int32_t h, platform::OleColor color) const
 {
     TrapErrors(m_errorLog, "ApiRectangle", [&] {
         // Corners first, so that an overflow leaves no pen behind.
@@ -50,8 +50,8 @@ void orukForms::ApiRectangle(platform::DrawingSurface& surface, std::int32_t x, 
     });
 }
 
-void orukForms::DrawGradientEx(platform::DrawingSurface& surface, platform::OleColor c0, platform::OleColor c1,
-                               std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool vertical)
+void FramePrimitives::Gradient(platform::DrawingSurface& surface, platform::OleColor c0, platform::OleColor c1,
+                               std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool vertical) const
 {
     TrapErrors(m_errorLog, "DrawGradientEx", [&] {
         // Along the axis the argument is a step count, across it the end
@@ -66,9 +66,9 @@ void orukForms::DrawGradientEx(platform::DrawingSurface& surface, platform::OleC
             const std::int32_t at = std::int32_t(origin + i);
             const auto color = platform::OleColor(ramp.ColorAt(std::int32_t(i)));
             if (vertical)
-                APILineEx(surface, x1, at, x2, at, color);
+                Line(surface, x1, at, x2, at, color);
             else
-                APILineEx(surface, at, y1, at, y2, color);
+                Line(surface, at, y1, at, y2, color);
         }
         // The lines beyond the surface paint nothing, but one whose position
         // no longer fits in 32 bits still fails, after all the others.
@@ -77,49 +77,49 @@ void orukForms::DrawGradientEx(platform::DrawingSurface& surface, platform::OleC
     });
 }
 
-void orukForms::DrawGradientInRectangle(platform::DrawingSurface& surface, platform::OleColor colorA,
+void FramePrimitives::GradientInRectangle(platform::DrawingSurface& surface, platform::OleColor colorA,
                                         platform::OleColor colorB, const platform::RECT& box, std::int32_t style,
-                                        bool border, platform::OleColor borderColor, double factor)
+                                        bool border, platform::OleColor borderColor, double factor) const
 {
     TrapErrors(m_errorLog, "DrawGradientInRectangle", [&] {
         const std::int32_t L = box.Left, T = box.Top, W = box.Right, H = box.Bottom;
         switch (style) {
-        case 0: // vertical: B at the top, A reached at row T + H
-            DrawGradientEx(surface, colorB, colorA, L, T, add(L, W), H, true);
+        case GradientVertical: // B at the top, A reached at row T + H
+            Gradient(surface, colorB, colorA, L, T, add(L, W), H, true);
             break;
-        case 1: // horizontal: B at the left
-            DrawGradientEx(surface, colorB, colorA, L, T, W, add(T, H), false);
+        case GradientHorizontal: // B at the left
+            Gradient(surface, colorB, colorA, L, T, W, add(T, H), false);
             break;
-        case 2:
-            DrawGradCilinder(surface, colorA, colorB, box, true, factor);
+        case GradientCylinder:
+            Cylinder(surface, colorA, colorB, box, true, factor);
             break;
-        case 3:
-            DrawGradCilinder(surface, colorA, colorB, box, false, factor);
+        case GradientCylinderAcross:
+            Cylinder(surface, colorA, colorB, box, false, factor);
             break;
         default:
             break;
         }
         if (border)
-            ApiRectangle(surface, L, T, W, H, borderColor);
+            Rectangle(surface, L, T, W, H, borderColor);
     });
 }
 
-void orukForms::DrawGradCilinder(platform::DrawingSurface& surface, platform::OleColor c1, platform::OleColor c2,
-                                 const platform::RECT& box, bool vertical, double factor)
+void FramePrimitives::Cylinder(platform::DrawingSurface& surface, platform::OleColor c1, platform::OleColor c2,
+                                 const platform::RECT& box, bool vertical, double factor) const
 {
     TrapErrors(m_errorLog, "DrawGradCilinder", [&] {
         const std::int32_t L = box.Left, T = box.Top, W = box.Right, H = box.Bottom;
         using platform::toInt32;
         if (vertical) {
             const CylinderBands bands = SplitCylinder(T, H, factor);
-            DrawGradientEx(surface, c1, c2, L, T, add(L, W), toInt32(bands.FirstSteps), true);
+            Gradient(surface, c1, c2, L, T, add(L, W), toInt32(bands.FirstSteps), true);
             const std::int32_t y2 = toInt32(bands.SecondStart);
-            DrawGradientEx(surface, c2, c1, L, y2, add(L, W), toInt32(bands.SecondSteps), true);
+            Gradient(surface, c2, c1, L, y2, add(L, W), toInt32(bands.SecondSteps), true);
         } else {
             const CylinderBands bands = SplitCylinder(L, W, factor);
-            DrawGradientEx(surface, c1, c2, L, T, toInt32(bands.FirstSteps), add(T, H), false);
+            Gradient(surface, c1, c2, L, T, toInt32(bands.FirstSteps), add(T, H), false);
             const std::int32_t x2 = toInt32(bands.SecondStart);
-            DrawGradientEx(surface, c2, c1, x2, T, toInt32(bands.SecondSteps), add(T, H), false);
+            Gradient(surface, c2, c1, x2, T, toInt32(bands.SecondSteps), add(T, H), false);
         }
     });
 }

@@ -1,4 +1,4 @@
-#include "ui/faultwording.h"
+#include "core/regex/faultwording.h"
 
 #include <QList>
 
