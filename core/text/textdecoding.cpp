@@ -2,6 +2,7 @@
 
 #include "core/text/largebuffer.h"
 #include "core/text/legacyencoding.h"
+#include "core/text/utf8decoder.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
@@ -230,15 +231,13 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
 
 std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     // UTF-8 never takes more code units than bytes.
     QString text(bytes.size(), Qt::Uninitialized);
     AdviseLargeBuffer(text.data(), text.size() * qsizetype(sizeof(QChar)));
-    QChar* const end = decoder.appendToBuffer(text.data(), bytes);
-    if (decoder.hasError())
+    const qsizetype units = DecodeUtf8Strictly(bytes, reinterpret_cast<char16_t*>(text.data()));
+    if (units < 0)
         return std::nullopt;
-    text.truncate(end - text.constData());
+    text.truncate(units);
     return text;
 }
 
