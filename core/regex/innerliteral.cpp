@@ -23,6 +23,10 @@ CharSet literalUnits(char16_t unit)
 
 void InnerLiteralCollector::addTerm(const Extent& extent, int literal, const CharSet* units)
 {
+    if (m_leadingOpen && literal >= 0)
+        m_leading += QChar(char16_t(literal));
+    else
+        m_leadingOpen = false;
     switch (m_state) {
     case State::Done:
         return;
@@ -79,6 +83,17 @@ void InnerLiteralCollector::abandon()
 {
     m_state = State::Done;
     m_result.units.clear();
+    m_leading.clear();
+    m_leadingOpen = false;
+}
+
+RequiredLiteral InnerLiteralCollector::required() const
+{
+    if (m_result.ignoreCase)
+        return {};
+    if (!m_result.units.isEmpty())
+        return {m_result.units, false};
+    return {m_leading, m_leadingOpen && !m_leading.isEmpty()};
 }
 
 } // namespace pattaro

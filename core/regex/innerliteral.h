@@ -23,6 +23,16 @@ struct InnerLiteral {
     std::shared_ptr<const CharSet> prefixUnits;
 };
 
+// Units every match holds one after another somewhere, case as written,
+// for looking through a text before it is searched, even before it is
+// decoded: where they do not occur, nothing matches.
+struct RequiredLiteral {
+    // Empty when the pattern has none, or ignores case.
+    QString units;
+    // Every match is exactly these units: the pattern is nothing else.
+    bool wholeMatch = false;
+};
+
 // A literal unit and its case variants: what it can consume, whether case
 // is ignored or not.
 CharSet literalUnits(char16_t unit);
@@ -44,6 +54,9 @@ public:
     // all units, and a pattern may have thousands of terms.
     bool wantsUnits() const { return m_state == State::Prefix && m_prefixUnits; }
     InnerLiteral result() const { return m_result; }
+    // The inner literal, or else the run of literal units the pattern begins
+    // with; empty when case is ignored.
+    RequiredLiteral required() const;
 
 private:
     enum class State { Prefix, Literal, Done };
@@ -54,6 +67,10 @@ private:
     // Null once some prefix term's units are unknown.
     std::shared_ptr<CharSet> m_prefixUnits = std::make_shared<CharSet>();
     InnerLiteral m_result;
+    // The literal units the pattern begins with, up to its first other
+    // term; m_leadingOpen while no other term has come.
+    QString m_leading;
+    bool m_leadingOpen = true;
 
     void addToPrefix(const Extent& extent, int literal, const CharSet* units);
 };

@@ -243,6 +243,7 @@ public:
         // the literal's case variants do not follow.
         if (!m_explicitCase)
             m_result.innerLiteral = m_innerLiteral.result();
+        m_result.requiredLiteral = m_innerLiteral.required();
         if (m_pos < m_src.size())
             fail(RegexErrorCode::UnmatchedParenthesis, m_pos);
 

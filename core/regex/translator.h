@@ -61,6 +61,8 @@ struct Translation {
     // Units every match holds past its start, for the search to look for
     // first; see InnerLiteral.
     InnerLiteral innerLiteral;
+    // Units every match holds, case as written; see RequiredLiteral.
+    RequiredLiteral requiredLiteral;
     // Look-behinds whose alternatives differ in length, which PCRE2 10.42
     // cannot match: each is written as the callout (?C{bN}), N its index
     // here, and checked by running its body on its own (see Searcher), once

@@ -229,6 +229,21 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
     return decodeLegacyDetected(bytes);
 }
 
+std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice)
+{
+    if (choice.encoding && *choice.encoding != TextEncoding::Utf8)
+        return std::nullopt;
+    // Without a mark, Auto refuses what looks binary; the other marks are
+    // not UTF-8, which the check below finds.
+    const bool marked = bytes.startsWith(kUtf8Mark);
+    if (!choice.encoding && !marked && bytes.first(std::min(bytes.size(), kBinaryProbeBytes)).contains('\0'))
+        return std::nullopt;
+    const QByteArrayView text = marked ? bytes.sliced(kUtf8Mark.size()) : bytes;
+    if (!IsUtf8(text))
+        return std::nullopt;
+    return text;
+}
+
 std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
 {
     // UTF-8 never takes more code units than bytes.

@@ -47,9 +47,9 @@ qsizetype decodeOne(const unsigned char* in, const unsigned char* end, char16_t*
     return 0;
 }
 
-} // namespace
-
-qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out)
+// Decodes into `out`, or with kCheckOnly only looks; `out` then needs room
+// for two units.
+template <bool kCheckOnly> qsizetype decode(QByteArrayView bytes, char16_t* out)
 {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const end = in + bytes.size();
@@ -62,18 +62,22 @@ qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out)
             // All sixteen are widened and stored even when only some are
             // ASCII: the output never runs ahead of the input, so the room
             // is there, and the units past the ASCII ones are written over.
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(block, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(block, zero));
+            if constexpr (!kCheckOnly) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(block, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(block, zero));
+            }
             if (nonAscii == 0) {
                 in += 16;
-                out += 16;
+                out += kCheckOnly ? 0 : 16;
                 continue;
             }
             const int ascii = __builtin_ctz(unsigned(nonAscii));
             in += ascii;
-            out += ascii;
+            out += kCheckOnly ? 0 : ascii;
         } else if (*in < 0x80) {
-            *out++ = *in++;
+            if constexpr (!kCheckOnly)
+                *out++ = *in;
+            ++in;
             continue;
         }
         // A run of characters beyond ASCII, as a word of Chinese is, stays
@@ -84,10 +88,20 @@ qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out)
             if (taken == 0)
                 return -1;
             in += taken;
-            out += written;
+            out += kCheckOnly ? 0 : written;
         }
     }
     return out - first;
+}
+
+} // namespace
+
+qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out) { return decode<false>(bytes, out); }
+
+bool IsUtf8(QByteArrayView bytes)
+{
+    char16_t scratch[2];
+    return decode<true>(bytes, scratch) >= 0;
 }
 
 } // namespace pattaro

@@ -15,4 +15,7 @@ namespace pattaro {
 // times faster than Qt's converter does.
 qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out);
 
+// Whether DecodeUtf8Strictly would take the bytes, found without decoding.
+bool IsUtf8(QByteArrayView bytes);
+
 } // namespace pattaro

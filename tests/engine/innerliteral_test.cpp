@@ -77,6 +77,37 @@ TEST(InnerLiteral, FoundPastThePatternsStartOnly)
     }
 }
 
+TEST(InnerLiteral, RequiredLiteralIsHeldByEveryMatchAsWritten)
+{
+    const struct {
+        const char* pattern;
+        bool ignoreCase;
+        const char16_t* units;
+        bool wholeMatch;
+    } cases[] = {
+        {"bookkeeper", false, u"bookkeeper", true},
+        {"北京", false, u"北京", true},
+        {R"(a\.b)", false, u"a.b", true},
+        {R"(\d+zq)", false, u"zq", false},
+        {R"(\w+@\w+)", false, u"@", false},
+        {"ab+", false, u"a", false},
+        {"a(?=b)", false, u"a", false},
+        {"ab*c", false, u"c", false},
+        {"the", true, u"", false},
+        {"fox|dog", false, u"", false},
+        {"^ab", false, u"", false},
+        {R"(\bthe)", false, u"", false},
+        {"x*y?", false, u"", false},
+        {"", false, u"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const RequiredLiteral literal = translatePattern(c.pattern, c.ignoreCase, true).requiredLiteral;
+        EXPECT_EQ(literal.units, QString::fromUtf16(c.units));
+        EXPECT_EQ(literal.wholeMatch, c.wholeMatch);
+    }
+}
+
 TEST(InnerLiteral, SearchFindsWhatOnePassFinds)
 {
     // Unbounded and bounded prefixes, prefixes whose units include the

@@ -92,6 +92,7 @@ TEST(Utf8Decoder, AgreesWithQtOnMixedTexts)
         const std::optional<QString> ours = decodeWithUs(bytes);
         refused += ours ? 0 : 1;
         ASSERT_EQ(ours, decodeWithQt(bytes)) << bytes.toHex(' ').constData();
+        ASSERT_EQ(IsUtf8(bytes), ours.has_value()) << bytes.toHex(' ').constData();
     }
     // Both sorts of answer were compared.
     EXPECT_GT(refused, 1000);
