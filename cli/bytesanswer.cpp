@@ -5,6 +5,8 @@
 #include "core/text/utf8encoder.h"
 #include "cli/run.h"
 
+#include <vector>
+
 namespace pattaro::cli {
 
 std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteArrayView bytes, bool color,
@@ -22,19 +24,28 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
     } catch (const RegexError&) {
         return std::nullopt;
     }
-    // A lone surrogate can match half of a pair, which UTF-8 does not show.
-    if (literal.units.isEmpty() || HasLoneSurrogate(literal.units))
+    if (literal.alternatives.empty())
         return std::nullopt;
-    const ByteFinder finder(EncodeUtf8(literal.units));
+    std::vector<ByteFinder> finders;
+    for (const QString& units : literal.alternatives) {
+        // A lone surrogate can match half of a pair, which UTF-8 does not show.
+        if (HasLoneSurrogate(units))
+            return std::nullopt;
+        finders.emplace_back(EncodeUtf8(units));
+    }
     // Where the text begins when it is UTF-8: past its byte order mark. Its
-    // validity is checked once the literal's search says that it pays.
+    // validity is checked once the literals' search says that it pays.
     const QByteArrayView body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
     const bool counted = literal.wholeMatch && args.command == Command::Count;
     qsizetype found = 0;
-    if (counted)
-        found = finder.count(body);
-    else if (finder.find(body) >= 0)
-        return std::nullopt;
+    if (counted) {
+        found = CountLeftmostFirst(body, finders);
+    } else {
+        for (const ByteFinder& finder : finders) {
+            if (finder.find(body) >= 0)
+                return std::nullopt;
+        }
+    }
     const std::optional<QByteArrayView> text = Utf8TextBytes(bytes, args.encoding);
     if (!text)
         return std::nullopt;

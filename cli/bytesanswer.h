@@ -13,7 +13,8 @@ namespace pattaro::cli {
 // they are decoded, where that gives exactly what decoding and searching
 // would: the bytes are read as UTF-8 with nothing to warn of, case counts,
 // and the units every match holds (RequiredLiteral) either do not occur in
-// them, so nothing matches, or are the whole pattern and only counted.
+// them, so nothing matches, or make up the whole pattern and are only
+// counted.
 // Decoding a large file takes longer than looking through its bytes.
 // Returns the exit status, or nothing when the input is to be decoded and
 // searched as usual; a pattern the engine refuses is left to that search,

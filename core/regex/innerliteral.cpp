@@ -83,8 +83,14 @@ void InnerLiteralCollector::abandon()
 {
     m_state = State::Done;
     m_result.units.clear();
+}
+
+void InnerLiteralCollector::nextAlternative()
+{
+    m_earlierLeading.push_back(m_leading);
+    m_earlierOpen = m_earlierOpen && m_leadingOpen;
     m_leading.clear();
-    m_leadingOpen = false;
+    m_leadingOpen = true;
 }
 
 RequiredLiteral InnerLiteralCollector::required() const
@@ -92,8 +98,14 @@ RequiredLiteral InnerLiteralCollector::required() const
     if (m_result.ignoreCase)
         return {};
     if (!m_result.units.isEmpty())
-        return {m_result.units, false};
-    return {m_leading, m_leadingOpen && !m_leading.isEmpty()};
+        return {{m_result.units}, false};
+    RequiredLiteral literal{m_earlierLeading, m_earlierOpen && m_leadingOpen};
+    literal.alternatives.push_back(m_leading);
+    for (const QString& units : literal.alternatives) {
+        if (units.isEmpty())
+            return {};
+    }
+    return literal;
 }
 
 } // namespace pattaro

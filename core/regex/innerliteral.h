@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace pattaro {
 
@@ -23,13 +24,16 @@ struct InnerLiteral {
     std::shared_ptr<const CharSet> prefixUnits;
 };
 
-// Units every match holds one after another somewhere, case as written,
-// for looking through a text before it is searched, even before it is
-// decoded: where they do not occur, nothing matches.
+// Units a match holds one after another somewhere, case as written, for
+// looking through a text before it is searched, even before it is decoded:
+// where none of them occurs, nothing matches.
 struct RequiredLiteral {
-    // Empty when the pattern has none, or ignores case.
-    QString units;
-    // Every match is exactly these units: the pattern is nothing else.
+    // One string for each of the pattern's top-level alternatives, which
+    // its matches hold. Empty when some alternative has none, or when the
+    // pattern ignores case.
+    std::vector<QString> alternatives;
+    // Each alternative is its string and nothing else: a match is the first
+    // of them, in the pattern's order, found at the leftmost place.
     bool wholeMatch = false;
 };
 
@@ -50,12 +54,14 @@ public:
     void addTerm(const Extent& extent, int literal, const CharSet* units);
     // The pattern has several alternatives at its top level.
     void abandon();
+    // The terms that follow belong to the next top-level alternative.
+    void nextAlternative();
     // Whether the units of the next term still count: each costs a set of
     // all units, and a pattern may have thousands of terms.
     bool wantsUnits() const { return m_state == State::Prefix && m_prefixUnits; }
     InnerLiteral result() const { return m_result; }
-    // The inner literal, or else the run of literal units the pattern begins
-    // with; empty when case is ignored.
+    // The inner literal, or else the run of literal units each alternative
+    // begins with; empty when case is ignored.
     RequiredLiteral required() const;
 
 private:
@@ -67,10 +73,14 @@ private:
     // Null once some prefix term's units are unknown.
     std::shared_ptr<CharSet> m_prefixUnits = std::make_shared<CharSet>();
     InnerLiteral m_result;
-    // The literal units the pattern begins with, up to its first other
-    // term; m_leadingOpen while no other term has come.
+    // The literal units the current alternative begins with, up to its
+    // first other term; m_leadingOpen while no other term has come.
     QString m_leading;
     bool m_leadingOpen = true;
+    // The same for the alternatives before, and whether each was open to
+    // its end.
+    std::vector<QString> m_earlierLeading;
+    bool m_earlierOpen = true;
 
     void addToPrefix(const Extent& extent, int literal, const CharSet* units);
 };

@@ -540,6 +540,8 @@ private:
             if (depth > 0)
                 m_guards.push_back(m_out.size());
             ++m_pos;
+            if (depth == 0)
+                m_innerLiteral.nextAlternative();
             tellOpen(event(SyntaxKind::Alternative, m_pos));
             const Extent alternative = parseAlternative(depth);
             tellClose();

@@ -1,6 +1,8 @@
 #include "core/text/bytefinder.h"
 
+#include <algorithm>
 #include <cstring>
+#include <emmintrin.h>
 
 namespace pattaro {
 namespace {
@@ -29,9 +31,17 @@ int commonness(unsigned char b)
 
 ByteFinder::ByteFinder(QByteArrayView needle) : m_needle(needle.toByteArray())
 {
+    const auto rarer = [&](qsizetype a, qsizetype b) {
+        return commonness(uchar(m_needle[a])) < commonness(uchar(m_needle[b]));
+    };
     for (qsizetype i = 1; i < m_needle.size(); ++i) {
-        if (commonness(uchar(m_needle[i])) < commonness(uchar(m_needle[m_rare])))
+        if (rarer(i, m_rare))
             m_rare = i;
+    }
+    m_nextRare = m_rare == 0 ? m_needle.size() - 1 : 0;
+    for (qsizetype i = 0; i < m_needle.size(); ++i) {
+        if (i != m_rare && rarer(i, m_nextRare))
+            m_nextRare = i;
     }
 }
 
@@ -39,28 +49,52 @@ qsizetype ByteFinder::find(QByteArrayView text, qsizetype from) const
 {
     const qsizetype n = m_needle.size();
     const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char rare = m_needle[m_rare];
-    // The rare byte of an occurrence at `from` or later lies at m_rare past it.
-    const char* at = begin + from + m_rare;
-    while (end - at >= n - m_rare) {
-        const auto* hit = static_cast<const char*>(std::memchr(at, rare, size_t(end - at)));
-        if (!hit || end - hit < n - m_rare)
-            return -1;
-        const char* const start = hit - m_rare;
-        if (std::memcmp(start, m_needle.constData(), size_t(n)) == 0)
-            return start - begin;
-        at = hit + 1;
+    // The last place an occurrence can begin.
+    const qsizetype last = text.size() - n;
+    const auto holdsAt = [&](qsizetype at) { return std::memcmp(begin + at, m_needle.constData(), size_t(n)) == 0; };
+    const __m128i rare = _mm_set1_epi8(m_needle[m_rare]);
+    const __m128i nextRare = _mm_set1_epi8(m_needle[m_nextRare]);
+    qsizetype at = std::max<qsizetype>(from, 0);
+    // Sixteen places at a time while all of them can hold the needle, so
+    // that both loads stay inside the text.
+    for (; at + 15 <= last; at += 16) {
+        const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + at + m_rare));
+        const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + at + m_nextRare));
+        unsigned both = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, rare), _mm_cmpeq_epi8(second, nextRare))));
+        for (; both != 0; both &= both - 1) {
+            const qsizetype candidate = at + __builtin_ctz(both);
+            if (holdsAt(candidate))
+                return candidate;
+        }
+    }
+    for (; at <= last; ++at) {
+        if (begin[at + m_rare] == m_needle[m_rare] && holdsAt(at))
+            return at;
     }
     return -1;
 }
 
-qsizetype ByteFinder::count(QByteArrayView text) const
+qsizetype CountLeftmostFirst(QByteArrayView text, const std::vector<ByteFinder>& alternatives)
 {
+    // Each alternative's next occurrence is kept until the search passes
+    // it; -1 once it has none left.
+    constexpr qsizetype kUnknown = -2;
+    std::vector<qsizetype> next(alternatives.size(), kUnknown);
     qsizetype found = 0;
-    for (qsizetype at = find(text); at >= 0; at = find(text, at + m_needle.size()))
+    for (qsizetype from = 0;;) {
+        size_t first = alternatives.size();
+        for (size_t i = 0; i < alternatives.size(); ++i) {
+            if (next[i] == kUnknown || (next[i] >= 0 && next[i] < from))
+                next[i] = alternatives[i].find(text, from);
+            if (next[i] >= 0 && (first == alternatives.size() || next[i] < next[first]))
+                first = i;
+        }
+        if (first == alternatives.size())
+            return found;
         ++found;
-    return found;
+        from = next[first] + alternatives[first].size();
+    }
 }
 
 } // namespace pattaro

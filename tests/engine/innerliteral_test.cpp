@@ -77,34 +77,40 @@ TEST(InnerLiteral, FoundPastThePatternsStartOnly)
     }
 }
 
-TEST(InnerLiteral, RequiredLiteralIsHeldByEveryMatchAsWritten)
+TEST(InnerLiteral, RequiredLiteralIsWhatEachAlternativeHoldsAsWritten)
 {
     const struct {
         const char* pattern;
         bool ignoreCase;
-        const char16_t* units;
+        QStringList alternatives;
         bool wholeMatch;
     } cases[] = {
-        {"bookkeeper", false, u"bookkeeper", true},
-        {"北京", false, u"北京", true},
-        {R"(a\.b)", false, u"a.b", true},
-        {R"(\d+zq)", false, u"zq", false},
-        {R"(\w+@\w+)", false, u"@", false},
-        {"ab+", false, u"a", false},
-        {"a(?=b)", false, u"a", false},
-        {"ab*c", false, u"c", false},
-        {"the", true, u"", false},
-        {"fox|dog", false, u"", false},
-        {"^ab", false, u"", false},
-        {R"(\bthe)", false, u"", false},
-        {"x*y?", false, u"", false},
-        {"", false, u"", false},
+        {"bookkeeper", false, {"bookkeeper"}, true},
+        {"北京", false, {"北京"}, true},
+        {R"(a\.b)", false, {"a.b"}, true},
+        {R"(\d+zq)", false, {"zq"}, false},
+        {R"(\w+@\w+)", false, {"@"}, false},
+        {"ab+", false, {"a"}, false},
+        {"a(?=b)", false, {"a"}, false},
+        {"ab*c", false, {"c"}, false},
+        {"fox|dog|river", false, {"fox", "dog", "river"}, true},
+        {"fox|do+g", false, {"fox", "d"}, false},
+        {"(?:fox|dog)", false, {}, false},
+        {"fox|", false, {}, false},
+        {"fox|^dog", false, {}, false},
+        {"the", true, {}, false},
+        {"^ab", false, {}, false},
+        {R"(\bthe)", false, {}, false},
+        {"x*y?", false, {}, false},
+        {"", false, {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pattern);
         const RequiredLiteral literal = translatePattern(c.pattern, c.ignoreCase, true).requiredLiteral;
-        EXPECT_EQ(literal.units, QString::fromUtf16(c.units));
-        EXPECT_EQ(literal.wholeMatch, c.wholeMatch);
+        EXPECT_EQ(QStringList(literal.alternatives.begin(), literal.alternatives.end()), c.alternatives);
+        if (!c.alternatives.isEmpty()) {
+            EXPECT_EQ(literal.wholeMatch, c.wholeMatch);
+        }
     }
 }
 
