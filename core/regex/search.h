@@ -121,6 +121,7 @@ private:
     qsizetype m_lastStart;
     // Matches start only where the text doubles a unit.
     bool m_doubledStart;
+    bool m_lineStart;
     // The last start position the offset limit currently allows, or -1.
     qsizetype m_stretchEnd = -1;
 
@@ -157,6 +158,7 @@ private:
     void reportGroups();
     qsizetype lastRequired() const;
     qsizetype nextDoubled(qsizetype from) const;
+    qsizetype nextLineStart(qsizetype from) const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     bool tryGuarded(qsizetype position);

@@ -533,6 +533,7 @@ private:
         bool fixed = extent.fixed();
         if (depth == 0 && at(m_pos) == '|') {
             m_result.doubledStart = false;
+            m_result.lineStart = false;
             m_innerLiteral.abandon();
         }
         while (at(m_pos) == '|') {
@@ -564,8 +565,10 @@ private:
             const Extent term = parseTerm(depth);
             if (depth == 0)
                 m_innerLiteral.addTerm(term, m_termLiteral, m_termUnits ? &*m_termUnits : nullptr);
-            if (first && terms == 0)
+            if (first && terms == 0) {
                 m_result.doubledStart = !m_ignoreCase && capturesOneUnit(start, term);
+                m_result.lineStart = m_multiline && at(start) == '^';
+            }
             else if (first && terms == 1)
                 m_result.doubledStart = m_result.doubledStart && refersToFirstGroup(start);
             extent = extent.then(term);

@@ -58,6 +58,10 @@ struct Translation {
     // in (.)\1, and letters keep their case. The search then tries only
     // starts where the text doubles a unit.
     bool doubledStart = false;
+    // Every match begins at a line start: the pattern is one alternative
+    // whose first term is ^ with the m flag. The search then tries only
+    // starts after a line terminator.
+    bool lineStart = false;
     // Units every match holds past its start, for the search to look for
     // first; see InnerLiteral.
     InnerLiteral innerLiteral;

@@ -157,3 +157,39 @@ TEST(Search, OnlyDoubledUnitsAreTriedWhereEveryMatchBeginsWithOne)
         EXPECT_EQ(engineSearch(c.pattern, c.ignoreCase, text), plainSearch(c.pattern, c.ignoreCase, text));
     }
 }
+
+TEST(Search, OnlyLineStartsAreTriedWhereEveryMatchBeginsAtOne)
+{
+    // Every line terminator, CR LF between them, empty lines, lines across
+    // the ends of windows, and a terminator at the very end.
+    QString text;
+    for (qsizetype length : {0, 1, 7, 8, 9, 1021, 1022, 1023, 1024, 1025, 4095, 4096, 4097}) {
+        for (const char16_t* end : {u"\n", u"\r\n", u"\r", u"\u2028", u"\u2029", u"\n\n"})
+            text += QString(length, u'w') + QStringLiteral(" x") + QString::fromUtf16(end);
+    }
+    text += QStringLiteral("last\n");
+    struct Case {
+        const char* pattern;
+        bool ignoreCase;
+        bool skips;
+    } cases[] = {
+        {R"(^\w+)", false, true},
+        {"^", false, true},
+        {"^$", false, true},
+        {R"(^\s*)", false, true},
+        {R"(^[\s\S]{1,3})", false, true},
+        {R"(^W+ X)", true, true},
+        {R"(^(?=w)\w{2})", false, true},
+        {R"(^\w+$)", false, true},
+        {"^w|x", false, false},
+        {"(?:^w)", false, false},
+        {R"(\b^w)", false, false},
+        {"x^", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        EXPECT_EQ(translatePattern(c.pattern, c.ignoreCase, true).lineStart, c.skips);
+        EXPECT_FALSE(translatePattern(c.pattern, c.ignoreCase, false).lineStart);
+        EXPECT_EQ(engineSearch(c.pattern, c.ignoreCase, text), plainSearch(c.pattern, c.ignoreCase, text));
+    }
+}
