@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include <emmintrin.h>
-#include <tmmintrin.h>
+#include <immintrin.h>
 
 namespace pattaro {
 namespace {
@@ -117,101 +117,108 @@ constexpr char kOverlong4 = 1 << 6;  // F0 then 80 … 8F
 constexpr char kTwoContinuations = char(1 << 7);
 constexpr char kCarry = kTooShort | kTooLong | kTwoContinuations;
 
-__attribute__((target("ssse3"))) inline __m128i lookup(__m128i table, __m128i nibbles)
+// Each table is looked up per half of a 32-byte block, so it is there twice.
+__attribute__((target("avx2"))) inline __m256i table(__m128i half)
 {
-    return _mm_shuffle_epi8(table, nibbles);
+    return _mm256_broadcastsi128_si256(half);
 }
 
-__attribute__((target("ssse3"))) inline __m128i highNibbles(__m128i bytes)
+__attribute__((target("avx2"))) inline __m256i highNibbles(__m256i bytes)
 {
-    return _mm_and_si128(_mm_srli_epi16(bytes, 4), _mm_set1_epi8(0x0F));
+    return _mm256_and_si256(_mm256_srli_epi16(bytes, 4), _mm256_set1_epi8(0x0F));
+}
+
+// The block's bytes moved on by N: the last N of `before` first.
+template <int N> __attribute__((target("avx2"))) inline __m256i previous(__m256i block, __m256i before)
+{
+    return _mm256_alignr_epi8(block, _mm256_permute2x128_si256(before, block, 0x21), 16 - N);
 }
 
 // The bytes that break UTF-8 in `block`, given the block before it.
-__attribute__((target("ssse3"))) inline __m128i faults(__m128i block, __m128i before)
+__attribute__((target("avx2"))) inline __m256i faults(__m256i block, __m256i before)
 {
-    const __m128i firstHigh = _mm_setr_epi8(
+    const __m256i firstHigh = table(_mm_setr_epi8(
         kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTwoContinuations,
         kTwoContinuations, kTwoContinuations, kTwoContinuations, kTooShort | kOverlong2, kTooShort,
-        kTooShort | kOverlong3 | kSurrogate, kTooShort | kTooLarge | kTooLarge1000 | kOverlong4);
-    const __m128i firstLow = _mm_setr_epi8(
+        kTooShort | kOverlong3 | kSurrogate, kTooShort | kTooLarge | kTooLarge1000 | kOverlong4));
+    const __m256i firstLow = table(_mm_setr_epi8(
         kCarry | kOverlong3 | kOverlong2 | kOverlong4, kCarry | kOverlong2, kCarry, kCarry, kCarry | kTooLarge,
         kCarry | kTooLarge | kTooLarge1000, kCarry | kTooLarge | kTooLarge1000, kCarry | kTooLarge | kTooLarge1000,
         kCarry | kTooLarge | kTooLarge1000, kCarry | kTooLarge | kTooLarge1000, kCarry | kTooLarge | kTooLarge1000,
         kCarry | kTooLarge | kTooLarge1000, kCarry | kTooLarge | kTooLarge1000,
         kCarry | kTooLarge | kTooLarge1000 | kSurrogate, kCarry | kTooLarge | kTooLarge1000,
-        kCarry | kTooLarge | kTooLarge1000);
-    const __m128i secondHigh = _mm_setr_epi8(
+        kCarry | kTooLarge | kTooLarge1000));
+    const __m256i secondHigh = table(_mm_setr_epi8(
         kTooShort, kTooShort, kTooShort, kTooShort, kTooShort, kTooShort, kTooShort, kTooShort,
         kTooLong | kOverlong2 | kTwoContinuations | kOverlong3 | kTooLarge1000 | kOverlong4,
         kTooLong | kOverlong2 | kTwoContinuations | kOverlong3 | kTooLarge,
         kTooLong | kOverlong2 | kTwoContinuations | kSurrogate | kTooLarge,
         kTooLong | kOverlong2 | kTwoContinuations | kSurrogate | kTooLarge, kTooShort, kTooShort, kTooShort,
-        kTooShort);
-    const __m128i previous1 = _mm_alignr_epi8(block, before, 15);
-    const __m128i pairFaults =
-        _mm_and_si128(_mm_and_si128(lookup(firstHigh, highNibbles(previous1)),
-                                    lookup(firstLow, _mm_and_si128(previous1, _mm_set1_epi8(0x0F)))),
-                      lookup(secondHigh, highNibbles(block)));
+        kTooShort));
+    const __m256i previous1 = previous<1>(block, before);
+    const __m256i pairFaults = _mm256_and_si256(
+        _mm256_and_si256(_mm256_shuffle_epi8(firstHigh, highNibbles(previous1)),
+                         _mm256_shuffle_epi8(firstLow, _mm256_and_si256(previous1, _mm256_set1_epi8(0x0F)))),
+        _mm256_shuffle_epi8(secondHigh, highNibbles(block)));
     // A byte two after a lead of three or four bytes, or three after one of
     // four, must be a continuation: there two continuations in a row are
     // right, and anywhere else wrong.
-    const __m128i previous2 = _mm_alignr_epi8(block, before, 14);
-    const __m128i previous3 = _mm_alignr_epi8(block, before, 13);
-    const __m128i thirdOrFourth = _mm_or_si128(_mm_subs_epu8(previous2, _mm_set1_epi8(char(0xE0 - 0x80))),
-                                               _mm_subs_epu8(previous3, _mm_set1_epi8(char(0xF0 - 0x80))));
-    return _mm_xor_si128(_mm_and_si128(thirdOrFourth, _mm_set1_epi8(char(0x80))), pairFaults);
+    const __m256i thirdOrFourth =
+        _mm256_or_si256(_mm256_subs_epu8(previous<2>(block, before), _mm256_set1_epi8(char(0xE0 - 0x80))),
+                        _mm256_subs_epu8(previous<3>(block, before), _mm256_set1_epi8(char(0xF0 - 0x80))));
+    return _mm256_xor_si256(_mm256_and_si256(thirdOrFourth, _mm256_set1_epi8(char(0x80))), pairFaults);
 }
 
 // Non-zero where the block's last bytes begin a sequence it does not finish.
-__attribute__((target("ssse3"))) inline __m128i unfinished(__m128i block)
+__attribute__((target("avx2"))) inline __m256i unfinished(__m256i block)
 {
-    const __m128i most = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, char(0xF0 - 1),
-                                       char(0xE0 - 1), char(0xC0 - 1));
-    return _mm_subs_epu8(block, most);
+    const __m256i most = _mm256_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                                          -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, char(0xF0 - 1),
+                                          char(0xE0 - 1), char(0xC0 - 1));
+    return _mm256_subs_epu8(block, most);
 }
 
 // Reading state: the block before, the sequence it leaves open, and every
 // fault found so far.
 struct Reading {
-    __m128i before = _mm_setzero_si128();
-    __m128i pending = _mm_setzero_si128();
-    __m128i wrong = _mm_setzero_si128();
+    __m256i before;
+    __m256i pending;
+    __m256i wrong;
 };
 
-__attribute__((target("ssse3"))) inline void take(Reading& reading, __m128i block)
+__attribute__((target("avx2"))) inline void take(Reading& reading, __m256i block)
 {
-    if (_mm_movemask_epi8(block) == 0) {
-        reading.wrong = _mm_or_si128(reading.wrong, reading.pending);
-        reading.pending = _mm_setzero_si128();
+    if (_mm256_movemask_epi8(block) == 0) {
+        reading.wrong = _mm256_or_si256(reading.wrong, reading.pending);
+        reading.pending = _mm256_setzero_si256();
     } else {
-        reading.wrong = _mm_or_si128(reading.wrong, faults(block, reading.before));
+        reading.wrong = _mm256_or_si256(reading.wrong, faults(block, reading.before));
         reading.pending = unfinished(block);
     }
     reading.before = block;
 }
 
-__attribute__((target("ssse3"))) bool isUtf8Ssse3(QByteArrayView bytes)
+__attribute__((target("avx2"))) bool isUtf8Avx2(QByteArrayView bytes)
 {
     const char* at = bytes.data();
     const char* const end = at + bytes.size();
-    Reading reading;
-    for (; end - at >= 16; at += 16)
-        take(reading, _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)));
+    Reading reading{_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
+    for (; end - at >= 32; at += 32)
+        take(reading, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)));
     // The rest, padded with ASCII, which also ends a sequence left open.
-    char rest[16] = {};
+    char rest[32] = {};
     std::memcpy(rest, at, size_t(end - at));
-    take(reading, _mm_loadu_si128(reinterpret_cast<const __m128i*>(rest)));
-    take(reading, _mm_setzero_si128());
-    return _mm_movemask_epi8(_mm_cmpeq_epi8(reading.wrong, _mm_setzero_si128())) == 0xFFFF;
+    take(reading, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rest)));
+    take(reading, _mm256_setzero_si256());
+    return _mm256_testz_si256(reading.wrong, reading.wrong);
 }
 
 } // namespace
 
 bool IsUtf8(QByteArrayView bytes)
 {
-    if (__builtin_cpu_supports("ssse3"))
-        return isUtf8Ssse3(bytes);
+    if (__builtin_cpu_supports("avx2"))
+        return isUtf8Avx2(bytes);
     char16_t scratch[2];
     return decode<true>(bytes, scratch) >= 0;
 }

@@ -15,8 +15,8 @@ namespace pattaro {
 // times faster than Qt's converter does.
 qsizetype DecodeUtf8Strictly(QByteArrayView bytes, char16_t* out);
 
-// Whether DecodeUtf8Strictly would take the bytes, found sixteen bytes at a
-// time without decoding them where the processor has SSSE3.
+// Whether DecodeUtf8Strictly would take the bytes, found 32 bytes at a
+// time without decoding them where the processor has AVX2.
 bool IsUtf8(QByteArrayView bytes);
 
 } // namespace pattaro
