@@ -85,6 +85,17 @@ template <bool kCheckOnly> qsizetype decode(QByteArrayView bytes, char16_t* out)
         // A run of characters beyond ASCII, as a word of Chinese is, stays
         // here until ASCII comes again.
         while (in < end && *in >= 0x80) {
+            // Three bytes, as CJK characters are, come first.
+            if ((*in & 0xF0) == 0xE0 && end - in >= 3 && isContinuation(in[1]) && isContinuation(in[2])) {
+                const char16_t c = char16_t(((in[0] & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F));
+                // Below U+0800 is overlong; U+D800 to U+DFFF are surrogates.
+                if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))
+                    return -1;
+                if constexpr (!kCheckOnly)
+                    *out++ = c;
+                in += 3;
+                continue;
+            }
             qsizetype written = 0;
             const qsizetype taken = decodeOne(in, end, out, &written);
             if (taken == 0)
