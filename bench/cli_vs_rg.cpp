@@ -1,8 +1,9 @@
 // The whole pattaro-cli process against ripgrep and node counting the
 // matches of the same patterns in one 10M-code-unit file of mixed lines.
 // Prints the median wall times, the ratios rg / pattaro-cli and
-// node / pattaro-cli for each pattern and their geometric means; rg or node
-// is skipped where the machine has none. The counts must agree. Another
+// node / pattaro-cli for each pattern and their geometric means, then the
+// same against rg by median processor time, which a busy machine disturbs
+// less; rg or node is skipped where the machine has none. The counts must agree. Another
 // pattaro-cli may be named as the first argument, to compare builds.
 #include "bench/support/benchtexts.h"
 #include "bench/support/nodeside.h"
@@ -97,7 +98,9 @@ int main(int argc, char** argv)
     Tool node{"node", nodePath().toStdString(), dir.filePath("node.txt").toStdString()};
     std::printf("count matches in %lld code units of mixed lines; median of %d runs, ms\n",
                 static_cast<long long>(mixedText().size()), kRuns);
-    std::printf("%-40s %9s %9s %9s %8s %8s\n", "pattern", "pattaro", "rg", "node", "rg/ours", "node/ours");
+    std::printf("%-40s %9s %9s %9s %8s %8s %9s %9s %8s\n", "pattern", "pattaro", "rg", "node", "rg/ours", "node/ours",
+                "cpu ours", "cpu rg", "rg/ours");
+    double cpuLogSum = 0;
     for (const Case& c : kCases) {
         std::vector<std::string> cliArgs{cli};
         std::vector<std::string> rgArgs{rg.path, "--count-matches", "--no-config"};
@@ -109,11 +112,11 @@ int main(int argc, char** argv)
         rgArgs.insert(rgArgs.end(), {"-e", c.rgPattern ? c.rgPattern : c.pattern, in});
         const std::vector<std::string> nodeArgs{node.path, script, in, c.pattern, c.ignoreCase ? "gmi" : "gm"};
         // Taken in turns, so that a busy spell of the machine falls on all.
-        std::vector<double> cliTimes, rgTimes, nodeTimes;
+        std::vector<double> cliTimes, rgTimes, nodeTimes, cliCpu(kRuns), rgCpu(kRuns);
         for (int i = 0; i < kRuns; ++i) {
-            cliTimes.push_back(runOnce(cliArgs, cliOut, /*noMatchStatus=*/1));
+            cliTimes.push_back(runOnce(cliArgs, cliOut, /*noMatchStatus=*/1, &cliCpu[size_t(i)]));
             if (!rg.path.empty())
-                rgTimes.push_back(runOnce(rgArgs, rg.out, /*noMatchStatus=*/1));
+                rgTimes.push_back(runOnce(rgArgs, rg.out, /*noMatchStatus=*/1, &rgCpu[size_t(i)]));
             if (!node.path.empty())
                 nodeTimes.push_back(runOnce(nodeArgs, node.out));
         }
@@ -151,6 +154,12 @@ int main(int argc, char** argv)
             else
                 std::printf(" %8s", "-");
         }
+        if (!rg.path.empty()) {
+            const double cpuOurs = summarize(cliCpu).median;
+            const double cpuRg = summarize(rgCpu).median;
+            std::printf(" %9.1f %9.1f %8.2f", cpuOurs, cpuRg, cpuRg / cpuOurs);
+            cpuLogSum += std::log(cpuRg / cpuOurs);
+        }
         std::printf("\n");
         std::fflush(stdout);
     }
@@ -161,5 +170,8 @@ int main(int argc, char** argv)
             std::printf("geometric mean of %s / pattaro-cli: %.2f\n", t->name,
                         std::exp(t->logSum / double(std::size(kCases))));
     }
+    if (!rg.path.empty())
+        std::printf("geometric mean of rg / pattaro-cli by processor time: %.2f\n",
+                    std::exp(cpuLogSum / double(std::size(kCases))));
     return 0;
 }

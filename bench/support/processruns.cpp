@@ -7,13 +7,14 @@
 #include <chrono>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 extern char** environ;
 
 namespace pattaro::bench {
 
-double runOnce(const std::vector<std::string>& argv, const std::string& outPath, int noMatchStatus)
+double runOnce(const std::vector<std::string>& argv, const std::string& outPath, int noMatchStatus, double* cpuMs)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -27,10 +28,14 @@ double runOnce(const std::vector<std::string>& argv, const std::string& outPath,
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
     int status = 0;
-    const bool ok = spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)
+    rusage usage{};
+    const bool ok = spawned == 0 && wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status)
                     && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == noMatchStatus);
     const auto end = std::chrono::steady_clock::now();
     posix_spawn_file_actions_destroy(&actions);
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000 + double(t.tv_usec) / 1000; };
+    if (cpuMs)
+        *cpuMs = ok ? ms(usage.ru_utime) + ms(usage.ru_stime) : -1;
     return ok ? std::chrono::duration<double, std::milli>(end - start).count() : -1;
 }
 

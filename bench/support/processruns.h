@@ -9,7 +9,10 @@ namespace pattaro::bench {
 // Wall time in milliseconds of one run of argv[0] (a path) with its standard
 // output written to outPath; negative when it could not run or failed. A
 // tool that says "nothing found" by its exit status names that status.
-double runOnce(const std::vector<std::string>& argv, const std::string& outPath, int noMatchStatus = 0);
+// *cpuMs, when given, gets the processor time the run took, user and
+// system: on a shared machine it varies less than wall time does.
+double runOnce(const std::vector<std::string>& argv, const std::string& outPath, int noMatchStatus = 0,
+               double* cpuMs = nullptr);
 
 struct Timing {
     double median = -1;
