@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace pattaro {
 
@@ -26,6 +28,9 @@ public:
     // Adds every unit that matches a member when case is ignored.
     CharSet caseClosed() const;
     bool contains(char16_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
+    // The first and last unit when the set is one run of units, as \d is.
+    std::optional<std::pair<char16_t, char16_t>> oneRange() const;
+    bool sharesAny(const CharSet& other) const { return countShared(other) > 0; }
 
     // A PCRE2 atom matching exactly this set; an empty set never matches.
     QString toPcre() const;

@@ -52,17 +52,41 @@ void InnerLiteralCollector::addTerm(const Extent& extent, int literal, const Cha
         m_state = State::Literal;
         m_result.units = QString(QChar(char16_t(literal)));
         m_result.longestPrefix = m_prefix.bounded() ? m_prefix.length : -1;
+        m_result.shortestPrefix = m_prefix.bounded() ? m_prefix.least : 0;
         if (m_prefixUnits && m_result.ignoreCase)
             m_result.prefixUnits = std::make_shared<CharSet>(m_prefixUnits->caseClosed());
         else
             m_result.prefixUnits = m_prefixUnits;
         return;
     }
+    if (takesRange(extent, units))
+        return;
     if (++m_prefixTerms > kMaxPrefixTerms) {
         m_state = State::Done;
         return;
     }
     addToPrefix(extent, literal, units);
+}
+
+// A term of one unit from a run of units, after a bounded prefix of one
+// unit or more whose units it cannot be, in a pattern that does not begin
+// with a literal (PCRE2 looks for that one on its own). Case counts.
+bool InnerLiteralCollector::takesRange(const Extent& extent, const CharSet* units)
+{
+    if (!units || !extent.fixed() || extent.length != 1 || m_result.ignoreCase || !m_leading.isEmpty()
+        || !m_prefix.bounded() || m_prefix.least < 1 || !m_prefixUnits || m_prefixUnits->sharesAny(*units))
+        return false;
+    const auto range = units->oneRange();
+    if (!range)
+        return false;
+    m_state = State::Done;
+    m_result.inRange = true;
+    m_result.rangeFirst = range->first;
+    m_result.rangeLast = range->second;
+    m_result.longestPrefix = m_prefix.length;
+    m_result.shortestPrefix = m_prefix.least;
+    m_result.prefixUnits = m_prefixUnits;
+    return true;
 }
 
 void InnerLiteralCollector::addToPrefix(const Extent& extent, int literal, const CharSet* units)
@@ -83,6 +107,7 @@ void InnerLiteralCollector::abandon()
 {
     m_state = State::Done;
     m_result.units.clear();
+    m_result.inRange = false;
 }
 
 void InnerLiteralCollector::nextAlternative()

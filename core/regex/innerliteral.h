@@ -16,6 +16,15 @@ namespace pattaro {
 struct InnerLiteral {
     // Empty when the pattern has no such units.
     QString units;
+    // Where there are none: one unit from rangeFirst … rangeLast that every
+    // match holds past a bounded prefix that cannot hold it, as the digit
+    // in [a-z]{2,8}\d. Such units are common, but few follow enough units
+    // of the prefix.
+    bool inRange = false;
+    char16_t rangeFirst = 0;
+    char16_t rangeLast = 0;
+    // Fewest units a match has before them.
+    qint64 shortestPrefix = 0;
     // Any case variant of a unit stands for it.
     bool ignoreCase = false;
     // Most units a match can have before them, or -1 when unbounded.
@@ -83,6 +92,7 @@ private:
     bool m_earlierOpen = true;
 
     void addToPrefix(const Extent& extent, int literal, const CharSet* units);
+    bool takesRange(const Extent& extent, const CharSet* units);
 };
 
 } // namespace pattaro

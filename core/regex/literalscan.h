@@ -32,7 +32,18 @@ private:
     // By unit of the literal: the units that stand for it, the first
     // repeated to fill the array.
     std::vector<Variants> m_units;
+    // Or, for a literal of one unit from a range, the range.
+    bool m_inRange;
+    char16_t m_rangeFirst;
+    char16_t m_rangeLast;
+    // The unit before such a literal must be one of the prefix's, none of
+    // which is in its range; where the prefix's units are a range too, the
+    // unit before is looked at in it, else only outside the literal's.
+    char16_t m_beforeFirst;
+    char16_t m_beforeLast;
+    bool m_beforeInside;
     qint64 m_longestPrefix;
+    qint64 m_shortestPrefix;
     const CharSet* m_prefixUnits;
     // The last search for the literal: where it began, and the first
     // occurrence found, or -1 when there was none.
@@ -43,6 +54,7 @@ private:
 
     qsizetype nextOccurrence(qsizetype from) const;
     qsizetype nextFirstUnit(qsizetype from, qsizetype last) const;
+    qsizetype nextInRange(qsizetype from, qsizetype last) const;
     bool holdsAt(qsizetype position) const;
     qsizetype startBefore(qsizetype occurrence, qsizetype from) const;
 };

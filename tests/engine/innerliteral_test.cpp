@@ -114,6 +114,41 @@ TEST(InnerLiteral, RequiredLiteralIsWhatEachAlternativeHoldsAsWritten)
     }
 }
 
+TEST(InnerLiteral, OneUnitOfARangeAfterABoundedPrefixThatCannotHoldIt)
+{
+    const struct {
+        const char* pattern;
+        bool ignoreCase;
+        bool inRange;
+        char16_t first = 0;
+        char16_t last = 0;
+        qint64 shortestPrefix = 0;
+    } cases[] = {
+        {R"([a-z]{2,8}\d)", false, true, u'0', u'9', 2},
+        {R"([a-z]\d\w+)", false, true, u'0', u'9', 1},
+        {R"((?=a)[a-c]{1,2}[x-z])", false, true, u'x', u'z', 1},
+        {R"([a-z]{2,8}\d)", true, false},
+        {R"(\w{2}\d)", false, false},
+        {R"([a-z]+\d)", false, false},
+        {R"([a-z]{0,3}\d)", false, false},
+        {R"(a[b-c]\d)", false, false},
+        {R"([a-z]{2}[0-9x])", false, false},
+        {R"([a-z]{2}\d+)", false, false},
+        {R"([a-z]{2}\d|x)", false, false},
+        {R"([a-z]{2}@\d)", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const InnerLiteral literal = translatePattern(c.pattern, c.ignoreCase, true).innerLiteral;
+        EXPECT_EQ(literal.inRange, c.inRange);
+        if (!literal.inRange)
+            continue;
+        EXPECT_EQ(literal.rangeFirst, c.first);
+        EXPECT_EQ(literal.rangeLast, c.last);
+        EXPECT_EQ(literal.shortestPrefix, c.shortestPrefix);
+    }
+}
+
 TEST(InnerLiteral, SearchFindsWhatOnePassFinds)
 {
     // Unbounded and bounded prefixes, prefixes whose units include the
@@ -123,9 +158,10 @@ TEST(InnerLiteral, SearchFindsWhatOnePassFinds)
         uR"(\w+@\w+\.\w+)"_qs, uR"(\w+@)"_qs, "a+@", "[ab]{2,5}@b", uR"(\d{1,3}\.\d)"_qs, "x*@", "(a|b)@",
         ".+@", uR"((?<=a)b+@)"_qs, uR"(\w+@@)"_qs, uR"(b\w*:\/\/)"_qs, uR"(^\w+@)"_qs, uR"((a)\1@)"_qs,
         "a*a@a", uR"([^@]+@)"_qs, uR"(\d+-\d+@)"_qs, uR"(a{0,3}\.)"_qs, uR"(\w+(?=@)@b)"_qs,
-        uR"([\s\S]*x)"_qs, "é+中",
+        uR"([\s\S]*x)"_qs, "é+中", uR"([a-z]{2,8}\d)"_qs, uR"([ab]\d)"_qs, uR"([ab]{2}\d{2})"_qs,
     };
-    const QString texts[] = {literalText(1), literalText(2), edgeText()};
+    // The last one has a match at its very start.
+    const QString texts[] = {literalText(1), literalText(2), edgeText(), QStringLiteral("b1ab12a@b.a 1")};
     for (const QString& text : texts) {
         for (const QString& p : patterns) {
             SCOPED_TRACE(QStringLiteral("%1 on %2 units").arg(p).arg(text.size()).toStdString());
@@ -153,8 +189,10 @@ TEST(InnerLiteral, PatternsBuiltFromRiskyPiecesFindWhatOnePassFinds)
     // neither), literals that the prefix's units include, and endings that
     // let a later occurrence decide; each joined with each, both cases.
     const QStringList prefixes = {uR"(\w+)"_qs, "a*", "[ab]{1,3}", ".", "(a|bc)", "(?=a)\\w", "\\ba+", "^b*",
-                                  "(a)\\1", "x?a", "(?<=[@a])b+", "[^b]*"};
-    const QStringList literals = {"@", "@@", "a", "b@", "://", "É"};
+                                  "(a)\\1", "x?a", "(?<=[@a])b+", "[^b]*", "[ab]{2,3}", "[A-Za-z]{1,2}", "[é中1]{2}"};
+    // Some of one unit from a range, looked for as a literal after a
+    // bounded prefix that cannot hold it.
+    const QStringList literals = {"@", "@@", "a", "b@", "://", "É", uR"(\d)"_qs, "[@-A]", "[.-/]"};
     const QStringList endings = {"", uR"(\w*)"_qs, "b", "$", "(?!a)", "a+?b"};
     // Short, so that the quadratic attempts some of these make stay cheap.
     const QString text = literalText(4).left(4000);
