@@ -10,7 +10,7 @@ namespace {
 // How common a byte is in text, higher for more common: spaces, lower-case
 // letters in the order of their frequency in English, and the bytes that
 // begin CJK characters in UTF-8 come first. A rough order is enough to keep
-// memchr from stopping at every other byte.
+// the search from stopping at every other byte.
 int commonness(unsigned char b)
 {
     constexpr char kLettersByFrequency[] = "zqxjkvbpygfwmucldrhsnioate";

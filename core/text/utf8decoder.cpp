@@ -218,7 +218,8 @@ __attribute__((target("avx2"))) bool isUtf8Avx2(QByteArrayView bytes)
         take(reading, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)));
     // The rest, padded with ASCII, which also ends a sequence left open.
     char rest[32] = {};
-    std::memcpy(rest, at, size_t(end - at));
+    if (end > at)
+        std::memcpy(rest, at, size_t(end - at));
     take(reading, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rest)));
     take(reading, _mm256_setzero_si256());
     return _mm256_testz_si256(reading.wrong, reading.wrong);
