@@ -8,18 +8,14 @@
 #include <QTemporaryDir>
 #include "bench/support/benchtexts.h"
 #include "bench/support/nodeside.h"
+#include "bench/support/processruns.h"
 
-#include <algorithm>
 #include <cmath>
-#include <chrono>
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
-extern char** environ;
+using namespace pattaro::bench;
 
 namespace {
 
@@ -47,46 +43,6 @@ const [input, output, pattern, flags] = process.argv.slice(2);
 const text = fs.readFileSync(input, 'utf8');
 fs.writeFileSync(output, text.replace(new RegExp(pattern, flags), '<$&>'));
 )js";
-
-// Wall time of one run, standard output into outPath; negative on failure.
-double runOnce(const std::vector<std::string>& argv, const std::string& outPath)
-{
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
-    int status = 0;
-    const bool ok = spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    const auto end = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&actions);
-    return ok ? std::chrono::duration<double, std::milli>(end - start).count() : -1;
-}
-
-struct Timing {
-    double median = -1;
-    double min = -1;
-};
-
-Timing summarize(std::vector<double> times)
-{
-    if (times.empty() || *std::min_element(times.begin(), times.end()) < 0)
-        return {};
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.front()};
-}
-
-QByteArray contents(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

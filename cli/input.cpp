@@ -38,19 +38,20 @@ QString describeGuess(const DecodedText& decoded, const QString& name)
              others.isEmpty() ? QString() : QStringLiteral(" (could also be %1)").arg(others.join(u", ")));
 }
 
-std::optional<QString> decode(QByteArrayView bytes, EncodingChoice choice, const QString& name, QString& error,
-                              QStringList& warnings)
+InputRead decode(QByteArrayView bytes, EncodingChoice choice, const QString& name, QString& text, QString& error,
+                 QStringList& warnings)
 {
     DecodedText decoded = DecodeText(bytes, choice);
     if (decoded.fault != DecodedText::Fault::None) {
         error = describeFault(decoded);
-        return std::nullopt;
+        return InputRead::Failed;
     }
     if (decoded.guessed)
         warnings << describeGuess(decoded, name);
     if (decoded.cutShort)
         warnings << QStringLiteral("%1 ends in an incomplete UTF-8 character, read as U+FFFD").arg(name);
-    return std::move(decoded.text);
+    text = std::move(decoded.text);
+    return InputRead::Decoded;
 }
 
 } // namespace
@@ -67,8 +68,9 @@ QString DescribeSize(qint64 bytes)
     return QStringLiteral("%1 bytes").arg(bytes);
 }
 
-std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encoding, qint64 maxBytes,
-                                 QString& error, QStringList& warnings)
+InputRead ReadInput(const QString& fileName, EncodingChoice encoding, qint64 maxBytes,
+                    const std::function<bool(QByteArrayView)>& answerFromBytes, QString& text, QString& error,
+                    QStringList& warnings)
 {
     QFile file(fileName);
     const bool opened = fileName.isEmpty() ? file.open(fileno(stdin), QIODevice::ReadOnly)
@@ -76,13 +78,18 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
     const QString name = fileName.isEmpty() ? QStringLiteral("standard input") : QStringLiteral("'%1'").arg(fileName);
     if (!opened) {
         error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-        return std::nullopt;
+        return InputRead::Failed;
     }
+    const auto use = [&](QByteArrayView bytes) {
+        if (answerFromBytes(bytes))
+            return InputRead::Answered;
+        return decode(bytes, encoding, name, text, error, warnings);
+    };
     // A file on disk is decoded where it lies, in a mapping, rather than
     // copied into memory first; a pipe is read.
     const auto tooLarge = [&] {
         error = QStringLiteral("%1 is larger than %2 (see --max-input)").arg(name, DescribeSize(maxBytes));
-        return std::nullopt;
+        return InputRead::Failed;
     };
     const qint64 from = file.pos();
     const qint64 size = file.size() - from;
@@ -92,7 +99,7 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
         if (const uchar* mapped = file.map(from, size)) {
             const VanishedPagesGuard guard(
                 QStringLiteral("pattaro-cli: %1 was cut short while it was read\n").arg(name).toUtf8());
-            return decode(QByteArrayView(mapped, size), encoding, name, error, warnings);
+            return use(QByteArrayView(mapped, size));
         }
     }
     // Read in blocks so that the limit is checked as the input comes, not
@@ -106,7 +113,7 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
         const qint64 got = file.read(bytes.data() + had, room);
         if (got < 0) {
             error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-            return std::nullopt;
+            return InputRead::Failed;
         }
         bytes.resize(had + got);
         if (bytes.size() > maxBytes)
@@ -114,7 +121,7 @@ std::optional<QString> ReadInput(const QString& fileName, EncodingChoice encodin
         if (got == 0)
             break;
     }
-    return decode(bytes, encoding, name, error, warnings);
+    return use(bytes);
 }
 
 } // namespace pattaro::cli

@@ -1,6 +1,7 @@
 #include "core/regex/regexp.h"
 #include "core/text/textdecoding.h"
 #include "cli/arguments.h"
+#include "cli/bytesanswer.h"
 #include "cli/explain.h"
 #include "cli/input.h"
 #include "cli/lint.h"
@@ -64,26 +65,39 @@ int main(int argc, char** argv)
             out.finish();
             return status;
         }
-        QString error;
+        const bool color = UseColor(a.color, SystemTerminal());
+        RegExp engine;
+        int status = kExitSuccess;
+        const auto answerFromBytes = [&](QByteArrayView bytes) {
+            const std::optional<int> answered = AnswerFromBytes(engine, a, bytes, color, out);
+            status = answered.value_or(kExitSuccess);
+            return answered.has_value();
+        };
+        QString text, error;
         QStringList warnings;
         if (a.command == Command::Lint) {
             QStringList patterns = a.patterns;
             if (patterns.isEmpty()) {
-                const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
-                if (!text)
+                const auto decodeAll = [](QByteArrayView) { return false; };
+                if (ReadInput(a.file, a.encoding, a.maxInput, decodeAll, text, error, warnings) == InputRead::Failed)
                     return fail(error);
-                patterns = LintPatternsOfText(*text);
+                patterns = LintPatternsOfText(text);
             }
-            const int status = RunLint(a, patterns, out);
+            status = RunLint(a, patterns, out);
             out.finish();
             return status;
         }
-        const std::optional<QString> text = ReadInput(a.file, a.encoding, a.maxInput, error, warnings);
-        if (!text)
+        switch (ReadInput(a.file, a.encoding, a.maxInput, answerFromBytes, text, error, warnings)) {
+        case InputRead::Failed:
             return fail(error);
-        for (const QString& warning : warnings)
-            report(QStringLiteral("warning: ") + warning);
-        const int status = RunCommand(a, *text, UseColor(a.color, SystemTerminal()), out);
+        case InputRead::Answered:
+            break;
+        case InputRead::Decoded:
+            for (const QString& warning : warnings)
+                report(QStringLiteral("warning: ") + warning);
+            status = RunCommand(engine, a, text, color, out);
+            break;
+        }
         out.finish();
         return status;
     } catch (const OutputFailed& e) {

@@ -26,9 +26,7 @@ QString jsonSpan(qsizetype index, qsizetype length)
 
 int count(RegExp& engine, const QString& text, bool json, Utf8Output& out)
 {
-    const qsizetype n = engine.Count(text);
-    out.write(json ? QStringLiteral("{\"count\":%1}\n").arg(n) : QString::number(n) + u'\n');
-    return foundAny(n);
+    return WriteCount(engine.Count(text), json, out);
 }
 
 int listMatches(RegExp& engine, const QString& text, bool json, bool color, Utf8Output& out)
@@ -132,6 +130,12 @@ int extract(RegExp& engine, const QString& text, const Arguments& args, Utf8Outp
 
 } // namespace
 
+int WriteCount(qsizetype n, bool json, Utf8Output& out)
+{
+    out.write(json ? QStringLiteral("{\"count\":%1}\n").arg(n) : QString::number(n) + u'\n');
+    return foundAny(n);
+}
+
 std::chrono::milliseconds SearchTimeLimit(qsizetype textLength)
 {
     // The window's limit suits what a person pastes; a script's large file
@@ -169,7 +173,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
     return kExitSuccess;
 }
 
-int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Output& out)
+int RunCommand(RegExp& engine, const Arguments& args, const QString& text, bool color, Utf8Output& out)
 {
     if (args.command == Command::Upper) {
         out.write(SimpleUpperCase(text));
@@ -179,7 +183,6 @@ int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Outpu
         out.write(SimpleLowerCase(text));
         return kExitSuccess;
     }
-    RegExp engine;
     PrepareEngine(engine, args, text.size());
     return RunSearch(engine, args, text, color, out);
 }

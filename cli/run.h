@@ -21,13 +21,16 @@ std::chrono::milliseconds SearchTimeLimit(qsizetype textLength);
 // Sets the engine up as every command uses it.
 void PrepareEngine(RegExp& engine, const Arguments& args, qsizetype textLength);
 
+// count's output for n matches; the exit status.
+int WriteCount(qsizetype n, bool json, Utf8Output& out);
+
 // count, matches, replace or extract with a prepared engine; as RunCommand.
 int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool color, Utf8Output& out);
 
-// Runs one command over text, colouring what matched when color is set, and
-// gives the exit status. Throws RegexError from the engine and OutputFailed
-// from out.
-int RunCommand(const Arguments& args, const QString& text, bool color, Utf8Output& out);
+// Runs one command over text with the engine, colouring what matched when
+// color is set, and gives the exit status. Throws RegexError from the engine
+// and OutputFailed from out.
+int RunCommand(RegExp& engine, const Arguments& args, const QString& text, bool color, Utf8Output& out);
 
 // code: writes a program doing what replace does. Throws RegexError for an
 // invalid pattern and OutputFailed from out.

@@ -1,6 +1,7 @@
 // The command-line tool's front end: its argument parser and its input
 // decoding. The first input byte picks which one gets the rest.
 #include "core/text/textdecoding.h"
+#include "core/text/utf8decoder.h"
 #include "cli/arguments.h"
 #include "fuzz/fuzzinput.h"
 
@@ -57,6 +58,7 @@ void checkDecoding(const std::uint8_t* data, std::size_t size)
     const QByteArrayView bytes(data, qsizetype(size));
     const std::optional<QString> text = DecodeUtf8Exactly(bytes);
     require(text.has_value() == isStrictUtf8(data, size));
+    require(IsUtf8(bytes) == text.has_value());
     // Whatever is accepted passes through unchanged, a byte order mark too.
     if (text)
         require(text->toUtf8() == bytes);

@@ -5,7 +5,7 @@ set -eu
 packages="cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev fonts-noto-cjk xvfb xauth
   openbox xdotool xclip x11-utils bc dpkg-dev file desktop-file-utils appstream
-  lintian libglib2.0-bin"
+  lintian libglib2.0-bin ripgrep"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

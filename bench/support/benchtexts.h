@@ -10,5 +10,8 @@ namespace pattaro::bench {
 const QString& wordText();
 // The same words with prices and tags among them, for the look-behinds.
 const QString& taggedText();
+// Lines of English, Chinese, numbers, dates, e-mail and IP addresses, URLs
+// and code, broken by LF alone (which every line-oriented tool reads alike).
+const QString& mixedText();
 
 } // namespace pattaro::bench

@@ -144,6 +144,17 @@ int CharSet::countShared(const CharSet& mask) const
     return n;
 }
 
+std::optional<std::pair<char16_t, char16_t>> CharSet::oneRange() const
+{
+    const uint32_t first = next(0, true);
+    if (first == kUnits)
+        return std::nullopt;
+    const uint32_t end = next(first, false);
+    if (end != kUnits && next(end, true) != kUnits)
+        return std::nullopt;
+    return std::pair{char16_t(first), char16_t(end - 1)};
+}
+
 uint32_t CharSet::next(uint32_t from, bool member) const
 {
     const uint64_t flip = member ? 0 : ~uint64_t(0);

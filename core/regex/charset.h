@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     CharSet inverted() const;
     // Adds every unit that matches a member when case is ignored.
     CharSet caseClosed() const;
+    bool contains(char16_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
+    // The first and last unit when the set is one run of units, as \d is.
+    std::optional<std::pair<char16_t, char16_t>> oneRange() const;
+    bool sharesAny(const CharSet& other) const { return countShared(other) > 0; }
 
     // A PCRE2 atom matching exactly this set; an empty set never matches.
     QString toPcre() const;
@@ -42,7 +47,6 @@ private:
 
     uint64_t& word(uint32_t unit) { return (*m_words)[unit / 64]; }
     static uint64_t bit(uint32_t unit) { return uint64_t(1) << (unit % 64); }
-    bool contains(uint32_t unit) const { return ((*m_words)[unit / 64] & bit(unit)) != 0; }
     // How many members `mask` shares with this set; f(unit) for each of them.
     int countShared(const CharSet& mask) const;
     template <class F> void forEachShared(const CharSet& mask, F f) const;

@@ -164,6 +164,11 @@ qsizetype RegExp::Count(const QString& text)
     });
 }
 
+RequiredLiteral RegExp::Required()
+{
+    return memoryGuarded([&] { return d->code().translation().requiredLiteral; });
+}
+
 bool RegExp::Test(const QString& text)
 {
     return memoryGuarded([&] {

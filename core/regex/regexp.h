@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/regex/innerliteral.h"
 #include "core/regex/regexerror.h"
 
 #include <QString>
@@ -143,6 +144,11 @@ public:
     };
     void Replace(const QString& text, const QString& replacement, Marks marks,
                  const std::function<void(QStringView)>& sink);
+
+    // Units every match holds, for a caller to look for before searching,
+    // even in the text's bytes before they are decoded. Throws RegexError
+    // for an invalid pattern.
+    RequiredLiteral Required();
 
 private:
     struct Impl;

@@ -8,6 +8,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <emmintrin.h>
 
 namespace pattaro {
 namespace {
@@ -204,6 +205,9 @@ Searcher::Searcher(CompiledPattern& pattern, QStringView subject, std::chrono::m
     m_reported = m_groupOffsets.empty() ? m_offsets : m_groupOffsets.data();
     m_lastStart = m_pattern.m_requiredUnit < 0 ? subject.size() : lastRequired();
     m_doubledStart = pattern.translation().doubledStart;
+    m_lineStart = pattern.translation().lineStart;
+    if (LiteralScan::usable(pattern.translation().innerLiteral))
+        m_literal = std::make_unique<LiteralScan>(pattern.translation().innerLiteral, subject);
     m_code = pattern.m_code;
     m_context = pattern.m_windowContext;
     m_jit = pattern.m_jit;
@@ -236,19 +240,38 @@ Searcher::~Searcher()
 // attempt can wander far. That limit stays put while it still leaves half a
 // stretch ahead. One call per match is the common case, so this path stays
 // in one function.
+//
+// With an inner literal, each call begins where the next occurrence of the
+// literal lets a match begin at the earliest; a short-reach call then stops
+// at the occurrence, as later starts belong to later occurrences.
 bool Searcher::find(qsizetype from)
 {
     const qsizetype n = m_subject.size();
     while (from <= m_lastStart) {
         if (m_doubledStart && (from = nextDoubled(from)) < 0)
             return false;
+        if (m_lineStart && (from = nextLineStart(from)) < 0)
+            return false;
+        qsizetype literalAt = -1;
+        if (m_literal) {
+            const qsizetype start = m_literal->earliestStart(from, &literalAt);
+            if (start < 0)
+                return false;
+            if (start != from) {
+                from = start;
+                continue;
+            }
+        }
         if (++m_callsSinceCheck >= m_callsPerClockCheck)
             checkClock();
         // The last start position the call tries.
         qsizetype last;
         int rc;
         if (m_shortReach) {
-            if (m_stretchEnd - from < kShortReachStretch / 2) {
+            if (literalAt >= 0 && m_stretchEnd != literalAt) {
+                m_stretchEnd = literalAt;
+                pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
+            } else if (literalAt < 0 && m_stretchEnd - from < kShortReachStretch / 2) {
                 m_stretchEnd = std::min(from + m_window, n);
                 pcre2_set_offset_limit_16(m_context, PCRE2_SIZE(m_stretchEnd));
             }
@@ -352,6 +375,35 @@ qsizetype Searcher::lastRequired() const
 // The first unit at or after `from` that the next one repeats, or -1. Most
 // blocks hold none, and the test of a whole block compiles to a few vector
 // instructions.
+// The first position at or after `from` where a line starts: the
+// subject's start, or past LF, CR, U+2028 or U+2029; -1 when there is none.
+qsizetype Searcher::nextLineStart(qsizetype from) const
+{
+    if (from == 0)
+        return 0;
+    const char16_t* t = m_text;
+    const qsizetype n = m_subject.size();
+    const auto ends = [](char16_t u) { return u == u'\n' || u == u'\r' || (u & 0xFFFE) == 0x2028; };
+    // Eight units at a time, from the one before `from`.
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i separators = _mm_set1_epi16(0x2028);
+    const __m128i lastBitOff = _mm_set1_epi16(short(0xFFFE));
+    qsizetype i = from - 1;
+    for (; i + 8 <= n; i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
+        const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, lf), _mm_cmpeq_epi16(units, cr)),
+                                           _mm_cmpeq_epi16(_mm_and_si128(units, lastBitOff), separators));
+        if (const int bits = _mm_movemask_epi8(found))
+            return i + __builtin_ctz(unsigned(bits)) / 2 + 1;
+    }
+    for (; i < n; ++i) {
+        if (ends(t[i]))
+            return i + 1;
+    }
+    return -1;
+}
+
 qsizetype Searcher::nextDoubled(qsizetype from) const
 {
     constexpr qsizetype kBlock = 32;

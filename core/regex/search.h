@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/regex/literalscan.h"
 #include "core/regex/lookbehind.h"
 #include "core/regex/translator.h"
 
@@ -120,11 +121,14 @@ private:
     qsizetype m_lastStart;
     // Matches start only where the text doubles a unit.
     bool m_doubledStart;
+    bool m_lineStart;
     // The last start position the offset limit currently allows, or -1.
     qsizetype m_stretchEnd = -1;
 
     int64_t m_callouts = 0;
     std::unique_ptr<LookbehindChecker> m_lookbehinds;
+    // Looks for the pattern's inner literal, when it has one.
+    std::unique_ptr<LiteralScan> m_literal;
     // By slot: where a look-behind with groups is being checked.
     std::vector<size_t> m_positions;
 
@@ -154,6 +158,7 @@ private:
     void reportGroups();
     qsizetype lastRequired() const;
     qsizetype nextDoubled(qsizetype from) const;
+    qsizetype nextLineStart(qsizetype from) const;
     bool tryEach(qsizetype first, qsizetype last);
     bool tryAt(qsizetype position);
     bool tryGuarded(qsizetype position);

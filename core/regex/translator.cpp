@@ -200,7 +200,7 @@ public:
     // `plan` comes from a first pass over the same source.
     Translator(const QString& source, bool ignoreCase, bool multiline, Plan plan = {})
         : m_src(source), m_ignoreCase(ignoreCase), m_multiline(multiline), m_plan(std::move(plan)),
-          m_checking(m_plan.needed())
+          m_checking(m_plan.needed()), m_innerLiteral(ignoreCase)
     {
     }
 
@@ -239,6 +239,11 @@ public:
         m_result.slotCount = m_result.groupCount + 1;
         const Extent extent = parseDisjunction(0);
         m_result.maxReach = extent.reach;
+        // Case-insensitive back-references fold case as PCRE2 does, which
+        // the literal's case variants do not follow.
+        if (!m_explicitCase)
+            m_result.innerLiteral = m_innerLiteral.result();
+        m_result.requiredLiteral = m_innerLiteral.required();
         if (m_pos < m_src.size())
             fail(RegexErrorCode::UnmatchedParenthesis, m_pos);
 
@@ -305,6 +310,14 @@ private:
     int m_groupsOpened = 0;
     // The extent of each group closed so far, by number; for back-references.
     QHash<int, Extent> m_groupExtents;
+    InnerLiteralCollector m_innerLiteral;
+    // Set by parseTerm for a top-level term: its unit when it is a single
+    // literal unit without a quantifier, else -1; and the units it can
+    // consume, when it is a class or a repeated literal.
+    int m_termLiteral = -1;
+    std::optional<CharSet> m_termUnits;
+    // The unit emitLiteral wrote last.
+    int m_lastLiteral = -1;
     QString m_out;
     // Where the guarded twin calls back: offsets into m_out, in order.
     std::vector<qsizetype> m_guards;
@@ -518,13 +531,18 @@ private:
         Extent extent = parseAlternative(depth);
         tellClose();
         bool fixed = extent.fixed();
-        if (depth == 0 && at(m_pos) == '|')
+        if (depth == 0 && at(m_pos) == '|') {
             m_result.doubledStart = false;
+            m_result.lineStart = false;
+            m_innerLiteral.abandon();
+        }
         while (at(m_pos) == '|') {
             m_out += u'|';
             if (depth > 0)
                 m_guards.push_back(m_out.size());
             ++m_pos;
+            if (depth == 0)
+                m_innerLiteral.nextAlternative();
             tellOpen(event(SyntaxKind::Alternative, m_pos));
             const Extent alternative = parseAlternative(depth);
             tellClose();
@@ -545,8 +563,12 @@ private:
         while (m_pos < m_src.size() && at(m_pos) != '|' && at(m_pos) != ')') {
             const qsizetype start = m_pos;
             const Extent term = parseTerm(depth);
-            if (first && terms == 0)
+            if (depth == 0)
+                m_innerLiteral.addTerm(term, m_termLiteral, m_termUnits ? &*m_termUnits : nullptr);
+            if (first && terms == 0) {
                 m_result.doubledStart = !m_ignoreCase && capturesOneUnit(start, term);
+                m_result.lineStart = m_multiline && at(start) == '^';
+            }
             else if (first && terms == 1)
                 m_result.doubledStart = m_result.doubledStart && refersToFirstGroup(start);
             extent = extent.then(term);
@@ -579,6 +601,13 @@ private:
         const int c = at(m_pos);
         Extent atom = Extent::unit();
         AtomKind kind = AtomKind::Plain;
+        const bool topLevel = depth == 0;
+        const bool noteUnits = topLevel && m_innerLiteral.wantsUnits();
+        if (topLevel) {
+            m_termLiteral = -1;
+            m_termUnits.reset();
+            m_lastLiteral = -1;
+        }
         switch (c) {
         case '^':
             ++m_pos;
@@ -604,6 +633,8 @@ private:
                 rejectQuantifier();
                 return Extent::peek(1);
             }
+            if (noteUnits && kClassEscapes.contains(QChar(at(m_pos + 1))))
+                m_termUnits = classEscape(at(m_pos + 1));
             atom = parseAtomEscape(&kind);
             break;
         case '(': {
@@ -614,13 +645,18 @@ private:
             kind = AtomKind::Group;
             break;
         }
-        case '[':
-            parseClass();
+        case '[': {
+            CharSet units = parseClass();
+            if (noteUnits)
+                m_termUnits = std::move(units);
             break;
+        }
         case '.':
             ++m_pos;
             tellPiece(event(SyntaxKind::AnyCharacter, m_pos - 1));
             m_out += dotAtom();
+            if (noteUnits)
+                m_termUnits = CharSet::lineTerminators().inverted();
             break;
         case '*':
         case '+':
@@ -643,7 +679,15 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
-        return parseQuantifier(kind, atom);
+        if (!topLevel || c == '(')
+            return parseQuantifier(kind, atom);
+        const qsizetype atomEnd = m_pos;
+        const Extent term = parseQuantifier(kind, atom);
+        if (m_pos == atomEnd)
+            m_termLiteral = m_lastLiteral;
+        else if (noteUnits && m_lastLiteral >= 0)
+            m_termUnits = literalUnits(char16_t(m_lastLiteral));
+        return term;
     }
 
     // Sets *complete when the term needs no quantifier parsed after it (an
@@ -1263,6 +1307,7 @@ private:
 
     void emitLiteral(char16_t unit)
     {
+        m_lastLiteral = unit;
         if (m_ignoreCase) {
             const auto variants = caseVariants(unit);
             if (variants.size() > 1) {
@@ -1505,7 +1550,8 @@ private:
 
     // --- Character classes. ----------------------------------------------
 
-    void parseClass()
+    // Returns the units the class matches.
+    CharSet parseClass()
     {
         const qsizetype start = m_pos;
         ++m_pos;
@@ -1561,7 +1607,9 @@ private:
         }
         if (m_ignoreCase)
             set = set.caseClosed();
-        m_out += (negated ? set.inverted() : set).toPcre();
+        CharSet units = negated ? set.inverted() : set;
+        m_out += units.toPcre();
+        return units;
     }
 
     void tellClassAtom(qsizetype start, qsizetype end, const ClassAtom& atom)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/regex/innerliteral.h"
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -56,6 +58,15 @@ struct Translation {
     // in (.)\1, and letters keep their case. The search then tries only
     // starts where the text doubles a unit.
     bool doubledStart = false;
+    // Every match begins at a line start: the pattern is one alternative
+    // whose first term is ^ with the m flag. The search then tries only
+    // starts after a line terminator.
+    bool lineStart = false;
+    // Units every match holds past its start, for the search to look for
+    // first; see InnerLiteral.
+    InnerLiteral innerLiteral;
+    // Units every match holds, case as written; see RequiredLiteral.
+    RequiredLiteral requiredLiteral;
     // Look-behinds whose alternatives differ in length, which PCRE2 10.42
     // cannot match: each is written as the callout (?C{bN}), N its index
     // here, and checked by running its body on its own (see Searcher), once

@@ -2,6 +2,7 @@
 
 #include "core/text/largebuffer.h"
 #include "core/text/legacyencoding.h"
+#include "core/text/utf8decoder.h"
 
 #include <QStringDecoder>
 #include <QtEndian>
@@ -228,17 +229,30 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
     return decodeLegacyDetected(bytes);
 }
 
+std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice)
+{
+    if (choice.encoding && *choice.encoding != TextEncoding::Utf8)
+        return std::nullopt;
+    // Without a mark, Auto refuses what looks binary; the other marks are
+    // not UTF-8, which the check below finds.
+    const bool marked = bytes.startsWith(kUtf8Mark);
+    if (!choice.encoding && !marked && bytes.first(std::min(bytes.size(), kBinaryProbeBytes)).contains('\0'))
+        return std::nullopt;
+    const QByteArrayView text = marked ? bytes.sliced(kUtf8Mark.size()) : bytes;
+    if (!IsUtf8(text))
+        return std::nullopt;
+    return text;
+}
+
 std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     // UTF-8 never takes more code units than bytes.
     QString text(bytes.size(), Qt::Uninitialized);
     AdviseLargeBuffer(text.data(), text.size() * qsizetype(sizeof(QChar)));
-    QChar* const end = decoder.appendToBuffer(text.data(), bytes);
-    if (decoder.hasError())
+    const qsizetype units = DecodeUtf8Strictly(bytes, reinterpret_cast<char16_t*>(text.data()));
+    if (units < 0)
         return std::nullopt;
-    text.truncate(end - text.constData());
+    text.truncate(units);
     return text;
 }
 

@@ -46,6 +46,11 @@ struct DecodedText {
 // at the end included.
 DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice);
 
+// The bytes of the text DecodeText would give, when it would read them as
+// UTF-8 with nothing to warn of: valid UTF-8, its byte order mark left out.
+// Nothing when DecodeText would read them otherwise or refuse them.
+std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice);
+
 // Strict UTF-8 where every byte is text, a leading byte order mark too
 // (command-line arguments). Nothing for bytes that are not UTF-8.
 std::optional<QString> DecodeUtf8Exactly(QByteArrayView bytes);

@@ -1,68 +1,17 @@
 // The engine searches long texts in windows; whatever the windows, it must
 // find exactly what one plain PCRE2 pass over the whole text finds.
+#include "search_reference.h"
+
 #include "core/regex/regexp.h"
 #include "core/regex/translator.h"
-
-#define PCRE2_CODE_UNIT_WIDTH 16
-#include <pcre2.h>
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using namespace pattaro;
+using namespace pattaro::test;
 
 namespace {
-
-constexpr std::chrono::minutes kPatientLimit{5};
-
-using Spans = std::vector<std::pair<qsizetype, qsizetype>>;
-
-// All matches by one unwindowed PCRE2 loop over the translated pattern.
-Spans plainSearch(const QString& pattern, bool ignoreCase, const QString& text)
-{
-    const Translation t = translatePattern(pattern, ignoreCase, true);
-    int error = 0;
-    PCRE2_SIZE offset = 0;
-    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(t.pattern.utf16()), t.pattern.size(),
-                                     t.compileOptions, &error, &offset, nullptr);
-    if (t.jitSafe)
-        pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
-    pcre2_jit_stack* stack = pcre2_jit_stack_create(32 * 1024, 256 * 1024 * 1024, nullptr);
-    pcre2_match_context* context = pcre2_match_context_create(nullptr);
-    pcre2_jit_stack_assign(context, nullptr, stack);
-    pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
-    Spans spans;
-    PCRE2_SIZE from = 0;
-    int rc = 0;
-    while (from <= PCRE2_SIZE(text.size())
-           && (rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(text.utf16()), text.size(), from, 0, data, context)) >= 0) {
-        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(data);
-        spans.emplace_back(qsizetype(ov[0]), qsizetype(ov[1] - ov[0]));
-        from = ov[1] + (ov[1] == ov[0] ? 1 : 0);
-    }
-    EXPECT_TRUE(rc >= 0 || rc == PCRE2_ERROR_NOMATCH) << "reference search failed: " << rc;
-    pcre2_match_data_free(data);
-    pcre2_match_context_free(context);
-    pcre2_jit_stack_free(stack);
-    pcre2_code_free(code);
-    return spans;
-}
-
-Spans engineSearch(const QString& pattern, bool ignoreCase, const QString& text)
-{
-    RegExp re;
-    // These searches must finish: a busy machine may be slow, not wrong.
-    re.TimeLimit(kPatientLimit);
-    re.Global(true);
-    re.Multiline(true);
-    re.IgnoreCase(ignoreCase);
-    re.Pattern(pattern);
-    const MatchCollection found = re.Execute(text);
-    Spans spans;
-    for (const auto& s : found.spans())
-        spans.emplace_back(s.firstIndex, s.length);
-    return spans;
-}
 
 // Lines, words and runs of many lengths, some far longer than a window.
 QString mixedText(quint32 seed)
@@ -205,6 +154,42 @@ TEST(Search, OnlyDoubledUnitsAreTriedWhereEveryMatchBeginsWithOne)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);
         EXPECT_EQ(translatePattern(c.pattern, c.ignoreCase, true).doubledStart, c.skips);
+        EXPECT_EQ(engineSearch(c.pattern, c.ignoreCase, text), plainSearch(c.pattern, c.ignoreCase, text));
+    }
+}
+
+TEST(Search, OnlyLineStartsAreTriedWhereEveryMatchBeginsAtOne)
+{
+    // Every line terminator, CR LF between them, empty lines, lines across
+    // the ends of windows, and a terminator at the very end.
+    QString text;
+    for (qsizetype length : {0, 1, 7, 8, 9, 1021, 1022, 1023, 1024, 1025, 4095, 4096, 4097}) {
+        for (const char16_t* end : {u"\n", u"\r\n", u"\r", u"\u2028", u"\u2029", u"\n\n"})
+            text += QString(length, u'w') + QStringLiteral(" x") + QString::fromUtf16(end);
+    }
+    text += QStringLiteral("last\n");
+    struct Case {
+        const char* pattern;
+        bool ignoreCase;
+        bool skips;
+    } cases[] = {
+        {R"(^\w+)", false, true},
+        {"^", false, true},
+        {"^$", false, true},
+        {R"(^\s*)", false, true},
+        {R"(^[\s\S]{1,3})", false, true},
+        {R"(^W+ X)", true, true},
+        {R"(^(?=w)\w{2})", false, true},
+        {R"(^\w+$)", false, true},
+        {"^w|x", false, false},
+        {"(?:^w)", false, false},
+        {R"(\b^w)", false, false},
+        {"x^", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        EXPECT_EQ(translatePattern(c.pattern, c.ignoreCase, true).lineStart, c.skips);
+        EXPECT_FALSE(translatePattern(c.pattern, c.ignoreCase, false).lineStart);
         EXPECT_EQ(engineSearch(c.pattern, c.ignoreCase, text), plainSearch(c.pattern, c.ignoreCase, text));
     }
 }

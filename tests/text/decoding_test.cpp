@@ -271,3 +271,43 @@ TEST(DecodeUtf8Exactly, KeepsALeadingMarkAsText)
 }
 
 } // namespace
+
+// The command line looks through these bytes instead of the decoded text:
+// they must be exactly the text DecodeText gives, or nothing.
+TEST(Utf8TextBytes, AreTheDecodedTextWhenItIsPlainUtf8)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray nulLate = QByteArray(kBinaryProbeBytes, 'a') + '\0';
+    const struct {
+        const char* name;
+        QByteArray input;
+        EncodingChoice choice;
+        std::optional<QByteArray> expected;
+    } cases[] = {
+        {"plain", kMixed.toUtf8(), EncodingChoice::Auto, kMixed.toUtf8()},
+        {"marked", mark + "a" + mark, EncodingChoice::Auto, "a" + mark},
+        {"empty", "", EncodingChoice::Auto, QByteArray()},
+        {"named UTF-8, marked", mark + "b", TextEncoding::Utf8, QByteArray("b")},
+        {"NUL near the start", bytes("a\0b", 3), EncodingChoice::Auto, std::nullopt},
+        {"NUL after the mark", mark + bytes("a\0", 2), EncodingChoice::Auto, bytes("a\0", 2)},
+        {"NUL past the first block", nulLate, EncodingChoice::Auto, nulLate},
+        {"NUL, named UTF-8", bytes("a\0b", 3), TextEncoding::Utf8, bytes("a\0b", 3)},
+        {"legacy", "caf\xE9", EncodingChoice::Auto, std::nullopt},
+        {"cut short", "\xE4\xB8\xAD\xE4\xB8", EncodingChoice::Auto, std::nullopt},
+        {"UTF-16 mark", bytes("\xFF\xFE" "a\0", 4), EncodingChoice::Auto, std::nullopt},
+        {"UTF-32 big-endian mark", bytes("\0\0\xFE\xFF\0\0\0a", 8), EncodingChoice::Auto, std::nullopt},
+        {"another encoding named", "abc", TextEncoding::Gb18030, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<QByteArrayView> text = Utf8TextBytes(c.input, c.choice);
+        ASSERT_EQ(text.has_value(), c.expected.has_value());
+        if (!text)
+            continue;
+        EXPECT_EQ(text->toByteArray(), *c.expected);
+        const DecodedText decoded = DecodeText(c.input, c.choice);
+        EXPECT_EQ(decoded.fault, Fault::None);
+        EXPECT_FALSE(decoded.guessed || decoded.cutShort);
+        EXPECT_EQ(decoded.text, QString::fromUtf8(*text));
+    }
+}

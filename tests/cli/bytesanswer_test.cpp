@@ -1,0 +1,110 @@
+// The command line answers some searches from the input's bytes without
+// decoding them; each answer must be byte for byte what decoding and
+// searching print, and risky inputs and patterns must go the usual way.
+#include "capturedoutput.h"
+
+#include "core/text/textdecoding.h"
+#include "cli/bytesanswer.h"
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+namespace pattaro::cli {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray printed;
+};
+
+// What decoding the bytes and searching the text prints.
+Outcome decodedAndSearched(const Arguments& args, QByteArrayView bytes)
+{
+    const DecodedText decoded = DecodeText(bytes, args.encoding);
+    EXPECT_EQ(decoded.fault, DecodedText::Fault::None);
+    RegExp engine;
+    CapturedOutput captured;
+    Outcome outcome;
+    outcome.status = RunCommand(engine, args, decoded.text, false, captured.output);
+    captured.output.finish();
+    outcome.printed = captured.bytes();
+    return outcome;
+}
+
+TEST(CliBytesAnswer, PrintsWhatTheDecodedSearchPrintsOrLeavesItToIt)
+{
+    const QByteArray mixed = "北京 bookkeeper 北京北京 x\r\nbookkeeperbookkeeper 中文 a@b.c 😀\n";
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const struct {
+        const char* name;
+        Command command;
+        const char16_t* pattern;
+        QByteArray bytes;
+        bool answered;
+        bool json = false;
+        bool ignoreCase = false;
+        EncodingChoice encoding = EncodingChoice::Auto;
+    } cases[] = {
+        {"a word counted", Command::Count, u"bookkeeper", mixed, true},
+        {"Chinese counted, side by side", Command::Count, u"北京", mixed, true, true},
+        {"overlapping occurrences counted once", Command::Count, u"aa", "aaaaa", true},
+        {"a line break in the literal", Command::Count, u"x\\r\\nb", mixed, true},
+        {"the mark is not text", Command::Count, u"\\uFEFF", bom + "a\xEF\xBB\xBF" "b", true},
+        {"an absent inner literal", Command::Count, u"\\d+zq", mixed, true},
+        {"absent, listed", Command::Matches, u"\\w+zq", mixed, true},
+        {"absent, listed as JSON", Command::Matches, u"\\w+zq", mixed, true, true},
+        {"absent, extracted as JSON", Command::Extract, u"\\w+zq", mixed, true, true},
+        {"absent, replaced: the text without its mark", Command::Replace, u"zq", bom + mixed, true},
+        {"absent, named UTF-8 with a NUL", Command::Count, u"zq", QByteArray("a\0b", 3), true, false, false,
+         TextEncoding::Utf8},
+        {"present: the engine lists", Command::Matches, u"\\w+@\\w", mixed, false},
+        {"present inner literal: the engine counts", Command::Count, u"\\w+@", mixed, false},
+        {"replaced as JSON", Command::Replace, u"zq", mixed, false, true},
+        {"case ignored", Command::Count, u"Bookkeeper", mixed, false, false, true},
+        {"literal alternatives counted, the first in order winning", Command::Count, u"北京|北|x|x\\r|bookkeeperb",
+         mixed, true},
+        {"literal alternatives counted as JSON", Command::Count, u"kee|per|ook", mixed, true, true},
+        {"alternatives, one absent", Command::Matches, u"zq|q\\d", mixed, true},
+        {"alternatives, one present", Command::Matches, u"zq|ke+p", mixed, false},
+        {"an alternative without a literal", Command::Count, u"zq|\\d", mixed, false},
+        {"half a pair", Command::Count, u"\\uD83D", mixed, false},
+        {"another encoding named", Command::Count, u"zq", "abc", false, false, false, TextEncoding::Windows1250},
+        {"not UTF-8", Command::Count, u"zq", "caf\xE9", false},
+        {"UTF-16", Command::Count, u"zq", QByteArray("\xFF\xFE" "a\0", 4), false},
+        {"UTF-8 cut short", Command::Count, u"zq", "\xE4\xB8\xAD\xE4\xB8", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Arguments args;
+        args.command = c.command;
+        args.pattern = QString::fromUtf16(c.pattern);
+        args.replacement = QStringLiteral("<$&>");
+        args.json = c.json;
+        args.ignoreCase = c.ignoreCase;
+        args.encoding = c.encoding;
+        RegExp engine;
+        CapturedOutput captured;
+        const std::optional<int> status = AnswerFromBytes(engine, args, c.bytes, false, captured.output);
+        captured.output.finish();
+        ASSERT_EQ(status.has_value(), c.answered);
+        if (!status) {
+            EXPECT_TRUE(captured.bytes().isEmpty());
+            continue;
+        }
+        const Outcome expected = decodedAndSearched(args, c.bytes);
+        EXPECT_EQ(*status, expected.status);
+        EXPECT_EQ(captured.bytes(), expected.printed);
+    }
+}
+
+TEST(CliBytesAnswer, LeavesARefusedPatternToTheSearch)
+{
+    Arguments args;
+    args.pattern = QStringLiteral("zq(");
+    RegExp engine;
+    CapturedOutput captured;
+    EXPECT_FALSE(AnswerFromBytes(engine, args, "abc", false, captured.output));
+}
+
+} // namespace
+} // namespace pattaro::cli
