@@ -10,7 +10,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -32,6 +34,8 @@ class SystemSkinPlatform;
 class GCommonDialog;
 class LivePreview;
 class MatchTips;
+class Preferences;
+class SettingsStore;
 class RichTextBox;
 class orukForms;
 
@@ -58,6 +62,9 @@ struct Form1Services {
     // When the live preview searches and where; empty members: after a
     // pause in typing, on a thread of its own.
     LivePreviewScheduling livePreview = {};
+    // Where what the user sets is remembered; empty: the program's settings
+    // file, whose faults are reported on standard error.
+    SettingsStore* settings = nullptr;
 };
 
 // The program's one window: the source, result and help panes, the
@@ -154,6 +161,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createControls();
@@ -175,6 +183,13 @@ private:
     friend class LivePreview;
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
+    // The remembered settings: opened first, applied once the window is
+    // built, and from then on kept as the user changes them.
+    void openSettings();
+    void restoreSettings();
+    void prepareColorDialog();
+    // The colour dialog's custom colours, and the swatch chosen if any.
+    void rememberColours(ClickableLabel* chosenSwatch);
     void setUpFiles();
     GCommonDialog& fileDialog();
 
@@ -194,6 +209,8 @@ private:
     MatchTips* m_matchTips = nullptr;
     std::unique_ptr<ExplainWindow> m_explainWindow;
     std::unique_ptr<LivePreview> m_livePreview;
+    std::unique_ptr<SettingsStore> m_ownSettings;
+    std::unique_ptr<Preferences> m_preferences;
 
     // State the commands share.
     QString m_sourceText;
