@@ -190,6 +190,11 @@ private:
     void prepareColorDialog();
     // The colour dialog's custom colours, and the swatch chosen if any.
     void rememberColours(ClickableLabel* chosenSwatch);
+    // The system menu's 外观 submenu: the skin's themes and title-bar looks.
+    void setUpAppearance();
+    void applyTheme(int theme);
+    void applyLook(int look);
+    void checkAppearanceItems();
     void setUpFiles();
     GCommonDialog& fileDialog();
 
@@ -211,6 +216,8 @@ private:
     std::unique_ptr<LivePreview> m_livePreview;
     std::unique_ptr<SettingsStore> m_ownSettings;
     std::unique_ptr<Preferences> m_preferences;
+    std::vector<std::int16_t> m_themeItems;
+    std::vector<std::int16_t> m_lookItems;
 
     // State the commands share.
     QString m_sourceText;
