@@ -82,6 +82,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     // The design starts the form in the centre of the screen.
     m_formHost.StartUpPosition(2);
     restoreSettings();
+    setUpReading();
     setUpAppearance();
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -30,6 +31,7 @@ namespace pattaro {
 
 class ClickableLabel;
 class ExplainWindow;
+class FindBar;
 class SystemSkinPlatform;
 class GCommonDialog;
 class LivePreview;
@@ -123,6 +125,11 @@ public:
     static const QString kExplainMenuCaption;
     // The mode that shows the commands' results while the user types (F6).
     LivePreview* livePreview() const { return m_livePreview.get(); }
+    // The panes' text size in points (Ctrl+= / Ctrl+- / Ctrl+0, Ctrl+wheel).
+    int zoom() const;
+    // The find bars of TXT1 and TXT2 (Ctrl+F in the pane).
+    FindBar* findBar1() const { return m_findBar1; }
+    FindBar* findBar2() const { return m_findBar2; }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -195,6 +202,11 @@ private:
     void applyTheme(int theme);
     void applyLook(int look);
     void checkAppearanceItems();
+    // Zoom for the three panes and a find bar for TXT1 and TXT2.
+    void setUpReading();
+    void zoomBy(int steps);
+    void zoomTo(int points);
+    void applyZoom(int points);
     void setUpFiles();
     GCommonDialog& fileDialog();
 
@@ -218,6 +230,10 @@ private:
     std::unique_ptr<Preferences> m_preferences;
     std::vector<std::int16_t> m_themeItems;
     std::vector<std::int16_t> m_lookItems;
+    // None: the panes' design font.
+    std::optional<int> m_zoom;
+    FindBar* m_findBar1 = nullptr;
+    FindBar* m_findBar2 = nullptr;
 
     // State the commands share.
     QString m_sourceText;
