@@ -12,7 +12,8 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code };
+// Run stands for the command a saved expression chooses (SavedCommand).
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code, Run };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -31,7 +32,7 @@ struct Arguments {
     ColorWhen color = ColorWhen::Auto;
     // How long a search may run; none: in proportion to the text.
     std::optional<std::chrono::milliseconds> timeLimit;
-    QString pattern;
+    QString pattern; // run: the NAME of the saved expression
     QString replacement;
     // explain's language; none: the locale's.
     std::optional<ExplainLanguage> explainLanguage;

@@ -163,6 +163,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
     case Command::Lower:
     case Command::Explain:
     case Command::Code:
+    case Command::Run:
         break;
     }
     return kExitSuccess;

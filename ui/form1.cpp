@@ -83,6 +83,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     m_formHost.StartUpPosition(2);
     restoreSettings();
     setUpReading();
+    setUpLibrary();
     setUpAppearance();
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/commands/highlightplan.h"
 #include "core/regex/regexp.h"
+#include "core/settings/history.h"
+#include "core/settings/library.h"
 #include "ui/livepreviewscheduling.h"
 #include "ui/encodingchooser.h"
 #include "compat/messagebox.h"
@@ -31,6 +33,7 @@ namespace pattaro {
 
 class ClickableLabel;
 class ExplainWindow;
+class ExpressionPicker;
 class FindBar;
 class SystemSkinPlatform;
 class GCommonDialog;
@@ -67,6 +70,11 @@ struct Form1Services {
     // Where what the user sets is remembered; empty: the program's settings
     // file, whose faults are reported on standard error.
     SettingsStore* settings = nullptr;
+    // The expression library's file; empty: the one beside the settings.
+    QString libraryPath = {};
+    // Asks the name to save the expression under, offering a suggestion;
+    // nothing when the user declines. Empty: a dialog.
+    std::function<std::optional<QString>(const QString& suggestion)> askLibraryName = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -130,6 +138,11 @@ public:
     // The find bars of TXT1 and TXT2 (Ctrl+F in the pane).
     FindBar* findBar1() const { return m_findBar1; }
     FindBar* findBar2() const { return m_findBar2; }
+    // The expressions the commands ran, and the user's library; the list
+    // Text3 opens offers both (Alt+Down or Ctrl+H).
+    const ExpressionHistory& history() const { return m_history; }
+    const ExpressionLibrary& library();
+    ExpressionPicker* expressionPicker() const { return m_picker; }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -147,6 +160,11 @@ public:
     qsizetype matchIndex() const { return m_matchIndex; }
 
 public slots:
+    void openExpressionPicker();
+    // The system menu's library items.
+    void saveToLibrary();
+    void importLibrary();
+    void exportLibrary();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -207,6 +225,12 @@ private:
     void zoomBy(int steps);
     void zoomTo(int points);
     void applyZoom(int points);
+    void setUpLibrary();
+    void loadLibrary();
+    // False, after saying why in a message box, when the file cannot be written.
+    bool writeLibrary(const QString& path, const ExpressionLibrary& library);
+    // Called by each command that ran the expression without error.
+    void rememberRun();
     void setUpFiles();
     GCommonDialog& fileDialog();
 
@@ -234,6 +258,10 @@ private:
     std::optional<int> m_zoom;
     FindBar* m_findBar1 = nullptr;
     FindBar* m_findBar2 = nullptr;
+    ExpressionHistory m_history;
+    ExpressionLibrary m_library;
+    bool m_libraryLoaded = false;
+    ExpressionPicker* m_picker = nullptr;
 
     // State the commands share.
     QString m_sourceText;

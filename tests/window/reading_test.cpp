@@ -130,6 +130,8 @@ TEST(Find, EnterAndShiftEnterStepThroughThePaneInAnyCase)
         FindBar* bar = f.findBar1();
         ASSERT_TRUE(bar->isVisible()) << row.what;
         EXPECT_EQ(bar->parentWidget(), f.Frame1()) << "inside the pane's frame";
+        EXPECT_TRUE(f.TXT1()->geometry().contains(bar->geometry())) << "over the pane, the layout unchanged";
+        EXPECT_LE(bar->CaseOption()->sizeHint().width(), bar->CaseOption()->width()) << "its caption is whole";
         ASSERT_EQ(QApplication::focusWidget(), bar->Query()) << row.what;
         bar->CaseOption()->setChecked(row.caseCounts);
         QTest::keyClicks(bar->Query(), u"cat"_qs);
