@@ -5,12 +5,11 @@
 #include "ui/form1.h"
 #include "ui/livepreview.h"
 #include "ui/richtext/richtextbox.h"
+#include "core/settings/settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QKeyEvent>
 #include <cstdio>
 #include <ctime>
@@ -95,6 +94,9 @@ Figures measure(TimedApplication& app, qsizetype size, qsizetype every)
     Form1Services services;
     services.selfCheck = [] { return QString(); };
     services.livePreview.quietTimer = timer;
+    // The preview remembers its switch; the user's own settings stay untouched.
+    MemorySettingsStore remembered;
+    services.settings = &remembered;
     Form1 form(services);
     form.show();
     app.processEvents();
@@ -147,9 +149,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TimedApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    // The preview remembers its switch; the user's own settings stay untouched.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const struct {
         const char* what;
         qsizetype size;

@@ -20,6 +20,7 @@ constexpr CommandWord kCommands[] = {
     {u"explain", Command::Explain, 1},
     {u"code", Command::Code, 1, 1},
     {u"lint", Command::Lint, 0},
+    {u"run", Command::Run, 1},
 };
 
 const CommandWord* findCommand(const QString& word)
@@ -258,9 +259,9 @@ ParsedArguments ParseArguments(const QStringList& args)
 
     const qsizetype given = positional.size() - 1;
     if (given < command->operands)
-        return fail(QStringLiteral("%1 needs %2").arg(word, command->operands == 2
-                                                               ? QStringLiteral("PATTERN and REPLACEMENT")
-                                                               : QStringLiteral("PATTERN")));
+        return fail(QStringLiteral("%1 needs %2").arg(word, command->operands == 2 ? QStringLiteral("PATTERN and REPLACEMENT")
+                                                            : a.command == Command::Run ? QStringLiteral("NAME")
+                                                                                        : QStringLiteral("PATTERN")));
     if (a.command == Command::Explain) {
         a.pattern = positional[1];
         if (!files.isEmpty())

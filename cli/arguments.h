@@ -12,7 +12,8 @@
 
 namespace pattaro::cli {
 
-enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code, Lint };
+// Run stands for the command a saved expression chooses (SavedCommand).
+enum class Command { Count, Matches, Replace, Extract, Upper, Lower, Explain, Code, Lint, Run };
 
 enum class ColorWhen { Auto, Always, Never };
 
@@ -31,7 +32,7 @@ struct Arguments {
     ColorWhen color = ColorWhen::Auto;
     // How long a search may run; none: in proportion to the text.
     std::optional<std::chrono::milliseconds> timeLimit;
-    QString pattern;
+    QString pattern; // run: the NAME of the saved expression
     // lint's expressions, when given as arguments rather than in FILE.
     QStringList patterns;
     QString replacement;

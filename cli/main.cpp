@@ -1,4 +1,5 @@
 #include "core/regex/regexp.h"
+#include "core/settings/library.h"
 #include "core/text/textdecoding.h"
 #include "cli/arguments.h"
 #include "cli/bytesanswer.h"
@@ -7,6 +8,7 @@
 #include "cli/lint.h"
 #include "cli/output.h"
 #include "cli/run.h"
+#include "cli/saved.h"
 #include "cli/terminal.h"
 #include "cli/usage.h"
 
@@ -50,7 +52,14 @@ int main(int argc, char** argv)
     const ParsedArguments parsed = ParseArguments(args);
     if (!parsed.error.isEmpty())
         return fail(parsed.error + QStringLiteral(" (see pattaro-cli --help)"));
-    const Arguments& a = parsed.arguments;
+    Arguments a = parsed.arguments;
+    if (a.command == Command::Run) {
+        QString error;
+        const std::optional<Arguments> saved = SavedCommand(a, programLibraryPath(), error);
+        if (!saved)
+            return fail(error);
+        a = *saved;
+    }
 
     Utf8Output out(stdout);
     try {

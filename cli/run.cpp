@@ -168,6 +168,7 @@ int RunSearch(RegExp& engine, const Arguments& args, const QString& text, bool c
     case Command::Explain:
     case Command::Lint:
     case Command::Code:
+    case Command::Run:
         break;
     }
     return kExitSuccess;

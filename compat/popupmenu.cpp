@@ -2,6 +2,8 @@
 
 #include <QMenu>
 #include <QWidget>
+#include <map>
+#include <set>
 
 namespace pattaro::platform {
 
@@ -9,14 +11,33 @@ std::optional<int> QtPopupMenu::Popup(QWidget* owner, const std::vector<PopupIte
                                       int defaultItem)
 {
     QMenu menu(owner);
+    std::set<int> holders;
+    for (const PopupItem& item : items)
+        if (item.Parent >= 0)
+            holders.insert(item.Parent);
+    std::map<int, QMenu*> submenus;
     for (const PopupItem& item : items) {
+        QMenu* into = &menu;
+        if (item.Parent >= 0) {
+            const auto holder = submenus.find(item.Parent);
+            // The holder is hidden, or was never given.
+            if (holder == submenus.end())
+                continue;
+            into = holder->second;
+        }
         if (!item.Visible)
             continue;
         if (item.Caption == QLatin1String("-")) {
-            menu.addSeparator();
+            into->addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(item.Caption);
+        if (holders.contains(item.Id)) {
+            QMenu* submenu = into->addMenu(item.Caption);
+            submenu->setEnabled(item.Enabled);
+            submenus[item.Id] = submenu;
+            continue;
+        }
+        QAction* action = into->addAction(item.Caption);
         action->setData(item.Id);
         action->setEnabled(item.Enabled);
         action->setCheckable(item.Checked);

@@ -15,6 +15,9 @@ struct PopupItem {
     bool Enabled = true;
     bool Checked = false;
     bool Visible = true;
+    // The id of the item whose submenu holds this one, given before it;
+    // -1: the menu itself.
+    int Parent = -1;
 };
 
 // A modal pop-up menu. Code that shows one goes through this, so tests can

@@ -139,9 +139,11 @@ public:
     // System menu.
     void MnuSyst_Click(std::int16_t Index);
     // Returns the new item's id, which MenuItemSelected reports and
-    // ModifyAddedMenu takes; -1 when the item could not be added.
+    // ModifyAddedMenu takes; -1 when the item could not be added. With a
+    // parent, an item added earlier, the item (and its separator) goes into
+    // the parent's submenu.
     std::int16_t FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator = false, bool blnEnabled = true,
-                             bool blnChecked = false, bool blnVisible = true);
+                             bool blnChecked = false, bool blnVisible = true, std::int16_t intParentID = -1);
     void ModifyAddedMenu(std::int16_t intMenuID, const QString& strMenuCaption = QString(), bool blnEnabled = true,
                          bool blnChecked = false, bool blnVisible = true);
     void FormMenuRemove(std::int16_t intMenuID);

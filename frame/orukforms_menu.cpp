@@ -8,7 +8,7 @@ void orukForms::showSystemMenu(QPoint at)
 {
     std::vector<platform::PopupItem> items;
     for (const auto& [index, item] : m_state.SysMnu.Items())
-        items.push_back({index, item.Caption, item.Enabled, item.Checked, item.Visible});
+        items.push_back({index, item.Caption, item.Enabled, item.Checked, item.Visible, item.Parent});
     if (const auto chosen = m_popupMenu.Popup(this, items, at, SystemMenu::kClose))
         MnuSyst_Click(std::int16_t(*chosen));
 }
@@ -44,7 +44,7 @@ void orukForms::MnuSyst_Click(std::int16_t Index)
 }
 
 std::int16_t orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSeparator, bool blnEnabled,
-                                    bool blnChecked, bool blnVisible)
+                                    bool blnChecked, bool blnVisible, std::int16_t intParentID)
 {
     std::int16_t added = -1;
     TrapErrors(m_errorLog, "FormMenuAdd", [&] {
@@ -52,6 +52,7 @@ std::int16_t orukForms::FormMenuAdd(const QString& strMenuCaption, bool blnAddSe
             const int n = m_state.SysMnu.Count();
             m_state.SysMnu.Load(n);
             SysMenuItem& item = m_state.SysMnu.MnuSyst(n);
+            item.Parent = intParentID;
             if (blnAddSeparator) {
                 item.Caption = QStringLiteral("-");
                 blnAddSeparator = false;

@@ -10,6 +10,9 @@ struct SysMenuItem {
     bool Enabled = true;
     bool Checked = false;
     bool Visible = true;
+    // The item whose submenu holds this one; -1: the menu itself. An item
+    // that holds others opens its submenu and is never chosen itself.
+    int Parent = -1;
 };
 
 // The control's pop-up system menu as data: the item array MnuSyst, which

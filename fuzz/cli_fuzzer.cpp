@@ -83,7 +83,9 @@ void checkParsing(const std::uint8_t* data, std::size_t size)
     if (!parsed.error.isEmpty() || a.help || a.version)
         return;
     const bool hasReplacement = a.command == cli::Command::Replace || a.command == cli::Command::Extract;
-    const bool hasPattern = hasReplacement || a.command == cli::Command::Count || a.command == cli::Command::Matches;
+    // run's NAME stands where a PATTERN would.
+    const bool hasPattern = hasReplacement || a.command == cli::Command::Count || a.command == cli::Command::Matches
+                            || a.command == cli::Command::Run;
     const qsizetype operands = (hasPattern ? 1 : 0) + (hasReplacement ? 1 : 0);
     require(args.size() > operands);
     const auto operandsAt = [&](qsizetype at) {

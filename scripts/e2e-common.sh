@@ -2,6 +2,13 @@
 # finding windows, and a window manager that is ready. Sourced, not run.
 export QT_QPA_PLATFORM=xcb
 failures=0
+# The program remembers what a run leaves (its place, colours, expression):
+# each script starts from a first start of its own, never from the user's
+# settings or another script's. A script may point it elsewhere.
+if [ -z "${PATTARO_E2E_CONFIG:-}" ]; then
+    PATTARO_E2E_CONFIG=$(mktemp -d)
+    export XDG_CONFIG_HOME="$PATTARO_E2E_CONFIG"
+fi
 
 log() { printf '%s\n' "$*"; }
 fail() { log "FAIL: $*"; failures=$((failures + 1)); }

@@ -104,8 +104,9 @@ esac
 on_top() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 for want in on_top not_on_top; do
-    # Up from the end passes the live preview's and the explanation's items, after 窗体置顶.
-    in_system_menu Up Up Up Return
+    # Up from the end passes 外观, the library's three items, the live
+    # preview's and the explanation's, after 窗体置顶.
+    in_system_menu Up Up Up Up Up Up Up Return
     if wait_for "$want"; then
         log "ok: 窗体置顶 made the window $want"
     else

@@ -136,3 +136,11 @@ if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
             ${CMAKE_SOURCE_DIR}/scripts/live-e2e.sh $<TARGET_FILE:pattaro>)
   set_tests_properties(LivePreviewOnARealDisplay PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
 endif()
+
+# A theme picked from the system menu, seen changing the title bar and remembered.
+if(XVFB_RUN AND XDOTOOL AND OPENBOX AND TARGET pattaro)
+  add_test(NAME ThemeFromTheSystemMenuOnARealDisplay
+    COMMAND ${XVFB_RUN} -a -n 99 -s "-screen 0 1024x768x24"
+            ${CMAKE_SOURCE_DIR}/scripts/theme-e2e.sh $<TARGET_FILE:pattaro>)
+  set_tests_properties(ThemeFromTheSystemMenuOnARealDisplay PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE RESOURCE_LOCK virtual-display)
+endif()

@@ -10,6 +10,7 @@
 #include "ui/selfcheck.h"
 #include "ui/skindesign.h"
 #include "ui/versioncaption.h"
+#include "core/settings/preferences.h"
 #include "dialogs/gcommondialog.h"
 #include "compat/filestore.h"
 #include "compat/propertybag.h"
@@ -63,6 +64,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     }
     fillMissingServices(m_services.skin);
     m_skinPlatform = std::make_unique<SystemSkinPlatform>(m_services.skin, m_services.popupMenu);
+    openSettings();
 
     createControls();
     loadSkinDesign();
@@ -82,6 +84,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setFixedSize(size());
     // The design starts the form in the centre of the screen.
     m_formHost.StartUpPosition(2);
+    restoreSettings();
+    setUpReading();
+    setUpLibrary();
+    setUpAppearance();
 }
 
 Form1::~Form1()

@@ -2,6 +2,8 @@
 
 #include "core/commands/highlightplan.h"
 #include "core/regex/regexp.h"
+#include "core/settings/history.h"
+#include "core/settings/library.h"
 #include "ui/livepreviewscheduling.h"
 #include "ui/encodingchooser.h"
 #include "compat/messagebox.h"
@@ -10,7 +12,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -28,11 +33,15 @@ namespace pattaro {
 
 class ClickableLabel;
 class ExplainWindow;
+class ExpressionPicker;
+class FindBar;
 class SystemSkinPlatform;
 class GCommonDialog;
 class LivePreview;
 class BacktrackWarning;
 class MatchTips;
+class Preferences;
+class SettingsStore;
 class RichTextBox;
 class orukForms;
 
@@ -62,6 +71,14 @@ struct Form1Services {
     // When the expression is checked for runaway backtracking and where;
     // empty members: after a pause in typing, on a thread of its own.
     LivePreviewScheduling backtrackWarning = {};
+    // Where what the user sets is remembered; empty: the program's settings
+    // file, whose faults are reported on standard error.
+    SettingsStore* settings = nullptr;
+    // The expression library's file; empty: the one beside the settings.
+    QString libraryPath = {};
+    // Asks the name to save the expression under, offering a suggestion;
+    // nothing when the user declines. Empty: a dialog.
+    std::function<std::optional<QString>(const QString& suggestion)> askLibraryName = {};
 };
 
 // The program's one window: the source, result and help panes, the
@@ -122,6 +139,16 @@ public:
     LivePreview* livePreview() const { return m_livePreview.get(); }
     // The amber warning of an expression that can backtrack without end.
     BacktrackWarning* backtrackWarning() const { return m_backtrackWarning.get(); }
+    // The panes' text size in points (Ctrl+= / Ctrl+- / Ctrl+0, Ctrl+wheel).
+    int zoom() const;
+    // The find bars of TXT1 and TXT2 (Ctrl+F in the pane).
+    FindBar* findBar1() const { return m_findBar1; }
+    FindBar* findBar2() const { return m_findBar2; }
+    // The expressions the commands ran, and the user's library; the list
+    // Text3 opens offers both (Alt+Down or Ctrl+H).
+    const ExpressionHistory& history() const { return m_history; }
+    const ExpressionLibrary& library();
+    ExpressionPicker* expressionPicker() const { return m_picker; }
 
     // Opens a text file into TXT1, its encoding detected, or asked for when
     // detection cannot tell. A file that cannot be opened is explained in a
@@ -139,6 +166,11 @@ public:
     qsizetype matchIndex() const { return m_matchIndex; }
 
 public slots:
+    void openExpressionPicker();
+    // The system menu's library items.
+    void saveToLibrary();
+    void importLibrary();
+    void exportLibrary();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -160,6 +192,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createControls();
@@ -182,6 +215,29 @@ private:
     friend class LivePreview;
     void Form_Load();
     void chooseSwatchColor(ClickableLabel* swatch);
+    // The remembered settings: opened first, applied once the window is
+    // built, and from then on kept as the user changes them.
+    void openSettings();
+    void restoreSettings();
+    void prepareColorDialog();
+    // The colour dialog's custom colours, and the swatch chosen if any.
+    void rememberColours(ClickableLabel* chosenSwatch);
+    // The system menu's 外观 submenu: the skin's themes and title-bar looks.
+    void setUpAppearance();
+    void applyTheme(int theme);
+    void applyLook(int look);
+    void checkAppearanceItems();
+    // Zoom for the three panes and a find bar for TXT1 and TXT2.
+    void setUpReading();
+    void zoomBy(int steps);
+    void zoomTo(int points);
+    void applyZoom(int points);
+    void setUpLibrary();
+    void loadLibrary();
+    // False, after saying why in a message box, when the file cannot be written.
+    bool writeLibrary(const QString& path, const ExpressionLibrary& library);
+    // Called by each command that ran the expression without error.
+    void rememberRun();
     void setUpFiles();
     GCommonDialog& fileDialog();
 
@@ -202,6 +258,18 @@ private:
     std::unique_ptr<ExplainWindow> m_explainWindow;
     std::unique_ptr<LivePreview> m_livePreview;
     std::unique_ptr<BacktrackWarning> m_backtrackWarning;
+    std::unique_ptr<SettingsStore> m_ownSettings;
+    std::unique_ptr<Preferences> m_preferences;
+    std::vector<std::int16_t> m_themeItems;
+    std::vector<std::int16_t> m_lookItems;
+    // None: the panes' design font.
+    std::optional<int> m_zoom;
+    FindBar* m_findBar1 = nullptr;
+    FindBar* m_findBar2 = nullptr;
+    ExpressionHistory m_history;
+    ExpressionLibrary m_library;
+    bool m_libraryLoaded = false;
+    ExpressionPicker* m_picker = nullptr;
 
     // State the commands share.
     QString m_sourceText;

@@ -3,25 +3,17 @@
 #include "ui/livepreview.h"
 #include "ui/richtext/richtextbox.h"
 #include "frame/orukforms.h"
+#include "core/settings/preferences.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 
 namespace pattaro {
 namespace {
 
 const QString kLivePreviewItem = QStringLiteral("实时预览\tF6");
-const QString kLivePreviewSetting = QStringLiteral("livePreview");
-
-// The program names itself but no organisation, so its name files its settings.
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::applicationName());
-}
 
 } // namespace
 
@@ -37,7 +29,7 @@ void Form1::setUpLivePreview()
     });
     connect(live, &LivePreview::Switched, this, [this, item](bool on) {
         m_orukForms1->ModifyAddedMenu(item, QString(), true, on);
-        settings().setValue(kLivePreviewSetting, on);
+        m_preferences->LivePreview(on);
     });
     auto* key = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(key, &QShortcut::activated, live, &LivePreview::Toggle);
@@ -51,7 +43,7 @@ void Form1::setUpLivePreview()
     for (QPushButton* command : {m_Command1, m_Command2, m_Command3})
         connect(command, &QPushButton::pressed, live, &LivePreview::Drop);
 
-    live->SetOn(settings().value(kLivePreviewSetting, false).toBool());
+    live->SetOn(m_preferences->LivePreview().value_or(false));
 }
 
 } // namespace pattaro

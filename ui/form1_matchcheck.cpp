@@ -37,6 +37,7 @@ void Form1::Command1_Click()
         engine.Pattern(pattern);
         m_sourceText = m_TXT1->Text();
         m_matchList = engine.Execute(m_sourceText, RegExp::Groups::Keep);
+        rememberRun();
         if (m_matchList.Count() == 0) {
             m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
             return;

@@ -38,11 +38,13 @@ void Form1::Command6_Click()
 void Form1::chooseSwatchColor(ClickableLabel* swatch)
 {
     auto colour = std::int32_t(swatch->BackColor());
-    if (!m_colorDialog)
-        m_colorDialog = std::make_unique<GCommonDialog>(m_services.commonDialogs);
+    prepareColorDialog();
     // The dialog gives -1 for a cancel; the swatch then keeps its colour.
-    if (m_colorDialog->VBChooseColor(colour, true, false, false, -1, 0, false, nullptr))
+    const bool chosen = m_colorDialog->VBChooseColor(colour, true, false, false, -1, 0, false, nullptr);
+    if (chosen)
         swatch->BackColor(platform::OleColor(colour));
+    // The custom colours change even when the choice is cancelled.
+    rememberColours(chosen ? swatch : nullptr);
 }
 
 void Form1::Color1_Click()

@@ -28,6 +28,7 @@ void Form1::Command2_Click()
     clearExpressionFault(m_Text3);
     try {
         m_TXT2->Text(engine.Replace(m_sourceText, m_Text4->text()));
+        rememberRun();
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
     } catch (const std::bad_alloc&) {
@@ -49,8 +50,10 @@ void Form1::Command3_Click()
     try {
         m_matchList = engine.Execute(m_sourceText);
         m_TXT2->Text(QString());
-        if (m_matchList.Count() == 0)
+        if (m_matchList.Count() == 0) {
+            rememberRun();
             return;
+        }
     } catch (const RegexError& error) {
         markExpressionFault(m_Text3, error);
         return;
@@ -63,6 +66,7 @@ void Form1::Command3_Click()
         try {
             AppendEachReplaced(engine, m_matchList, m_Text4->text(), m_lineChoice == platform::kIdYes, result,
                                m_matchIndex);
+            rememberRun();
         } catch (const RegexError& error) {
             markExpressionFault(m_Text3, error);
         }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <map>
 
 using namespace pattaro;
 using namespace pattaro::testing;
@@ -398,6 +399,37 @@ TEST_F(BehaviourTest, MenuOperationsKeepTheBuiltInItemsAndReportBadIndices)
     EXPECT_EQ(reports(), (std::vector<Report>{{QStringLiteral("340"), QStringLiteral("FormMenuRemove")},
                                               {QStringLiteral("360"), QStringLiteral("FormMenuAdd")},
                                               {QStringLiteral("340"), QStringLiteral("GetMenuItemValue")}}));
+}
+
+TEST_F(BehaviourTest, AnItemAddedUnderAnotherGoesIntoItsSubmenu)
+{
+    const std::int16_t holder = skin.FormMenuAdd(QStringLiteral("外观"), true);
+    const std::int16_t first = skin.FormMenuAdd(QStringLiteral("蓝色"), false, true, true, true, holder);
+    const std::int16_t second = skin.FormMenuAdd(QStringLiteral("圆柱"), true, true, false, true, holder);
+    const std::int16_t after = skin.FormMenuAdd(QStringLiteral("其后"));
+    menus.choices = {first};
+    release(QPointF(150, 12), kRight);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    std::map<int, int> parentOf;
+    for (const platform::PopupItem& item : menus.shown[0].items)
+        parentOf[item.Id] = item.Parent;
+    const struct {
+        const char* item;
+        int id;
+        int parent;
+    } rows[] = {
+        {"a designed item", SystemMenu::kClose, -1},
+        {"the separator before the holder", holder - 1, -1},
+        {"the holder", holder, -1},
+        {"its first item", first, holder},
+        {"the separator added with its second item", second - 1, holder},
+        {"its second item", second, holder},
+        {"an item added after without a parent", after, -1},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(parentOf.at(row.id), row.parent) << row.item;
+    EXPECT_EQ(events, QStringList{QStringLiteral("MenuItemSelected %1 蓝色").arg(first)});
+    EXPECT_TRUE(reports().empty());
 }
 
 TEST_F(BehaviourTest, MessagesRefitTheControlAndPutTheButtonsBackWhenTheMouseLeaves)

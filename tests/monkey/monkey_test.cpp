@@ -176,6 +176,10 @@ protected:
         services.linkOpener = &links;
         services.skin = skinServices;
         services.popupMenu = &menus;
+        // 保存到表达式库 from the frame's menu: saved under its suggested name, or declined.
+        services.askLibraryName = [this](const QString& suggestion) {
+            return random.bounded(2) ? std::optional<QString>(suggestion) : std::nullopt;
+        };
         window = std::make_unique<Form1>(services);
         window->resize(900, 700);
         window->show();

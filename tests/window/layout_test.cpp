@@ -1,3 +1,4 @@
+#include "ui/findbar.h"
 #include "ui/clickablelabel.h"
 #include "ui/richtext/richtextbox.h"
 #include "ui/controlgeometry.h"
@@ -107,6 +108,9 @@ TEST(Layout, NoCaptionIsClipped)
     const QList<QWidget*> controls = f.findChildren<QWidget*>();
     int checked = 0;
     for (QWidget* c : controls) {
+        // The find bars lay themselves out when they open (reading_test).
+        if (qobject_cast<FindBar*>(c->parentWidget()))
+            continue;
         const QFontMetrics fm(c->font());
         const std::string name = c->objectName().toStdString();
         if (auto* label = qobject_cast<QLabel*>(c); label && !label->text().isEmpty()) {

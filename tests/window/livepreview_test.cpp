@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "core/settings/settingsstore.h"
 #include "ui/clickablelabel.h"
 #include "ui/expressionfault.h"
 #include "ui/livepreview.h"
@@ -12,8 +13,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <deque>
 #include <gtest/gtest.h>
@@ -67,11 +66,14 @@ struct LiveWindow {
     ScriptedPopupMenu menus;
     std::shared_ptr<HandFiredTimer> timer = std::make_shared<HandFiredTimer>();
     std::shared_ptr<HandRunSearches> searches = std::make_shared<HandRunSearches>();
+    MemorySettingsStore ownSettings;
     std::unique_ptr<Form1> form;
 
-    LiveWindow()
+    // remembered: where the window keeps its settings; none: a store of its own.
+    explicit LiveWindow(SettingsStore* remembered = nullptr)
     {
         Form1Services services;
+        services.settings = remembered ? remembered : &ownSettings;
         services.messageBox = &messages;
         services.selfCheck = [] { return QString(); };
         services.skin.messageBox = &frameMessages;
@@ -109,21 +111,7 @@ struct LiveWindow {
 
 constexpr platform::OleColor kBlack = 0;
 
-// Where the program keeps its settings: under its name, as it has no organisation's.
-QSettings programSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::applicationName());
-}
-
-class LivePreviewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_settings.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    }
-    QTemporaryDir m_settings;
-};
+class LivePreviewTest : public ::testing::Test {};
 
 std::int16_t livePreviewItem(orukForms* skin)
 {
@@ -144,7 +132,6 @@ TEST_F(LivePreviewTest, F6AndTheSystemMenuItemTurnItOnAndOff)
          [](LiveWindow& w) { w.form->orukForms1()->MnuSyst_Click(livePreviewItem(w.form->orukForms1())); }},
     };
     for (const auto& row : rows) {
-        programSettings().clear();
         LiveWindow w;
         w.form->show();
         w.form->activateWindow();
@@ -315,15 +302,15 @@ TEST_F(LivePreviewTest, TheModeIsRememberedForTheNextStart)
         {"off stored", false, false},
     };
     for (const auto& row : rows) {
-        programSettings().clear();
+        MemorySettingsStore remembered;
         if (row.value.isValid())
-            programSettings().setValue(u"livePreview"_qs, row.value);
+            remembered.setValue(u"livePreview"_qs, row.value);
         {
-            LiveWindow w;
+            LiveWindow w(&remembered);
             EXPECT_EQ(w.live().IsOn(), row.startsOn) << row.stored;
             w.live().Toggle();
         }
-        LiveWindow next;
+        LiveWindow next(&remembered);
         EXPECT_EQ(next.live().IsOn(), !row.startsOn) << row.stored << ": the switch was remembered";
     }
 }

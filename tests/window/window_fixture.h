@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form1.h"
+#include "core/settings/settingsstore.h"
 #include "tests/frame/scripted_popupmenu.h"
 #include "testkit/scripted_messagebox.h"
 
@@ -16,12 +17,15 @@ struct TestWindow {
     ScriptedMessageBox frameMessages;
     ScriptedPopupMenu menus;
     int selfChecks = 0;
+    MemorySettingsStore ownSettings;
     std::unique_ptr<Form1> form;
 
     // selfCheckSays: the self-check's warning; empty for an intact program.
-    explicit TestWindow(const QString& selfCheckSays = QString())
+    // remembered: what earlier runs left; none: a first start.
+    explicit TestWindow(const QString& selfCheckSays = QString(), SettingsStore* remembered = nullptr)
     {
         Form1Services services;
+        services.settings = remembered ? remembered : &ownSettings;
         services.messageBox = &messages;
         services.selfCheck = [this, selfCheckSays] {
             ++selfChecks;
