@@ -7,24 +7,15 @@ QString unit(char32_t c) { return QStringLiteral("\\x{%1}").arg(hex4(c)); }
 
 QString stringLiteral(const QString& text)
 {
-    QString out = QStringLiteral("u\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c == u'\n')
-            out += QStringView(u"\\n");
-        else if (c == u'\r')
-            out += QStringView(u"\\r");
-        else if (c == u'\t')
-            out += QStringView(u"\\t");
-        else if (c.isSurrogate())
-            // \u may not name a surrogate; \x takes every hex digit that
-            // follows, so the literal ends after it.
-            out += QStringLiteral("\\x%1\" u\"").arg(hex4(c.unicode()));
-        else
-            out += isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
-    }
-    return out + QStringLiteral("\"_s");
+    const auto other = [](const QString& units, qsizetype i) {
+        const QChar c = units[i];
+        // \u may not name a surrogate; \x takes every hex digit that
+        // follows, so the literal ends after it.
+        if (c.isSurrogate())
+            return QStringLiteral("\\x%1\" u\"").arg(hex4(c.unicode()));
+        return isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
+    };
+    return QStringLiteral("u\"") + cStyleEscaped(text, other) + QStringLiteral("\"_s");
 }
 
 QString partsExpression(const CodeInput& input)

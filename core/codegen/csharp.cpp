@@ -8,22 +8,13 @@ QString unit(char32_t c) { return QStringLiteral("\\u") + hex4(c); }
 QString stringLiteral(const QString& text)
 {
     // A verbatim string keeps a pattern's backslashes readable.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return isPlainPrintable(c.unicode()); }))
+    if (allPlainPrintable(text))
         return QStringLiteral("@\"") + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c == u'\n')
-            out += QStringView(u"\\n");
-        else if (c == u'\r')
-            out += QStringView(u"\\r");
-        else if (c == u'\t')
-            out += QStringView(u"\\t");
-        else
-            out += isPlainPrintable(c.unicode()) ? QString(c) : unit(c.unicode());
-    }
-    return out + u'"';
+    const auto other = [](const QString& units, qsizetype i) {
+        const char16_t c = units[i].unicode();
+        return isPlainPrintable(c) ? QString(QChar(c)) : unit(c);
+    };
+    return u'"' + cStyleEscaped(text, other) + u'"';
 }
 
 QString replacement(const CodeInput& input)

@@ -8,29 +8,19 @@ QString unit(char32_t c) { return QStringLiteral("\\x{%1}").arg(hex4(c)); }
 QString stringLiteral(const QString& text, QStringList& caveats)
 {
     // A raw string keeps a pattern's backslashes readable.
-    if (!text.contains(u'`') &&
-        std::all_of(text.begin(), text.end(), [](QChar c) { return isPlainPrintable(c.unicode()); }))
+    if (!text.contains(u'`') && allPlainPrintable(text))
         return u'`' + text + u'`';
-    QString out = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c == u'\n')
-            out += QStringView(u"\\n");
-        else if (c == u'\r')
-            out += QStringView(u"\\r");
-        else if (c == u'\t')
-            out += QStringView(u"\\t");
-        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            out += QStringLiteral("\\U%1").arg(uint(QChar::surrogateToUcs4(c, text[++i])), 8, 16, QChar(u'0'));
-        else if (c.isSurrogate()) {
-            out += QStringLiteral("\\ufffd");
+    const auto other = [&caveats](const QString& units, qsizetype& i) {
+        const QChar c = units[i];
+        if (c.isHighSurrogate() && i + 1 < units.size() && units[i + 1].isLowSurrogate())
+            return QStringLiteral("\\U%1").arg(uint(QChar::surrogateToUcs4(c, units[++i])), 8, 16, QChar(u'0'));
+        if (c.isSurrogate()) {
             caveats << QStringLiteral("Go strings cannot hold a lone surrogate; U+FFFD stands for it.");
-        } else
-            out += isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
-    }
-    return out + u'"';
+            return QStringLiteral("\\ufffd");
+        }
+        return isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
+    };
+    return u'"' + cStyleEscaped(text, other) + u'"';
 }
 
 QString replacement(const CodeInput& input, QStringList& caveats)

@@ -7,34 +7,17 @@ QString unit(char32_t c) { return QStringLiteral("\\x{%1}").arg(hex4(c)); }
 
 QString stringLiteral(const QString& text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            out += QStringView(u"\\\"");
-            break;
-        case u'\\':
-            out += QStringView(u"\\\\");
-            break;
-        case u'\n':
-            out += QStringView(u"\\n");
-            break;
-        case u'\r':
-            out += QStringView(u"\\r");
-            break;
-        case u'\t':
-            out += QStringView(u"\\t");
-            break;
-        default:
-            // Java reads \u escapes before anything else, so \u000a would
-            // end the line: control characters go as three-digit octal.
-            if (c.unicode() < 0x80 && !isPlainPrintable(c.unicode()))
-                out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QChar(u'0'));
-            else
-                out += isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u") + hex4(c.unicode());
-        }
-    }
-    return out + u'"';
+    const auto other = [](const QString& units, qsizetype i) {
+        const char16_t c = units[i].unicode();
+        if (isPlainPrintable(c))
+            return QString(QChar(c));
+        // Java reads \u escapes before anything else, so \u000a would end
+        // the line: control characters go as three-digit octal.
+        if (c < 0x80)
+            return QStringLiteral("\\%1").arg(c, 3, 8, QChar(u'0'));
+        return QStringLiteral("\\u") + hex4(c);
+    };
+    return u'"' + cStyleEscaped(text, other) + u'"';
 }
 
 QString replacement(const CodeInput& input, QStringList& caveats)

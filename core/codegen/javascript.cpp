@@ -7,29 +7,11 @@ QString unit(char32_t c) { return QStringLiteral("\\u") + hex4(c); }
 
 QString stringLiteral(const QString& text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            out += QStringView(u"\\\"");
-            break;
-        case u'\\':
-            out += QStringView(u"\\\\");
-            break;
-        case u'\n':
-            out += QStringView(u"\\n");
-            break;
-        case u'\r':
-            out += QStringView(u"\\r");
-            break;
-        case u'\t':
-            out += QStringView(u"\\t");
-            break;
-        default:
-            out += isPlainPrintable(c.unicode()) ? QString(c) : unit(c.unicode());
-        }
-    }
-    return out + u'"';
+    const auto other = [](const QString& units, qsizetype i) {
+        const char16_t c = units[i].unicode();
+        return isPlainPrintable(c) ? QString(QChar(c)) : unit(c);
+    };
+    return u'"' + cStyleEscaped(text, other) + u'"';
 }
 
 QString snippet(const CodeInput& input, QStringList&)

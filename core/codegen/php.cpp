@@ -13,28 +13,20 @@ QString quoted(const QString& text)
 
 QString stringLiteral(const QString& text, QStringList& caveats)
 {
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return isPlainPrintable(c.unicode()); }))
+    if (allPlainPrintable(text))
         return quoted(text);
-    QString out = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'"' || c == u'\\' || c == u'$')
-            out += u'\\' + QString(c);
-        else if (c == u'\n')
-            out += QStringView(u"\\n");
-        else if (c == u'\r')
-            out += QStringView(u"\\r");
-        else if (c == u'\t')
-            out += QStringView(u"\\t");
-        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            out += QStringLiteral("\\u{%1}").arg(uint(QChar::surrogateToUcs4(c, text[++i])), 0, 16);
-        else if (c.isSurrogate()) {
-            out += QStringLiteral("\\u{fffd}");
+    const auto other = [&caveats](const QString& units, qsizetype& i) {
+        const QChar c = units[i];
+        if (c.isHighSurrogate() && i + 1 < units.size() && units[i + 1].isLowSurrogate())
+            return QStringLiteral("\\u{%1}").arg(uint(QChar::surrogateToUcs4(c, units[++i])), 0, 16);
+        if (c.isSurrogate()) {
             caveats << QStringLiteral("PHP's UTF-8 strings cannot hold a lone surrogate; U+FFFD stands for it.");
-        } else
-            out += isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u{%1}").arg(hex4(c.unicode()));
-    }
-    return out + u'"';
+            return QStringLiteral("\\u{fffd}");
+        }
+        return isPlainPrintable(c.unicode()) ? QString(c) : QStringLiteral("\\u{%1}").arg(hex4(c.unicode()));
+    };
+    // In double quotes $ would start a variable.
+    return u'"' + cStyleEscaped(text, other, u"$") + u'"';
 }
 
 QString replacement(const CodeInput& input, QStringList& caveats)

@@ -11,27 +11,15 @@ QString unit(char32_t c)
 QString stringLiteral(const QString& text)
 {
     // A raw string keeps a pattern's backslashes readable.
-    const bool raw = !text.endsWith(u'\\') && !text.contains(u'"') &&
-                     std::all_of(text.begin(), text.end(), [](QChar c) { return isPlainPrintable(c.unicode()); });
-    if (raw)
+    if (!text.endsWith(u'\\') && !text.contains(u'"') && allPlainPrintable(text))
         return QStringLiteral("r\"") + text + u'"';
-    QString out = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c == u'\n')
-            out += QStringView(u"\\n");
-        else if (c == u'\r')
-            out += QStringView(u"\\r");
-        else if (c == u'\t')
-            out += QStringView(u"\\t");
-        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            out += unit(QChar::surrogateToUcs4(c, text[++i]));
-        else
-            out += isPlainPrintable(c.unicode()) ? QString(c) : unit(c.unicode());
-    }
-    return out + u'"';
+    const auto other = [](const QString& units, qsizetype& i) {
+        const QChar c = units[i];
+        if (c.isHighSurrogate() && i + 1 < units.size() && units[i + 1].isLowSurrogate())
+            return unit(QChar::surrogateToUcs4(c, units[++i]));
+        return isPlainPrintable(c.unicode()) ? QString(c) : unit(c.unicode());
+    };
+    return u'"' + cStyleEscaped(text, other) + u'"';
 }
 
 QString template_(const CodeInput& input, QStringList& caveats)
