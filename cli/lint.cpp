@@ -1,6 +1,7 @@
 #include "cli/lint.h"
 
 #include "core/redos/lint.h"
+#include "core/redos/lintwording.h"
 #include "cli/escape.h"
 #include "cli/run.h"
 
@@ -36,29 +37,9 @@ QString measuredText(const LintFinding& f)
     return QStringLiteral("steps grow as n^%1").arg(f.measuredRate, 0, 'f', 2);
 }
 
-// Written as typed, backslashes and all, but for the characters that would
-// break the line or the columns.
-QString plain(const QString& text)
-{
-    QString out;
-    for (const QChar c : text) {
-        if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 QString quoted(const QString& text)
 {
-    return u'"' + plain(text) + u'"';
+    return u'"' + controlsSpelledOut(text) + u'"';
 }
 
 QString attackFormula(const LintFinding& f)
@@ -75,14 +56,14 @@ QString attackFormula(const LintFinding& f)
 
 void writeText(const QString& pattern, const LintReport& report, Utf8Output& out)
 {
-    out.write(plain(pattern) + QStringLiteral("\t") + verdictName(report.verdict) + u'\n');
+    out.write(controlsSpelledOut(pattern) + QStringLiteral("\t") + verdictName(report.verdict) + u'\n');
     if (report.error)
         out.write(QStringLiteral("  ") + report.error->message() + u'\n');
     for (const LintFinding& f : report.findings) {
         const qsizetype start = f.predicted.source.start;
         const qsizetype end = f.predicted.source.end;
         out.write(QStringLiteral("  %1 at %2-%3: %4, %5 (%6); attack %7\n")
-                      .arg(plain(pattern.mid(start, end - start)))
+                      .arg(controlsSpelledOut(pattern.mid(start, end - start)))
                       .arg(start)
                       .arg(end)
                       .arg(growthText(f.predicted.growth, f.predicted.degree),
@@ -90,7 +71,7 @@ void writeText(const QString& pattern, const LintReport& report, Utf8Output& out
                            f.measuredSteps > 0 ? measuredText(f) : QStringLiteral("no growth measured"),
                            attackFormula(f)));
         if (f.rewrite)
-            out.write(QStringLiteral("  rewrite: ") + plain(*f.rewrite) + u'\n');
+            out.write(QStringLiteral("  rewrite: ") + controlsSpelledOut(*f.rewrite) + u'\n');
     }
 }
 

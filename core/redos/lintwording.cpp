@@ -8,23 +8,11 @@ namespace {
 // Pieces of an attack text longer than this are cut, with an ellipsis.
 constexpr qsizetype kLongestPiece = 24;
 
-// A piece of text as it can be read in a tool tip: line breaks and other
-// controls spelled out, pieces longer than `longest` cut.
+// A piece of text as it can be read in a tool tip: controls spelled out,
+// pieces longer than `longest` cut.
 QString shown(const QString& text, qsizetype longest = kLongestPiece)
 {
-    QString out;
-    for (const QChar c : text.left(longest)) {
-        if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-        else
-            out += c;
-    }
+    QString out = controlsSpelledOut(QStringView(text).left(longest));
     if (text.size() > longest)
         out += u'…';
     return QStringLiteral("「") + out + QStringLiteral("」");
@@ -77,6 +65,24 @@ QString lintWarningText(const LintReport& report, const QString& expression)
     if (f.rewrite)
         lines << QStringLiteral("建议改写为：") + shown(*f.rewrite, f.rewrite->size());
     return lines.join(u'\n');
+}
+
+QString controlsSpelledOut(QStringView text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.unicode() < 0x20)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    return out;
 }
 
 } // namespace pattaro

@@ -13,4 +13,9 @@ namespace pattaro {
 // own fault is worded elsewhere).
 QString lintWarningText(const LintReport& report, const QString& expression);
 
+// Text as typed, backslashes and all, but with line breaks, tabs and the
+// other controls spelled out (\n, \r, \t, \u0001), so that it stays on one
+// line of a tool tip or a report.
+QString controlsSpelledOut(QStringView text);
+
 } // namespace pattaro
