@@ -5,8 +5,10 @@ failures=0
 # The program remembers what a run leaves (its place, colours, expression):
 # each script starts from a first start of its own, never from the user's
 # settings or another script's. A script may point it elsewhere.
+own_config=""
 if [ -z "${PATTARO_E2E_CONFIG:-}" ]; then
     PATTARO_E2E_CONFIG=$(mktemp -d)
+    own_config=$PATTARO_E2E_CONFIG
     export XDG_CONFIG_HOME="$PATTARO_E2E_CONFIG"
 fi
 
@@ -48,6 +50,32 @@ openbox_ready() {
         kill $probe 2>/dev/null; wait $probe 2>/dev/null
     done
     return 1
+}
+
+# Starts openbox and waits until it manages windows; on exit it stops, with
+# the program, and this script's own settings go.
+start_desktop() {
+    start_openbox
+    app=""
+    trap 'kill $wm $app 2>/dev/null; [ -n "$own_config" ] && rm -rf "$own_config"' EXIT
+    openbox_ready || { log "openbox manages no window"; exit 1; }
+}
+# Starts "$program", its output added to the log file named, and waits for
+# its main window: $app is the process, $win the window, $wx $wy its place.
+start_program() {
+    "$program" >>"${TMPDIR:-/tmp}/$1" 2>&1 &
+    app=$!
+    wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
+    win=$(window_of '^Pattaro$')
+    xdotool windowactivate --sync "$win"; sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    wx=$X; wy=$Y
+}
+click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
+# The screen's pixels in a WIDTHxHEIGHT+X+Y stretch, a line "r g b" each.
+screen_pixels() {
+    import -window root -crop "$1" txt:- 2>/dev/null |
+        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
 
 # Answers the "友情提示" box with keys once it has the focus, and waits for

@@ -11,18 +11,10 @@ program="$1"
 shot="${2:-}"
 . "$(dirname "$0")/e2e-common.sh"
 
-click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
 no_window() { ! window_of "$1"; }
 
-start_openbox
-app=""
-trap 'kill $wm $app 2>/dev/null' EXIT
-openbox_ready || { log "openbox manages no window"; exit 1; }
-
-"$program" >"${TMPDIR:-/tmp}/explain-e2e-app.log" 2>&1 &
-app=$!
-wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
-win=$(window_of '^Pattaro$')
+start_desktop
+start_program explain-e2e-app.log
 # At the left edge, so that the screen has room on the right.
 xdotool windowmove --sync "$win" 0 0; sleep 0.5
 xdotool windowactivate --sync "$win"; sleep 0.5

@@ -30,20 +30,8 @@ rest_at() {
     xdotool mousemove $(($1 - 2)) "$2"; sleep 0.2
     xdotool mousemove "$1" "$2"
 }
-click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
-
-start_openbox
-app=""
-trap 'kill $wm $app 2>/dev/null' EXIT
-openbox_ready || { log "openbox manages no window"; exit 1; }
-
-"$program" >"${TMPDIR:-/tmp}/hover-e2e-app.log" 2>&1 &
-app=$!
-wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
-win=$(window_of '^Pattaro$')
-xdotool windowactivate --sync "$win"; sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
-wx=$X; wy=$Y
+start_desktop
+start_program hover-e2e-app.log
 # Places in the window's design: the source pane's first two lines, the
 # expression and replacement boxes.
 line1=$((wy + 68)); line2=$((wy + 87))

@@ -10,32 +10,15 @@ set -u
 program="$1"
 . "$(dirname "$0")/e2e-common.sh"
 
-# The preview remembers its switch: this run's settings stay in a folder of its own.
-config=$(mktemp -d)
-export XDG_CONFIG_HOME="$config"
-
 # Pixels of the first swatch's green (0, 192, 0), or near it where the
 # glyphs' edges blend, in the source pane's first two lines.
 green_pixels() {
-    import -window root -crop "580x38+$((wx + 16))+$((wy + 58))" txt:- 2>/dev/null |
-        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+    screen_pixels "580x38+$((wx + 16))+$((wy + 58))" |
         awk '$1 < 90 && $2 > 120 && $3 < 90 { n++ } END { print n + 0 }'
 }
 pane_is_green() { [ "$(green_pixels)" -gt 10 ]; }
-click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.3; }
-
-start_openbox
-app=""
-trap 'kill $wm $app 2>/dev/null; rm -rf "$config"' EXIT
-openbox_ready || { log "openbox manages no window"; exit 1; }
-
-"$program" >"${TMPDIR:-/tmp}/live-e2e-app.log" 2>&1 &
-app=$!
-wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
-win=$(window_of '^Pattaro$')
-xdotool windowactivate --sync "$win"; sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
-wx=$X; wy=$Y
+start_desktop
+start_program live-e2e-app.log
 click_at $((wx + 300)) $((wy + 100))
 xdotool type --delay 20 'ab 1234567890 cd 42 x 99999999'
 click_at $((wx + 330)) $((wy + 386))
@@ -72,10 +55,10 @@ else
     fail "typing in live mode did not colour the matches"
 fi
 
-if grep -q 'livePreview=true' -r "$config"; then
+if grep -q 'livePreview=true' -r "$XDG_CONFIG_HOME"; then
     log "ok: the switch was remembered"
 else
-    fail "the switch was not stored under $config"
+    fail "the switch was not stored under $XDG_CONFIG_HOME"
 fi
 
 [ "$failures" -eq 0 ] && log "all live preview checks passed" || log "$failures check(s) failed"

@@ -8,14 +8,10 @@ set -u
 program="$1"
 . "$(dirname "$0")/e2e-common.sh"
 
-config=$(mktemp -d)
-export XDG_CONFIG_HOME="$config"
-
 # The title bar's mean colour as "r g b" of 8 bits, over a stretch without
 # the caption, whatever depth ImageMagick reports in.
 title_colour() {
-    import -window root -crop "200x14+$((wx + 420))+$((wy + 4))" txt:- 2>/dev/null |
-        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+    screen_pixels "200x14+$((wx + 420))+$((wy + 4))" |
         awk '{ r += $1; g += $2; b += $3; n++; if ($1 > 255 || $2 > 255 || $3 > 255) wide = 1 }
              END { s = wide ? 257 : 1; if (n) printf "%d %d %d\n", r / n / s, g / n / s, b / n / s }'
 }
@@ -31,26 +27,14 @@ menu_window() {
     return 1
 }
 no_menu() { ! menu_window; }
-start_program() {
-    "$program" >>"${TMPDIR:-/tmp}/theme-e2e-app.log" 2>&1 &
-    app=$!
-    wait_for window_of '^Pattaro$' || { log "the main window did not appear on $DISPLAY"; exit 1; }
-    win=$(window_of '^Pattaro$')
-    xdotool windowactivate --sync "$win"; sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    wx=$X; wy=$Y
-}
 stop_program() {
     kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
     app=""
 }
 
-start_openbox
-app=""
-trap 'kill $wm $app 2>/dev/null; rm -rf "$config"' EXIT
-openbox_ready || { log "openbox manages no window"; exit 1; }
+start_desktop
 
-start_program
+start_program theme-e2e-app.log
 designed=$(title_colour)
 log "the designed title bar: $designed"
 
@@ -70,14 +54,14 @@ if far_apart "$designed" "$gold"; then
 else
     fail "the title bar kept its colours after 金色 ($designed, then $gold)"
 fi
-if grep -q '^theme=4' -r "$config"; then
+if grep -q '^theme=4' -r "$XDG_CONFIG_HOME"; then
     log "ok: the theme was stored"
 else
-    fail "the theme was not stored under $config"
+    fail "the theme was not stored under $XDG_CONFIG_HOME"
 fi
 
 stop_program
-start_program
+start_program theme-e2e-app.log
 again=$(title_colour)
 if far_apart "$designed" "$again" && ! far_apart "$gold" "$again"; then
     log "ok: the next start drew the title bar in 金色 ($again)"
