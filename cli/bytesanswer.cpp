@@ -1,10 +1,13 @@
 #include "cli/bytesanswer.h"
 
+#include "core/regex/linebound.h"
 #include "core/text/bytefinder.h"
 #include "core/text/textdecoding.h"
 #include "core/text/utf8encoder.h"
+#include "cli/linecount.h"
 #include "cli/run.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace pattaro::cli {
@@ -15,42 +18,40 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
     // A replace written as JSON escapes the text, which takes decoding it.
     const bool searches = args.command == Command::Count || args.command == Command::Matches
                           || args.command == Command::Extract || (args.command == Command::Replace && !args.json);
-    if (!searches || args.ignoreCase)
+    if (!searches)
         return std::nullopt;
     PrepareEngine(engine, args, bytes.size());
     RequiredLiteral literal;
+    bool withinLines = false;
     try {
         literal = engine.Required();
+        withinLines = args.command == Command::Count
+                      && MatchesStayWithinLines(args.pattern, args.ignoreCase, engine.Multiline());
     } catch (const RegexError&) {
         return std::nullopt;
     }
-    if (literal.alternatives.empty())
-        return std::nullopt;
+    // A lone surrogate can match half of a pair, which UTF-8 does not show.
+    if (std::any_of(literal.alternatives.cbegin(), literal.alternatives.cend(), HasLoneSurrogate))
+        literal.alternatives.clear();
     std::vector<ByteFinder> finders;
-    for (const QString& units : literal.alternatives) {
-        // A lone surrogate can match half of a pair, which UTF-8 does not show.
-        if (HasLoneSurrogate(units))
-            return std::nullopt;
+    for (const QString& units : literal.alternatives)
         finders.emplace_back(EncodeUtf8(units));
-    }
-    // Where the text begins when it is UTF-8: past its byte order mark. Its
-    // validity is checked once the literals' search says that it pays.
+    // Past a byte order mark, where the text begins when it is UTF-8, which
+    // is only checked when the bytes can answer.
     const QByteArrayView body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-    const bool counted = literal.wholeMatch && args.command == Command::Count;
-    qsizetype found = 0;
-    if (counted) {
-        found = CountLeftmostFirst(body, finders);
-    } else {
-        for (const ByteFinder& finder : finders) {
-            if (finder.find(body) >= 0)
-                return std::nullopt;
-        }
-    }
+    const bool counted = !finders.empty() && literal.wholeMatch && args.command == Command::Count;
+    const bool absent = !finders.empty() && !counted
+                        && std::none_of(finders.cbegin(), finders.cend(),
+                                        [&](const ByteFinder& finder) { return finder.find(body) >= 0; });
+    if (!counted && !absent && !withinLines)
+        return std::nullopt;
     const std::optional<QByteArrayView> text = Utf8TextBytes(bytes, args.encoding);
     if (!text)
         return std::nullopt;
     if (counted)
-        return WriteCount(found, args.json, out);
+        return WriteCount(CountLeftmostFirst(*text, finders), args.json, out);
+    if (!absent)
+        return WriteCount(CountLineByLine(engine, *text, finders), args.json, out);
     if (args.command == Command::Replace) {
         out.writeEncoded(*text);
         return kExitSuccess;

@@ -21,6 +21,7 @@ public:
     static CharSet wordChars();       // \w
     static CharSet whiteSpace();      // \s: white space and line terminators
     static CharSet lineTerminators(); // LF, CR, U+2028, U+2029
+    static bool isLineTerminator(char16_t unit) { return unit == 0x0A || unit == 0x0D || unit == 0x2028 || unit == 0x2029; }
 
     void add(char16_t unit) { word(unit) |= bit(unit); }
     void addRange(char16_t first, char16_t last);
@@ -32,6 +33,10 @@ public:
     // The first and last unit when the set is one run of units, as \d is.
     std::optional<std::pair<char16_t, char16_t>> oneRange() const;
     bool sharesAny(const CharSet& other) const { return countShared(other) > 0; }
+    bool holdsLineTerminator() const
+    {
+        return contains(0x0A) || contains(0x0D) || contains(0x2028) || contains(0x2029);
+    }
 
     // A PCRE2 atom matching exactly this set; an empty set never matches.
     QString toPcre() const;

@@ -12,12 +12,14 @@ constexpr int kMaxPrefixTerms = 16;
 
 } // namespace
 
-CharSet literalUnits(char16_t unit)
+CharSet literalUnits(char16_t unit, bool ignoreCase)
 {
     CharSet units;
-    for (char16_t v : caseVariants(unit))
-        units.add(v);
     units.add(unit);
+    if (ignoreCase) {
+        for (char16_t v : caseVariants(unit))
+            units.add(v);
+    }
     return units;
 }
 
@@ -95,7 +97,7 @@ void InnerLiteralCollector::addToPrefix(const Extent& extent, int literal, const
     if (!m_prefixUnits || extent.length == 0)
         return;
     if (literal >= 0) {
-        m_prefixUnits->add(literalUnits(char16_t(literal)));
+        m_prefixUnits->add(literalUnits(char16_t(literal), m_result.ignoreCase));
     } else if (units) {
         m_prefixUnits->add(*units);
     } else {

@@ -46,9 +46,9 @@ struct RequiredLiteral {
     bool wholeMatch = false;
 };
 
-// A literal unit and its case variants: what it can consume, whether case
-// is ignored or not.
-CharSet literalUnits(char16_t unit);
+// What a literal unit can consume: itself, and its case variants when case
+// is ignored.
+CharSet literalUnits(char16_t unit, bool ignoreCase);
 
 // Finds the InnerLiteral of a pattern's only alternative from its top-level
 // terms, read in order. It takes the first run of single literal units, none

@@ -80,9 +80,10 @@ struct RegExp::Impl {
 
     // Calls f(offsets) for the first match, or for every match when Global,
     // moving one code unit on after an empty match.
-    template <class F> void forEachMatch(const QString& text, F f)
+    template <class F> void forEachMatch(const QString& text, F f) { forEachMatch(text, timeLimit, f); }
+    template <class F> void forEachMatch(const QString& text, std::chrono::milliseconds budget, F f)
     {
-        Searcher searcher(code(), text, timeLimit, clock);
+        Searcher searcher(code(), text, budget, clock);
         qsizetype from = 0;
         while (searcher.next(from)) {
             const size_t* offsets = searcher.offsets();
@@ -160,6 +161,22 @@ qsizetype RegExp::Count(const QString& text)
     return memoryGuarded([&] {
         qsizetype count = 0;
         d->forEachMatch(text, [&count](const size_t*) { ++count; });
+        return count;
+    });
+}
+
+qsizetype RegExp::CountInPieces(const std::function<bool(QString& piece)>& nextPiece)
+{
+    return memoryGuarded([&] {
+        const std::int64_t start = d->clock();
+        qsizetype count = 0;
+        QString piece;
+        while (nextPiece(piece)) {
+            const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::nanoseconds(d->clock() - start));
+            const std::chrono::milliseconds left = std::max(d->timeLimit - spent, std::chrono::milliseconds(0));
+            d->forEachMatch(piece, left, [&count](const size_t*) { ++count; });
+        }
         return count;
     });
 }

@@ -127,6 +127,12 @@ public:
     // The number of matches Execute would find, in memory that does not grow
     // with it.
     qsizetype Count(const QString& text);
+    // The same for a text handed over in pieces, each runs of its lines with
+    // the line feeds around them left out, where the pattern's matches stay
+    // within lines (MatchesStayWithinLines): the sum over the pieces is then
+    // the count over the text. nextPiece fills `piece` and returns true, or
+    // returns false after the last. One time limit covers all the pieces.
+    qsizetype CountInPieces(const std::function<bool(QString& piece)>& nextPiece);
     bool Test(const QString& text);
     QString Replace(const QString& text, const QString& replacement);
     // The same replace, handed to sink in order and in pieces, for a caller

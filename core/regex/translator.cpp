@@ -603,11 +603,13 @@ private:
         AtomKind kind = AtomKind::Plain;
         const bool topLevel = depth == 0;
         const bool noteUnits = topLevel && m_innerLiteral.wantsUnits();
+        m_lastLiteral = -1;
         if (topLevel) {
             m_termLiteral = -1;
             m_termUnits.reset();
-            m_lastLiteral = -1;
         }
+        // The atom is one unit that is never a line terminator.
+        bool keepsToLine = false;
         switch (c) {
         case '^':
             ++m_pos;
@@ -633,8 +635,12 @@ private:
                 rejectQuantifier();
                 return Extent::peek(1);
             }
-            if (noteUnits && kClassEscapes.contains(QChar(at(m_pos + 1))))
-                m_termUnits = classEscape(at(m_pos + 1));
+            if (kClassEscapes.contains(QChar(at(m_pos + 1)))) {
+                std::optional<CharSet> units = classEscape(at(m_pos + 1));
+                keepsToLine = !units->holdsLineTerminator();
+                if (noteUnits)
+                    m_termUnits = std::move(units);
+            }
             atom = parseAtomEscape(&kind);
             break;
         case '(': {
@@ -647,6 +653,7 @@ private:
         }
         case '[': {
             CharSet units = parseClass();
+            keepsToLine = !units.holdsLineTerminator();
             if (noteUnits)
                 m_termUnits = std::move(units);
             break;
@@ -655,6 +662,7 @@ private:
             ++m_pos;
             tellPiece(event(SyntaxKind::AnyCharacter, m_pos - 1));
             m_out += dotAtom();
+            keepsToLine = true;
             if (noteUnits)
                 m_termUnits = CharSet::lineTerminators().inverted();
             break;
@@ -679,14 +687,16 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
+        if (m_lastLiteral >= 0)
+            keepsToLine = !CharSet::isLineTerminator(char16_t(m_lastLiteral));
         if (!topLevel || c == '(')
-            return parseQuantifier(kind, atom);
+            return parseQuantifier(kind, atom, keepsToLine);
         const qsizetype atomEnd = m_pos;
-        const Extent term = parseQuantifier(kind, atom);
+        const Extent term = parseQuantifier(kind, atom, keepsToLine);
         if (m_pos == atomEnd)
             m_termLiteral = m_lastLiteral;
         else if (noteUnits && m_lastLiteral >= 0)
-            m_termUnits = literalUnits(char16_t(m_lastLiteral));
+            m_termUnits = literalUnits(char16_t(m_lastLiteral), m_ignoreCase);
         return term;
     }
 
@@ -1230,7 +1240,8 @@ private:
         return Quantifier{lo, hi > kMaxRepeat ? kUnbounded : hi, lazy};
     }
 
-    Extent parseQuantifier(AtomKind kind, const Extent& atom)
+    // `keepsToLine`: the atom is one unit that is never a line terminator.
+    Extent parseQuantifier(AtomKind kind, const Extent& atom, bool keepsToLine = false)
     {
         const std::optional<Quantifier> q = readQuantifier(kind);
         if (!q)
@@ -1255,13 +1266,16 @@ private:
         // differ in length even when it is repeated {0} times.
         if (q->most == 0 && !atom.fixed())
             ++m_varyingRepeats;
-        emitRepeat(*q);
+        // Before a line's end such a repeat cannot give a unit back and still
+        // match, as the unit would then follow it: made possessive, it is not
+        // asked to, which takes the backtracking out of \w+$ at every start.
+        emitRepeat(*q, keepsToLine && m_multiline && !q->lazy && at(m_pos) == '$');
         // A repeat may scan far each time it is entered or gives a unit back.
         m_guards.push_back(m_out.size());
         return atom.repeated(q->least, q->most);
     }
 
-    void emitRepeat(const Quantifier& q)
+    void emitRepeat(const Quantifier& q, bool possessive = false)
     {
         const qint64 lo = q.least, hi = q.most;
         if (lo != hi)
@@ -1284,6 +1298,8 @@ private:
             m_out += QStringLiteral("{%1,%2}").arg(lo).arg(hi);
         if (q.lazy)
             m_out += u'?';
+        else if (possessive)
+            m_out += u'+';
     }
 
     // The translation with a callout at each guard; built from the one pass,

@@ -75,26 +75,31 @@ qsizetype ByteFinder::find(QByteArrayView text, qsizetype from) const
     return -1;
 }
 
+LeftmostOccurrence::LeftmostOccurrence(QByteArrayView text, const std::vector<ByteFinder>& needles)
+    : m_text(text), m_needles(needles), m_next(needles.size(), -2)
+{
+}
+
+LeftmostOccurrence::Found LeftmostOccurrence::next(qsizetype from)
+{
+    Found first;
+    for (size_t i = 0; i < m_needles.size(); ++i) {
+        if (m_next[i] == -2 || (m_next[i] >= 0 && m_next[i] < from))
+            m_next[i] = m_needles[i].find(m_text, from);
+        if (m_next[i] >= 0 && (first.at < 0 || m_next[i] < first.at))
+            first = {m_next[i], i};
+    }
+    return first;
+}
+
 qsizetype CountLeftmostFirst(QByteArrayView text, const std::vector<ByteFinder>& alternatives)
 {
-    // Each alternative's next occurrence is kept until the search passes
-    // it; -1 once it has none left.
-    constexpr qsizetype kUnknown = -2;
-    std::vector<qsizetype> next(alternatives.size(), kUnknown);
+    LeftmostOccurrence occurrences(text, alternatives);
     qsizetype found = 0;
-    for (qsizetype from = 0;;) {
-        size_t first = alternatives.size();
-        for (size_t i = 0; i < alternatives.size(); ++i) {
-            if (next[i] == kUnknown || (next[i] >= 0 && next[i] < from))
-                next[i] = alternatives[i].find(text, from);
-            if (next[i] >= 0 && (first == alternatives.size() || next[i] < next[first]))
-                first = i;
-        }
-        if (first == alternatives.size())
-            return found;
+    for (LeftmostOccurrence::Found at = occurrences.next(0); at.at >= 0;
+         at = occurrences.next(at.at + alternatives[at.needle].size()))
         ++found;
-        from = next[first] + alternatives[first].size();
-    }
+    return found;
 }
 
 } // namespace pattaro

@@ -28,6 +28,28 @@ private:
     qsizetype m_nextRare = 0;
 };
 
+// The leftmost occurrence of any of several needles in one text, for a
+// search that goes forward: each needle's next occurrence is kept until the
+// search passes it.
+class LeftmostOccurrence {
+public:
+    // Both must outlive this.
+    LeftmostOccurrence(QByteArrayView text, const std::vector<ByteFinder>& needles);
+
+    struct Found {
+        qsizetype at = -1; // -1 when no needle occurs
+        size_t needle = 0; // the first of them in order, of those there
+    };
+    // The leftmost occurrence at or after `from`; `from` never goes back.
+    Found next(qsizetype from);
+
+private:
+    QByteArrayView m_text;
+    const std::vector<ByteFinder>& m_needles;
+    // -2 before the first look; -1 once a needle has no occurrence left.
+    std::vector<qsizetype> m_next;
+};
+
 // How many times any of the needles occurs, taken as a pattern of literal
 // alternatives takes them: at the leftmost place where one occurs, the
 // first of them in order that does, then on from its end.

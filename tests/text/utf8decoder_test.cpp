@@ -59,9 +59,16 @@ TEST(Utf8Decoder, DecodesOrRefusesEachSequenceAtEveryPlaceInABlock)
         {"a lead that never leads", "\xC0", std::nullopt},
         {"cut short after three bytes", "\xF0\x9F\x98", std::nullopt},
     };
+    // Around the 32-byte blocks and the 1 KB stretches read as ASCII at once.
+    std::vector<int> befores;
+    for (int before = 0; before <= 33; ++before)
+        befores.push_back(before);
+    for (const int stretchEnd : {1024, 2048})
+        for (int before = stretchEnd - 4; before <= stretchEnd + 1; ++before)
+            befores.push_back(before);
     for (const auto& c : cases) {
-        for (int before = 0; before <= 33; ++before) {
-            for (const int after : {0, 1, 15, 16, 17}) {
+        for (const int before : befores) {
+            for (const int after : {0, 1, 15, 16, 17, 1100}) {
                 const QByteArray bytes = QByteArray(before, 'a') + c.bytes + QByteArray(after, 'b');
                 std::optional<QString> expected;
                 if (c.expected)
