@@ -38,7 +38,7 @@ int onCallout(pcre2_callout_block_16* block, void* data)
 
 StepMeter::StepMeter(const QString& source, bool ignoreCase, bool multiline)
 {
-    const Translation t = translatePattern(source, ignoreCase, multiline);
+    const Translation t = translatePattern(source, ignoreCase, multiline, nullptr, RepeatShortcuts::Left);
     int error = 0;
     PCRE2_SIZE offset = 0;
     const uint32_t options = t.compileOptions | PCRE2_AUTO_CALLOUT | PCRE2_NO_START_OPTIMIZE | PCRE2_NO_AUTO_POSSESS

@@ -174,8 +174,10 @@ qsizetype RegExp::CountInPieces(const std::function<bool(QString& piece)>& nextP
         while (nextPiece(piece)) {
             const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
                 std::chrono::nanoseconds(d->clock() - start));
-            const std::chrono::milliseconds left = std::max(d->timeLimit - spent, std::chrono::milliseconds(0));
-            d->forEachMatch(piece, left, [&count](const size_t*) { ++count; });
+            // A piece's search looks at the clock only once it has much to do.
+            if (spent > d->timeLimit)
+                throw RegexError(RegexErrorCode::TookTooLong);
+            d->forEachMatch(piece, d->timeLimit - spent, [&count](const size_t*) { ++count; });
         }
         return count;
     });

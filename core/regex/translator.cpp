@@ -207,6 +207,7 @@ public:
     // Tells `sink` of every piece read; for the first pass only, which reads
     // each piece once.
     void tell(SyntaxSink* sink) { m_sink = sink; }
+    void take(RepeatShortcuts shortcuts) { m_shortcuts = shortcuts == RepeatShortcuts::Taken; }
 
     // After run(): what a second pass has to handle.
     Plan plan() const
@@ -318,6 +319,7 @@ private:
     std::optional<CharSet> m_termUnits;
     // The unit emitLiteral wrote last.
     int m_lastLiteral = -1;
+    bool m_shortcuts = true;
     QString m_out;
     // Where the guarded twin calls back: offsets into m_out, in order.
     std::vector<qsizetype> m_guards;
@@ -687,7 +689,8 @@ private:
             emitLiteral(char16_t(c));
             break;
         }
-        if (m_lastLiteral >= 0)
+        // A group's last literal is not the group.
+        if (c != '(' && m_lastLiteral >= 0)
             keepsToLine = !CharSet::isLineTerminator(char16_t(m_lastLiteral));
         if (!topLevel || c == '(')
             return parseQuantifier(kind, atom, keepsToLine);
@@ -1269,7 +1272,7 @@ private:
         // Before a line's end such a repeat cannot give a unit back and still
         // match, as the unit would then follow it: made possessive, it is not
         // asked to, which takes the backtracking out of \w+$ at every start.
-        emitRepeat(*q, keepsToLine && m_multiline && !q->lazy && at(m_pos) == '$');
+        emitRepeat(*q, m_shortcuts && keepsToLine && m_multiline && !q->lazy && at(m_pos) == '$');
         // A repeat may scan far each time it is entered or gives a unit back.
         m_guards.push_back(m_out.size());
         return atom.repeated(q->least, q->most);
@@ -1709,17 +1712,21 @@ qsizetype Translation::sourceOffset(qsizetype translatedOffset) const
     return source;
 }
 
-Translation translatePattern(const QString& source, bool ignoreCase, bool multiline, SyntaxSink* sink)
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline, SyntaxSink* sink,
+                             RepeatShortcuts shortcuts)
 {
     if (source.size() > kMaxPatternLength)
         throw RegexError(RegexErrorCode::ExpressionTooLong, kMaxPatternLength, {source.size(), kMaxPatternLength});
     Translator plain(source, ignoreCase, multiline);
     plain.tell(sink);
+    plain.take(shortcuts);
     Translation t = plain.run();
     Plan plan = plain.plan();
     if (!plan.needed())
         return t;
-    return Translator(source, ignoreCase, multiline, std::move(plan)).run();
+    Translator checking(source, ignoreCase, multiline, std::move(plan));
+    checking.take(shortcuts);
+    return checking.run();
 }
 
 } // namespace pattaro

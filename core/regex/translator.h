@@ -105,10 +105,15 @@ constexpr qint64 kLookbehindReach = 1000;
 
 class SyntaxSink;
 
+// Whether a repeat that cannot give a unit back and still match is written
+// possessive, which finds the same matches without trying to. Measuring the
+// backtracking of an engine that reads patterns as written leaves them be.
+enum class RepeatShortcuts { Taken, Left };
+
 // Throws RegexError(InvalidPattern) where JavaScript would reject the
 // pattern, or where it is longer than kMaxPatternLength. `sink`, when given,
 // is told of every piece of the pattern as it is read.
-Translation translatePattern(const QString& source, bool ignoreCase, bool multiline,
-                             SyntaxSink* sink = nullptr);
+Translation translatePattern(const QString& source, bool ignoreCase, bool multiline, SyntaxSink* sink = nullptr,
+                             RepeatShortcuts shortcuts = RepeatShortcuts::Taken);
 
 } // namespace pattaro

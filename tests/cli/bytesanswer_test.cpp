@@ -35,6 +35,10 @@ TEST(CliBytesAnswer, PrintsWhatTheDecodedSearchPrintsOrLeavesItToIt)
 {
     const QByteArray mixed = "北京 bookkeeper 北京北京 x\r\nbookkeeperbookkeeper 中文 a@b.c 😀\n";
     const QByteArray bom = "\xEF\xBB\xBF";
+    // Lines enough for several of the pieces a count decodes at a time.
+    QByteArray manyLines;
+    for (int i = 0; i < 20000; ++i)
+        manyLines += (i % 7 == 0 ? "ab@cd 北京 " : "word 中文 ") + QByteArray::number(i) + (i % 3 ? "\n" : "\r\n");
     const struct {
         const char* name;
         Command command;
@@ -58,16 +62,29 @@ TEST(CliBytesAnswer, PrintsWhatTheDecodedSearchPrintsOrLeavesItToIt)
         {"absent, named UTF-8 with a NUL", Command::Count, u"zq", QByteArray("a\0b", 3), true, false, false,
          TextEncoding::Utf8},
         {"present: the engine lists", Command::Matches, u"\\w+@\\w", mixed, false},
-        {"present inner literal: the engine counts", Command::Count, u"\\w+@", mixed, false},
+        {"present inner literal: counted line by line", Command::Count, u"\\w+@", mixed, true},
         {"replaced as JSON", Command::Replace, u"zq", mixed, false, true},
-        {"case ignored", Command::Count, u"Bookkeeper", mixed, false, false, true},
+        {"case ignored, counted line by line", Command::Count, u"Bookkeeper", mixed, true, false, true},
+        {"case ignored, listed", Command::Matches, u"Bookkeeper", mixed, false, false, true},
         {"literal alternatives counted, the first in order winning", Command::Count, u"北京|北|x|x\\r|bookkeeperb",
          mixed, true},
         {"literal alternatives counted as JSON", Command::Count, u"kee|per|ook", mixed, true, true},
         {"alternatives, one absent", Command::Matches, u"zq|q\\d", mixed, true},
         {"alternatives, one present", Command::Matches, u"zq|ke+p", mixed, false},
-        {"an alternative without a literal", Command::Count, u"zq|\\d", mixed, false},
-        {"half a pair", Command::Count, u"\\uD83D", mixed, false},
+        {"an alternative without a literal, counted line by line", Command::Count, u"zq|\\d", mixed, true},
+        {"half a pair, counted line by line", Command::Count, u"\\uD83D", mixed, true},
+        {"half a pair, listed", Command::Matches, u"\\uD83D", mixed, false},
+        {"lines holding a literal, over many pieces", Command::Count, u"\\w+@\\w*", manyLines, true},
+        {"line ends over many pieces", Command::Count, u"\\d+$", manyLines, true},
+        {"line starts over many pieces", Command::Count, u"^\\w+", manyLines, true},
+        {"a look-ahead at each piece's end", Command::Count, u"\\d(?!\\S)", manyLines, true, true},
+        {"empty matches at both ends of lines", Command::Count, u"\\w*", mixed, true},
+        {"line starts, the last line empty", Command::Count, u"^", "a\n\nb\n", true},
+        {"an empty text has one line", Command::Count, u"$", "", true},
+        {"white space takes line feeds", Command::Count, u"\\s+", mixed, false},
+        {"a negated class takes line feeds", Command::Count, u"[^a]+", mixed, false},
+        {"\\W takes line feeds", Command::Count, u"x\\W", mixed, false},
+        {"a written line feed", Command::Count, u"\\w\\r\\n", mixed, false},
         {"another encoding named", Command::Count, u"zq", "abc", false, false, false, TextEncoding::Windows1250},
         {"not UTF-8", Command::Count, u"zq", "caf\xE9", false},
         {"UTF-16", Command::Count, u"zq", QByteArray("\xFF\xFE" "a\0", 4), false},

@@ -123,6 +123,26 @@ TEST(Limits, TheTimeLimitIsMeasuredOnTheEnginesClock)
     EXPECT_EQ(re->Execute(text).Count(), 0) << "a clock that does not move never runs out";
 }
 
+TEST(Limits, OneTimeLimitCoversEveryPiece)
+{
+    // Each piece alone is searched well within the limit; all of them are not.
+    auto re = engine("x+y");
+    re->TimeLimit(std::chrono::milliseconds(100));
+    re->Clock(steppingClock);
+    int pieces = 0;
+    const auto nextPiece = [&](QString& piece) {
+        piece = QStringLiteral("xxxx");
+        return ++pieces <= 1000;
+    };
+    try {
+        re->CountInPieces(nextPiece);
+        ADD_FAILURE() << "finished instead of giving up";
+    } catch (const RegexError& e) {
+        EXPECT_EQ(e.kind(), RegexError::Kind::GaveUp);
+    }
+    EXPECT_LT(pieces, 100);
+}
+
 TEST(Limits, DeepBacktrackingStackEndsCleanly)
 {
     // Each repetition keeps a way back; either the match is found or the

@@ -12,7 +12,7 @@ namespace pattaro::test {
 
 Spans plainSearch(const QString& pattern, bool ignoreCase, const QString& text)
 {
-    const Translation t = translatePattern(pattern, ignoreCase, true);
+    const Translation t = translatePattern(pattern, ignoreCase, true, nullptr, RepeatShortcuts::Left);
     int error = 0;
     PCRE2_SIZE offset = 0;
     pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(t.pattern.utf16()), t.pattern.size(),

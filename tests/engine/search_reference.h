@@ -15,7 +15,7 @@ constexpr std::chrono::minutes kPatientLimit{5};
 using Spans = std::vector<std::pair<qsizetype, qsizetype>>;
 
 // All matches by one unwindowed PCRE2 loop over the translated pattern,
-// multiline, as the engine's reference.
+// multiline, without the translator's shortcuts, as the engine's reference.
 Spans plainSearch(const QString& pattern, bool ignoreCase, const QString& text);
 // All matches by the engine, global and multiline.
 Spans engineSearch(const QString& pattern, bool ignoreCase, const QString& text);

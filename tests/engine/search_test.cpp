@@ -36,6 +36,9 @@ TEST(Search, WindowedSearchFindsWhatOnePassFinds)
         "(?:ab)+$", "b(?!a)", "[aA]{2,}", "中+", uR"((?<=\r)\n)"_qs,
         // Bounded reach, near and above half a window.
         "ab$", uR"(\bab\b)"_qs, "(?<=a)b{1,3}(?!b)", "a.{2000}b", "a[^x]{2100}", uR"((a|b)\1{1,500}$)"_qs,
+        // Repeats before a line's end, which may not give units back: only
+        // those of one unit that is never a line terminator, and greedy.
+        uR"(\w+$)"_qs, "a*$", ".{2,}$", "[^b]+$", uR"([\s\S]+$)"_qs, "(ab)+$", "a+?$", "[^\r]{1,3}$", uR"(\D*$)"_qs,
     };
     for (quint32 seed : {1u, 2u, 3u}) {
         const QString text = mixedText(seed);
