@@ -50,8 +50,11 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
         return std::nullopt;
     if (counted)
         return WriteCount(CountLeftmostFirst(*text, finders), args.json, out);
-    if (!absent)
-        return WriteCount(CountLineByLine(engine, *text, finders), args.json, out);
+    if (!absent) {
+        RegExp second;
+        PrepareEngine(second, args, bytes.size());
+        return WriteCount(CountLineByLine(engine, second, *text, finders), args.json, out);
+    }
     if (args.command == Command::Replace) {
         out.writeEncoded(*text);
         return kExitSuccess;

@@ -75,6 +75,21 @@ qsizetype ByteFinder::find(QByteArrayView text, qsizetype from) const
     return -1;
 }
 
+qsizetype FindLastByte(QByteArrayView text, char byte, qsizetype before)
+{
+    const char* const begin = text.data();
+    const __m128i wanted = _mm_set1_epi8(byte);
+    for (; before >= 16; before -= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + before - 16));
+        const unsigned found = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)));
+        if (found != 0)
+            return before - 16 + (31 - __builtin_clz(found));
+    }
+    while (before > 0 && begin[before - 1] != byte)
+        --before;
+    return before - 1;
+}
+
 LeftmostOccurrence::LeftmostOccurrence(QByteArrayView text, const std::vector<ByteFinder>& needles)
     : m_text(text), m_needles(needles), m_next(needles.size(), -2)
 {

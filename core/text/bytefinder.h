@@ -28,6 +28,10 @@ private:
     qsizetype m_nextRare = 0;
 };
 
+// The last `byte` before `before`, or -1: sixteen places at a time, as a
+// line's start is looked for from a place inside it.
+qsizetype FindLastByte(QByteArrayView text, char byte, qsizetype before);
+
 // The leftmost occurrence of any of several needles in one text, for a
 // search that goes forward: each needle's next occurrence is kept until the
 // search passes it.

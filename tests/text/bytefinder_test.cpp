@@ -63,3 +63,19 @@ TEST(ByteFinder, FindsFromWhereItIsAskedToTheVeryEnd)
 }
 
 } // namespace
+
+TEST(ByteFinder, FindsTheLastByteBeforeAPlaceWhereverItLies)
+{
+    // Around the sixteen-byte blocks, near and far from the place.
+    for (const qsizetype size : {0, 1, 15, 16, 17, 40}) {
+        for (qsizetype feed = -1; feed < size; ++feed) {
+            QByteArray text(size, 'x');
+            if (feed >= 0)
+                text[feed] = '\n';
+            for (qsizetype before = 0; before <= size; ++before) {
+                const qsizetype expected = feed >= 0 && feed < before ? feed : -1;
+                EXPECT_EQ(FindLastByte(text, '\n', before), expected) << size << " " << feed << " " << before;
+            }
+        }
+    }
+}
