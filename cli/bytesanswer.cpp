@@ -3,7 +3,9 @@
 #include "core/regex/linebound.h"
 #include "core/text/bytefinder.h"
 #include "core/text/textdecoding.h"
+#include "core/text/utf8decoder.h"
 #include "core/text/utf8encoder.h"
+#include "cli/halves.h"
 #include "cli/linecount.h"
 #include "cli/run.h"
 
@@ -11,6 +13,39 @@
 #include <vector>
 
 namespace pattaro::cli {
+namespace {
+
+enum class Presence { Found, Absent, AbsentFromOtherThanUtf8 };
+
+// Whether any of the literals occurs in the text, and when none does,
+// whether it is UTF-8: a large text's halves side by side.
+Presence lookFor(QByteArrayView text, const std::vector<ByteFinder>& literals)
+{
+    const auto look = [&](QByteArrayView searched, QByteArrayView checked) {
+        if (std::any_of(literals.cbegin(), literals.cend(),
+                        [&](const ByteFinder& literal) { return literal.find(searched) >= 0; }))
+            return Presence::Found;
+        return IsUtf8(checked) ? Presence::Absent : Presence::AbsentFromOtherThanUtf8;
+    };
+    const qsizetype cut = HalvingCut(text);
+    if (cut < 0)
+        return look(text, text);
+    // The first half is searched past the cut for a literal that begins in
+    // it and holds a line feed.
+    qsizetype longest = 0;
+    for (const ByteFinder& literal : literals)
+        longest = std::max(longest, literal.size());
+    Presence first = Presence::Found, second = Presence::Found;
+    SideBySide(
+        text.size(), [&] { first = look(text.first(std::min(text.size(), cut + longest)), text.first(cut)); },
+        [&] { second = look(text.sliced(cut + 1), text.sliced(cut + 1)); });
+    if (first == Presence::Found || second == Presence::Found)
+        return Presence::Found;
+    return first == Presence::Absent && second == Presence::Absent ? Presence::Absent
+                                                                   : Presence::AbsentFromOtherThanUtf8;
+}
+
+} // namespace
 
 std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteArrayView bytes, bool color,
                                    Utf8Output& out)
@@ -20,6 +55,10 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
                           || args.command == Command::Extract || (args.command == Command::Replace && !args.json);
     if (!searches)
         return std::nullopt;
+    const std::optional<QByteArrayView> unchecked = Utf8TextBytesUnchecked(bytes, args.encoding);
+    if (!unchecked)
+        return std::nullopt;
+    const QByteArrayView text = *unchecked;
     PrepareEngine(engine, args, bytes.size());
     RequiredLiteral literal;
     bool withinLines = false;
@@ -36,31 +75,35 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
     std::vector<ByteFinder> finders;
     for (const QString& units : literal.alternatives)
         finders.emplace_back(EncodeUtf8(units));
-    // Past a byte order mark, where the text begins when it is UTF-8, which
-    // is only checked when the bytes can answer.
-    const QByteArrayView body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-    const bool counted = !finders.empty() && literal.wholeMatch && args.command == Command::Count;
-    const bool absent = !finders.empty() && !counted
-                        && std::none_of(finders.cbegin(), finders.cend(),
-                                        [&](const ByteFinder& finder) { return finder.find(body) >= 0; });
-    if (!counted && !absent && !withinLines)
-        return std::nullopt;
-    const std::optional<QByteArrayView> text = Utf8TextBytes(bytes, args.encoding);
-    if (!text)
-        return std::nullopt;
-    if (counted)
-        return WriteCount(CountLeftmostFirst(*text, finders), args.json, out);
-    if (!absent) {
-        RegExp second;
-        PrepareEngine(second, args, bytes.size());
-        return WriteCount(CountLineByLine(engine, second, *text, finders), args.json, out);
+
+    if (!finders.empty() && literal.wholeMatch && args.command == Command::Count) {
+        qsizetype found = 0;
+        bool utf8 = false;
+        SideBySide(
+            text.size(), [&] { found = CountLeftmostFirst(text, finders); }, [&] { utf8 = IsUtf8(text); });
+        if (!utf8)
+            return std::nullopt;
+        return WriteCount(found, args.json, out);
     }
-    if (args.command == Command::Replace) {
-        out.writeEncoded(*text);
-        return kExitSuccess;
+    const Presence presence = finders.empty() ? Presence::Found : lookFor(text, finders);
+    if (presence == Presence::AbsentFromOtherThanUtf8)
+        return std::nullopt;
+    if (presence == Presence::Absent) {
+        if (args.command == Command::Replace) {
+            out.writeEncoded(text);
+            return kExitSuccess;
+        }
+        // Nothing matches, as in an empty text: every match holds a unit.
+        return RunSearch(engine, args, QString(), color, out);
     }
-    // Nothing matches, as in an empty text: every match holds a unit.
-    return RunSearch(engine, args, QString(), color, out);
+    if (!withinLines)
+        return std::nullopt;
+    RegExp second;
+    PrepareEngine(second, args, bytes.size());
+    const std::optional<qsizetype> found = CountLineByLine(engine, second, text, finders);
+    if (!found)
+        return std::nullopt;
+    return WriteCount(*found, args.json, out);
 }
 
 } // namespace pattaro::cli

@@ -1,9 +1,9 @@
 #include "cli/linecount.h"
 
 #include "core/text/utf8decoder.h"
+#include "cli/halves.h"
 
 #include <exception>
-#include <thread>
 
 namespace pattaro::cli {
 namespace {
@@ -11,9 +11,6 @@ namespace {
 // Pieces of about this many code units: small enough to stay in cache,
 // large enough that starting a search on each costs nothing.
 constexpr qsizetype kPieceUnits = qsizetype(1) << 16;
-// From this many bytes a second thread takes half of the lines: starting it
-// and compiling its engine costs far less than that half's search.
-constexpr qsizetype kHalvedFrom = qsizetype(1) << 18;
 
 qsizetype lineEnd(QByteArrayView text, qsizetype at)
 {
@@ -70,35 +67,51 @@ qsizetype countLines(RegExp& engine, QByteArrayView utf8, const std::vector<Byte
     });
 }
 
+// One half's count, or what stopped it. A half found not to be UTF-8 is
+// not searched.
+struct HalfCount {
+    bool utf8 = true;
+    qsizetype count = 0;
+    std::exception_ptr failure;
+};
+
+HalfCount countHalf(RegExp& engine, QByteArrayView utf8, const std::vector<ByteFinder>& literals)
+{
+    HalfCount half;
+    half.utf8 = IsUtf8(utf8);
+    if (!half.utf8)
+        return half;
+    try {
+        half.count = countLines(engine, utf8, literals);
+    } catch (...) {
+        half.failure = std::current_exception();
+    }
+    return half;
+}
+
 } // namespace
 
-qsizetype CountLineByLine(RegExp& engine, RegExp& second, QByteArrayView utf8,
-                          const std::vector<ByteFinder>& literals)
+std::optional<qsizetype> CountLineByLine(RegExp& engine, RegExp& second, QByteArrayView utf8,
+                                         const std::vector<ByteFinder>& literals)
 {
-    const qsizetype cut = lineEnd(utf8, utf8.size() / 2);
-    if (utf8.size() < kHalvedFrom || cut == utf8.size() || std::thread::hardware_concurrency() < 2)
-        return countLines(engine, utf8, literals);
-    // Two runs of whole lines, either side of the line feed at `cut`.
-    qsizetype secondCount = 0;
-    std::exception_ptr secondFailure;
-    std::thread worker([&] {
-        try {
-            secondCount = countLines(second, utf8.sliced(cut + 1), literals);
-        } catch (...) {
-            secondFailure = std::current_exception();
-        }
-    });
-    qsizetype firstCount = 0;
-    try {
-        firstCount = countLines(engine, utf8.first(cut), literals);
-    } catch (...) {
-        worker.join();
-        throw;
+    HalfCount halves[2];
+    const qsizetype cut = HalvingCut(utf8);
+    if (cut < 0) {
+        halves[0] = countHalf(engine, utf8, literals);
+    } else {
+        SideBySide(
+            utf8.size(), [&] { halves[0] = countHalf(engine, utf8.first(cut), literals); },
+            [&] { halves[1] = countHalf(second, utf8.sliced(cut + 1), literals); });
     }
-    worker.join();
-    if (secondFailure)
-        std::rethrow_exception(secondFailure);
-    return firstCount + secondCount;
+    // Bytes that are not UTF-8 are decoded another way, whatever the search
+    // made of them.
+    if (!halves[0].utf8 || !halves[1].utf8)
+        return std::nullopt;
+    for (const HalfCount& half : halves) {
+        if (half.failure)
+            std::rethrow_exception(half.failure);
+    }
+    return halves[0].count + halves[1].count;
 }
 
 } // namespace pattaro::cli

@@ -229,17 +229,22 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice)
     return decodeLegacyDetected(bytes);
 }
 
-std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice)
+std::optional<QByteArrayView> Utf8TextBytesUnchecked(QByteArrayView bytes, EncodingChoice choice)
 {
     if (choice.encoding && *choice.encoding != TextEncoding::Utf8)
         return std::nullopt;
     // Without a mark, Auto refuses what looks binary; the other marks are
-    // not UTF-8, which the check below finds.
+    // not UTF-8, which IsUtf8 finds.
     const bool marked = bytes.startsWith(kUtf8Mark);
     if (!choice.encoding && !marked && bytes.first(std::min(bytes.size(), kBinaryProbeBytes)).contains('\0'))
         return std::nullopt;
-    const QByteArrayView text = marked ? bytes.sliced(kUtf8Mark.size()) : bytes;
-    if (!IsUtf8(text))
+    return marked ? bytes.sliced(kUtf8Mark.size()) : bytes;
+}
+
+std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice)
+{
+    const std::optional<QByteArrayView> text = Utf8TextBytesUnchecked(bytes, choice);
+    if (!text || !IsUtf8(*text))
         return std::nullopt;
     return text;
 }

@@ -50,6 +50,9 @@ DecodedText DecodeText(QByteArrayView bytes, EncodingChoice choice);
 // UTF-8 with nothing to warn of: valid UTF-8, its byte order mark left out.
 // Nothing when DecodeText would read them otherwise or refuse them.
 std::optional<QByteArrayView> Utf8TextBytes(QByteArrayView bytes, EncodingChoice choice);
+// The same before the bytes are checked: Utf8TextBytes's answer where IsUtf8
+// holds for what it gives, for a caller that checks them in parts.
+std::optional<QByteArrayView> Utf8TextBytesUnchecked(QByteArrayView bytes, EncodingChoice choice);
 
 // Strict UTF-8 where every byte is text, a leading byte order mark too
 // (command-line arguments). Nothing for bytes that are not UTF-8.
