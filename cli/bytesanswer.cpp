@@ -5,7 +5,6 @@
 #include "core/text/textdecoding.h"
 #include "core/text/utf8decoder.h"
 #include "core/text/utf8encoder.h"
-#include "cli/halves.h"
 #include "cli/linecount.h"
 #include "cli/run.h"
 
@@ -18,31 +17,13 @@ namespace {
 enum class Presence { Found, Absent, AbsentFromOtherThanUtf8 };
 
 // Whether any of the literals occurs in the text, and when none does,
-// whether it is UTF-8: a large text's halves side by side.
+// whether it is UTF-8, which is only then worth checking.
 Presence lookFor(QByteArrayView text, const std::vector<ByteFinder>& literals)
 {
-    const auto look = [&](QByteArrayView searched, QByteArrayView checked) {
-        if (std::any_of(literals.cbegin(), literals.cend(),
-                        [&](const ByteFinder& literal) { return literal.find(searched) >= 0; }))
-            return Presence::Found;
-        return IsUtf8(checked) ? Presence::Absent : Presence::AbsentFromOtherThanUtf8;
-    };
-    const qsizetype cut = HalvingCut(text);
-    if (cut < 0)
-        return look(text, text);
-    // The first half is searched past the cut for a literal that begins in
-    // it and holds a line feed.
-    qsizetype longest = 0;
-    for (const ByteFinder& literal : literals)
-        longest = std::max(longest, literal.size());
-    Presence first = Presence::Found, second = Presence::Found;
-    SideBySide(
-        text.size(), [&] { first = look(text.first(std::min(text.size(), cut + longest)), text.first(cut)); },
-        [&] { second = look(text.sliced(cut + 1), text.sliced(cut + 1)); });
-    if (first == Presence::Found || second == Presence::Found)
+    if (std::any_of(literals.cbegin(), literals.cend(),
+                    [&](const ByteFinder& literal) { return literal.find(text) >= 0; }))
         return Presence::Found;
-    return first == Presence::Absent && second == Presence::Absent ? Presence::Absent
-                                                                   : Presence::AbsentFromOtherThanUtf8;
+    return IsUtf8(text) ? Presence::Absent : Presence::AbsentFromOtherThanUtf8;
 }
 
 } // namespace
@@ -77,11 +58,8 @@ std::optional<int> AnswerFromBytes(RegExp& engine, const Arguments& args, QByteA
         finders.emplace_back(EncodeUtf8(units));
 
     if (!finders.empty() && literal.wholeMatch && args.command == Command::Count) {
-        qsizetype found = 0;
-        bool utf8 = false;
-        SideBySide(
-            text.size(), [&] { found = CountLeftmostFirst(text, finders); }, [&] { utf8 = IsUtf8(text); });
-        if (!utf8)
+        const qsizetype found = CountLeftmostFirst(text, finders);
+        if (!IsUtf8(text))
             return std::nullopt;
         return WriteCount(found, args.json, out);
     }
