@@ -1,3 +1,4 @@
+#include "core/regex/regexp.h"
 #include "tests/support/addresssanitizer.h"
 #include "tests/support/encodedfiles.h"
 #include "tests/support/utf16bytes.h"
@@ -480,6 +481,33 @@ TEST(Cli, FiftyMegabyteInput)
     const Result replaced = run({"-f", path, "replace", "1", "#"});
     EXPECT_EQ(replaced.exitCode, 0) << replaced.err.constData();
     EXPECT_TRUE(replaced.out == QByteArray(text).replace('1', '#'));
+}
+
+TEST(Cli, CountsALargeFileLineByLineAsTheEngineCountsItWhole)
+{
+    // Large enough for halves on two threads, each read a few lines at a time.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray text;
+    for (int i = 0; i < 40000; ++i)
+        text += (i % 5 ? "Word 中文 " : "fn(ab, x@y.z ") + QByteArray::number(i) + (i % 4 ? "\n" : "\r\n");
+    const QString path = writeFile(dir, "lines.txt", text);
+    const QString decoded = QString::fromUtf8(text);
+    const struct {
+        const char* pattern;
+        bool ignoreCase;
+    } cases[] = {{R"(\d+$)", false}, {R"(^\w+)", false}, {R"(fn\(\w+,)", false}, {R"(\w+@\w+\.\w+)", false},
+                 {R"(\b)", false},   {"x*", false},       {"word", true},          {R"(\w+$)", true}};
+    for (const auto& c : cases) {
+        pattaro::RegExp engine;
+        engine.Global(true);
+        engine.Multiline(true);
+        engine.IgnoreCase(c.ignoreCase);
+        engine.Pattern(QString::fromUtf8(c.pattern));
+        const QStringList args = c.ignoreCase ? QStringList{"-i", "-f", path, "count", c.pattern}
+                                              : QStringList{"-f", path, "count", c.pattern};
+        EXPECT_EQ(run(args).out, QByteArray::number(engine.Count(decoded)) + "\n") << c.pattern;
+    }
 }
 
 TEST(Cli, CodePrintsAProgramAndReadsNothing)

@@ -144,3 +144,31 @@ TEST(Translator, WritesEachLookbehindTheCheapestExactWay)
         }
     }
 }
+
+// A repeat just before $ with the m flag cannot give a unit back and still
+// match when its atom is one unit that is never a line terminator, so it is
+// written possessive; anywhere else that would lose matches.
+TEST(Translator, WritesARepeatPossessiveOnlyWhereGivingBackCannotMatch)
+{
+    const struct {
+        const char16_t* pattern;
+        bool possessive;
+        bool multiline = true;
+    } cases[] = {
+        {u"\\w+$", true},       {u"a*$", true},         {u".{2,}$", true},     {u"[^\\n\\r\\u2028\\u2029]+$", true},
+        {u"\\d?$", true},       {u"x{3}$", true},       {u"\\u4e2d+$", true},  {u"[^a]+$", false},
+        {u"\\s+$", false},      {u"\\D+$", false},      {u"\\r+$", false},     {u"a+?$", false},
+        {u"(a)+$", false},      {u"(?:ab)+$", false},   {u"a+b$", false},      {u"(a)\\1+$", false},
+        {u"[^\\n\\r]+$", false}, {u"a+$", false, false},
+    };
+    for (const auto& c : cases) {
+        const QString p = QString::fromUtf16(c.pattern);
+        SCOPED_TRACE(p.toStdString());
+        const QString taken = translatePattern(p, false, c.multiline).pattern;
+        const QString left = translatePattern(p, false, c.multiline, nullptr, RepeatShortcuts::Left).pattern;
+        EXPECT_EQ(taken != left, c.possessive) << taken.toStdString();
+        EXPECT_EQ(translatePattern(p, true, c.multiline).pattern
+                      != translatePattern(p, true, c.multiline, nullptr, RepeatShortcuts::Left).pattern,
+                  c.possessive);
+    }
+}
