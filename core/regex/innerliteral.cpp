@@ -124,7 +124,9 @@ RequiredLiteral InnerLiteralCollector::required() const
 {
     if (m_result.ignoreCase)
         return {};
-    if (!m_result.units.isEmpty())
+    // Of the inner literal and the run the only alternative begins with,
+    // the longer is likely the rarer.
+    if (!m_result.units.isEmpty() && m_leading.size() <= m_result.units.size())
         return {{m_result.units}, false};
     RequiredLiteral literal{m_earlierLeading, m_earlierOpen && m_leadingOpen};
     literal.alternatives.push_back(m_leading);

@@ -69,8 +69,9 @@ public:
     // all units, and a pattern may have thousands of terms.
     bool wantsUnits() const { return m_state == State::Prefix && m_prefixUnits; }
     InnerLiteral result() const { return m_result; }
-    // The inner literal, or else the run of literal units each alternative
-    // begins with; empty when case is ignored.
+    // The inner literal, or the run of literal units each alternative
+    // begins with when there is none or that run is longer; empty when case
+    // is ignored.
     RequiredLiteral required() const;
 
 private:
