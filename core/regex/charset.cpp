@@ -103,10 +103,8 @@ CharSet CharSet::caseClosed() const
 {
     static const CharSet varying = [] {
         CharSet s;
-        for (uint32_t u = 0; u < kUnits; ++u) {
-            if (caseVariants(char16_t(u)).size() > 1)
-                s.add(char16_t(u));
-        }
+        for (char16_t u : unitsWithCaseVariants())
+            s.add(u);
         return s;
     }();
     // A unit belongs when any of its variants is a member, so it stays out
