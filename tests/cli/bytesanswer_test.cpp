@@ -76,6 +76,7 @@ TEST(CliBytesAnswer, PrintsWhatTheDecodedSearchPrintsOrLeavesItToIt)
         {"half a pair, counted line by line", Command::Count, u"\\uD83D", mixed, true},
         {"half a pair, listed", Command::Matches, u"\\uD83D", mixed, false},
         {"lines holding a literal, over many pieces", Command::Count, u"\\w+@\\w*", manyLines, true},
+        {"a rare literal, on lines near and far apart", Command::Count, u"999\\d*$", manyLines, true},
         {"line ends over many pieces", Command::Count, u"\\d+$", manyLines, true},
         {"line starts over many pieces", Command::Count, u"^\\w+", manyLines, true},
         {"a look-ahead at each piece's end", Command::Count, u"\\d(?!\\S)", manyLines, true, true},
