@@ -14,6 +14,10 @@ constexpr qsizetype kPieceUnits = qsizetype(1) << 16;
 // Lines holding a literal this many bytes apart or fewer are decoded with
 // the lines between them: about as cheap as decoding them apart.
 constexpr qsizetype kNearLines = 256;
+// Where a literal is on more than one line in this many, of those in the
+// first kSampleBytes, every line is decoded.
+constexpr qsizetype kCommonShare = 3;
+constexpr qsizetype kSampleBytes = qsizetype(1) << 16;
 
 qsizetype lineEnd(QByteArrayView text, qsizetype at)
 {
@@ -32,12 +36,30 @@ void appendDecoded(QString& piece, QByteArrayView utf8)
     piece.resize(had + units);
 }
 
+// Whether so many of the text's first lines hold a literal that looking
+// for the lines costs more than it saves: decoding and searching a line
+// without one costs about what finding the next one does.
+bool commonInLines(QByteArrayView utf8, const std::vector<ByteFinder>& literals)
+{
+    const QByteArrayView sample = utf8.first(lineEnd(utf8, std::min(utf8.size(), kSampleBytes)));
+    LeftmostOccurrence occurrences(sample, literals);
+    qsizetype lines = 0, holding = 0;
+    for (qsizetype from = 0; from <= sample.size(); ++lines) {
+        const qsizetype at = occurrences.next(from).at;
+        const qsizetype next = lineEnd(sample, from) + 1;
+        if (at >= 0 && at < next)
+            ++holding;
+        from = next;
+    }
+    return holding * kCommonShare > lines;
+}
+
 qsizetype countLines(RegExp& engine, QByteArrayView utf8, const std::vector<ByteFinder>& literals)
 {
     // Where the next piece begins: always a line's start, past the text's
     // end once its last line is taken.
     qsizetype from = 0;
-    if (literals.empty()) {
+    if (literals.empty() || commonInLines(utf8, literals)) {
         return engine.CountInPieces([&](QString& piece) {
             if (from > utf8.size())
                 return false;
