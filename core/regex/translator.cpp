@@ -207,7 +207,7 @@ public:
     // Tells `sink` of every piece read; for the first pass only, which reads
     // each piece once.
     void tell(SyntaxSink* sink) { m_sink = sink; }
-    void take(RepeatShortcuts shortcuts) { m_shortcuts = shortcuts == RepeatShortcuts::Taken; }
+    void allow(RepeatShortcuts shortcuts) { m_shortcuts = shortcuts == RepeatShortcuts::Taken; }
 
     // After run(): what a second pass has to handle.
     Plan plan() const
@@ -1719,13 +1719,13 @@ Translation translatePattern(const QString& source, bool ignoreCase, bool multil
         throw RegexError(RegexErrorCode::ExpressionTooLong, kMaxPatternLength, {source.size(), kMaxPatternLength});
     Translator plain(source, ignoreCase, multiline);
     plain.tell(sink);
-    plain.take(shortcuts);
+    plain.allow(shortcuts);
     Translation t = plain.run();
     Plan plan = plain.plan();
     if (!plan.needed())
         return t;
     Translator checking(source, ignoreCase, multiline, std::move(plan));
-    checking.take(shortcuts);
+    checking.allow(shortcuts);
     return checking.run();
 }
 
