@@ -1,5 +1,6 @@
 #include "cli/input.h"
 
+#include "core/text/largebuffer.h"
 #include "cli/vanishedpages.h"
 
 #include <QFile>
@@ -99,6 +100,7 @@ InputRead ReadInput(const QString& fileName, EncodingChoice encoding, qint64 max
         if (const uchar* mapped = file.map(from, size)) {
             const VanishedPagesGuard guard(
                 QStringLiteral("pattaro-cli: %1 was cut short while it was read\n").arg(name).toUtf8());
+            AdviseReadThrough(mapped, size);
             return use(QByteArrayView(mapped, size));
         }
     }

@@ -24,4 +24,15 @@ void AdviseLargeBuffer(void* data, qsizetype bytes)
 #endif
 }
 
+void AdviseReadThrough(const void* data, qsizetype bytes)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_POPULATE_READ)
+    // An older kernel refuses the advice, which changes nothing.
+    madvise(const_cast<void*>(data), size_t(bytes), MADV_POPULATE_READ);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(bytes);
+#endif
+}
+
 } // namespace pattaro

@@ -11,4 +11,9 @@ namespace pattaro {
 // nothing.
 void AdviseLargeBuffer(void* data, qsizetype bytes);
 
+// Tells the system that a file mapped at `data` is about to be read from
+// start to end: it then maps all its pages in one call, rather than one
+// fault every few pages. Only a hint, as above.
+void AdviseReadThrough(const void* data, qsizetype bytes);
+
 } // namespace pattaro
