@@ -3,6 +3,7 @@
 #include "core/text/utf8decoder.h"
 #include "cli/halves.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace pattaro::cli {
@@ -27,13 +28,15 @@ qsizetype lineEnd(QByteArrayView text, qsizetype at)
 
 qsizetype lineStart(QByteArrayView text, qsizetype at) { return FindLastByte(text, '\n', at) + 1; }
 
-void appendDecoded(QString& piece, QByteArrayView utf8)
+// False, with the piece as it was, when the bytes are not UTF-8.
+bool appendDecoded(QString& piece, QByteArrayView utf8)
 {
     const qsizetype had = piece.size();
     // UTF-8 never takes more code units than bytes.
     piece.resize(had + utf8.size());
     const qsizetype units = DecodeUtf8Strictly(utf8, reinterpret_cast<char16_t*>(piece.data() + had));
-    piece.resize(had + units);
+    piece.resize(had + std::max<qsizetype>(units, 0));
+    return units >= 0;
 }
 
 // Whether so many of the text's first lines hold a literal that looking
@@ -54,22 +57,28 @@ bool commonInLines(QByteArrayView utf8, const std::vector<ByteFinder>& literals)
     return holding * kCommonShare > lines;
 }
 
-qsizetype countLines(RegExp& engine, QByteArrayView utf8, const std::vector<ByteFinder>& literals)
+// The count, or nothing when the text is not UTF-8.
+std::optional<qsizetype> countLines(RegExp& engine, QByteArrayView utf8, const std::vector<ByteFinder>& literals)
 {
     // Where the next piece begins: always a line's start, past the text's
     // end once its last line is taken.
     qsizetype from = 0;
     if (literals.empty() || commonInLines(utf8, literals)) {
-        return engine.CountInPieces([&](QString& piece) {
+        // Every byte is decoded, which checks it on the way.
+        bool utf8Throughout = true;
+        const qsizetype count = engine.CountInPieces([&](QString& piece) {
             if (from > utf8.size())
                 return false;
             const qsizetype end = lineEnd(utf8, std::min(from + kPieceUnits, utf8.size()));
             piece.resize(0);
-            appendDecoded(piece, utf8.sliced(from, end - from));
+            utf8Throughout = appendDecoded(piece, utf8.sliced(from, end - from));
             from = end + 1;
-            return true;
+            return utf8Throughout;
         });
+        return utf8Throughout ? std::optional(count) : std::nullopt;
     }
+    if (!IsUtf8(utf8))
+        return std::nullopt;
     // The lines holding a literal, joined by line feeds: their matches are
     // the text's, as the lines between hold none. Lines close together are
     // taken with those between, which costs less than a piece of their own.
@@ -103,8 +112,7 @@ qsizetype countLines(RegExp& engine, QByteArrayView utf8, const std::vector<Byte
     });
 }
 
-// One half's count, or what stopped it. A half found not to be UTF-8 is
-// not searched.
+// One half's count, or what stopped it.
 struct HalfCount {
     bool utf8 = true;
     qsizetype count = 0;
@@ -114,12 +122,14 @@ struct HalfCount {
 HalfCount countHalf(RegExp& engine, QByteArrayView utf8, const std::vector<ByteFinder>& literals)
 {
     HalfCount half;
-    half.utf8 = IsUtf8(utf8);
-    if (!half.utf8)
-        return half;
     try {
-        half.count = countLines(engine, utf8, literals);
+        const std::optional<qsizetype> count = countLines(engine, utf8, literals);
+        half.utf8 = count.has_value();
+        half.count = count.value_or(0);
     } catch (...) {
+        // The search may have stopped before reaching bytes that are not
+        // UTF-8, which are read another way, where it may not stop.
+        half.utf8 = IsUtf8(utf8);
         half.failure = std::current_exception();
     }
     return half;

@@ -39,7 +39,7 @@ TEST(CliBytesAnswer, PrintsWhatTheDecodedSearchPrintsOrLeavesItToIt)
     QByteArray manyLines;
     for (int i = 0; i < 20000; ++i)
         manyLines += (i % 7 == 0 ? "ab@cd 北京 " : "word 中文 ") + QByteArray::number(i) + (i % 3 ? "\n" : "\r\n");
-    const QByteArray notUtf8Late = manyLines + "caf\xE9\n";
+    const QByteArray notUtf8Late = manyLines + "caf\xE9\n" + QByteArray("word 12\n").repeated(20000);
     const struct {
         const char* name;
         Command command;
