@@ -4,7 +4,6 @@
 // for each pattern and the ratios' geometric mean. Another pattaro-cli may
 // be named as the first argument, to compare builds.
 #include <QByteArray>
-#include <QFile>
 #include <QTemporaryDir>
 #include "bench/support/benchtexts.h"
 #include "bench/support/nodeside.h"
@@ -56,13 +55,8 @@ int main(int argc, char** argv)
     const std::string script = dir.filePath("replace.js").toStdString();
     const std::string cliOut = dir.filePath("cli.txt").toStdString();
     const std::string nodeOut = dir.filePath("node.txt").toStdString();
-    QFile inFile(QString::fromStdString(in));
-    QFile scriptFile(QString::fromStdString(script));
-    if (!inFile.open(QIODevice::WriteOnly) || inFile.write(input()) < 0 || !scriptFile.open(QIODevice::WriteOnly)
-        || scriptFile.write(kNodeScript) < 0)
+    if (!writeFile(in, input()) || !writeFile(script, kNodeScript))
         return 1;
-    inFile.close();
-    scriptFile.close();
 
     const QString nodePath = pattaro::bench::nodePath();
     std::printf("replace with <$&> in %lld code units of words; median (min) of %d runs\n",

@@ -9,7 +9,6 @@
 #include "bench/support/nodeside.h"
 #include "bench/support/processruns.h"
 
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -85,13 +84,8 @@ int main(int argc, char** argv)
     const std::string in = dir.filePath("in.txt").toStdString();
     const std::string script = dir.filePath("count.js").toStdString();
     const std::string cliOut = dir.filePath("cli.txt").toStdString();
-    QFile inFile(QString::fromStdString(in));
-    QFile scriptFile(QString::fromStdString(script));
-    if (!inFile.open(QIODevice::WriteOnly) || inFile.write(mixedText().toUtf8()) < 0
-        || !scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(kNodeScript) < 0)
+    if (!writeFile(in, mixedText().toUtf8()) || !writeFile(script, kNodeScript))
         return 1;
-    inFile.close();
-    scriptFile.close();
 
     Tool rg{"rg", QStandardPaths::findExecutable(QStringLiteral("rg")).toStdString(),
             dir.filePath("rg.txt").toStdString()};

@@ -18,14 +18,9 @@ const QColor kAmberTint(0xFF, 0xE8, 0xB0);
 BacktrackWarning::BacktrackWarning(QLineEdit* box, QCheckBox* caseSensitive, LivePreviewScheduling scheduling)
     : m_box(box), m_caseSensitive(caseSensitive), m_scheduling(std::move(scheduling))
 {
-    if (!m_scheduling.quietTimer)
-        m_scheduling.quietTimer = std::make_shared<QtQuietTimer>(kQuietMilliseconds);
-    if (!m_scheduling.runInBackground) {
-        // One lint at a time; each ends within its bounds (a tenth of a
-        // second of analysis, a few measured searches).
-        m_pool.setMaxThreadCount(1);
-        m_scheduling.runInBackground = [this](std::function<void()> lint) { m_pool.start(std::move(lint)); };
-    }
+    // One lint at a time; each ends within its bounds (a tenth of a second
+    // of analysis, a few measured searches).
+    FillInScheduling(m_scheduling, m_pool, kQuietMilliseconds);
 }
 
 BacktrackWarning::~BacktrackWarning()

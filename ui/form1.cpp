@@ -119,7 +119,7 @@ void Form1::Form_Load()
         QMetaObject::invokeMethod(
             this,
             [this, warning] {
-                m_services.messageBox->show(warning, QStringLiteral("友情提示"), platform::MsgIcon::Exclamation,
+                m_services.messageBox->show(warning, kNoticeTitle, platform::MsgIcon::Exclamation,
                                             platform::MsgButtons::Ok);
             },
             Qt::QueuedConnection);

@@ -45,6 +45,9 @@ class SettingsStore;
 class RichTextBox;
 class orukForms;
 
+// The title of every message box the window shows.
+inline const QString kNoticeTitle = QStringLiteral("友情提示");
+
 // What the window calls outside itself. A field left empty is filled with the
 // real service; tests pass scripted ones so that nothing modal opens.
 struct Form1Services {

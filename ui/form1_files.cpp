@@ -18,7 +18,6 @@ using platform::MsgIcon;
 
 namespace {
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kFilter = QStringLiteral("文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*");
 const QString kOpenTitle = QStringLiteral("打开文本文件");
 const QString kSaveTitle = QStringLiteral("保存替换后的文本");
@@ -45,7 +44,7 @@ void Form1::setUpFiles()
         if (files.size() == 1)
             openTextFile(files.first());
         else
-            m_services.messageBox->show(kOneFileOnly, kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+            m_services.messageBox->show(kOneFileOnly, kNoticeTitle, MsgIcon::Exclamation, MsgButtons::Ok);
     });
 }
 
@@ -61,13 +60,13 @@ bool Form1::openTextFile(const QString& path)
     OpenedText opened = OpenTextFile(*m_services.files, path, *m_services.encodingChooser);
     if (!opened.text) {
         if (!opened.problem.isEmpty())
-            m_services.messageBox->show(opened.problem, kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+            m_services.messageBox->show(opened.problem, kNoticeTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     m_fileFolder = QFileInfo(path).absolutePath();
     m_TXT1->Text(*opened.text);
     if (!opened.notice.isEmpty())
-        m_services.messageBox->show(opened.notice, kTitle, MsgIcon::Information, MsgButtons::Ok);
+        m_services.messageBox->show(opened.notice, kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
 
@@ -98,7 +97,7 @@ void Form1::SaveResult()
     if (saved.saved)
         m_fileFolder = QFileInfo(fileName).absolutePath();
     if (!saved.message.isEmpty())
-        m_services.messageBox->show(saved.message, kTitle, saved.saved ? MsgIcon::Information : MsgIcon::Exclamation,
+        m_services.messageBox->show(saved.message, kNoticeTitle, saved.saved ? MsgIcon::Information : MsgIcon::Exclamation,
                                     MsgButtons::Ok);
 }
 

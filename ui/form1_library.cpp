@@ -22,7 +22,6 @@ namespace {
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kSaveItem = QStringLiteral("保存到表达式库…");
 const QString kImportItem = QStringLiteral("导入表达式库…");
 const QString kExportItem = QStringLiteral("导出表达式库…");
@@ -115,7 +114,7 @@ bool Form1::writeLibrary(const QString& path, const ExpressionLibrary& library)
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (const auto failed = m_services.files->write(path, library.ToJson())) {
         m_services.messageBox->show(QStringLiteral("无法保存表达式库 %1：%2").arg(QDir::toNativeSeparators(path), *failed),
-                                    kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+                                    kNoticeTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     return true;
@@ -124,7 +123,7 @@ bool Form1::writeLibrary(const QString& path, const ExpressionLibrary& library)
 void Form1::saveToLibrary()
 {
     if (m_Text3->text().isEmpty()) {
-        m_services.messageBox->show(QStringLiteral("表达式为空，没有可保存的内容。"), kTitle, MsgIcon::Information,
+        m_services.messageBox->show(QStringLiteral("表达式为空，没有可保存的内容。"), kNoticeTitle, MsgIcon::Information,
                                     MsgButtons::Ok);
         return;
     }
@@ -153,7 +152,7 @@ void Form1::importLibrary()
         imported = ExpressionLibrary::FromJson(read.bytes, &reason);
     if (!imported) {
         m_services.messageBox->show(QStringLiteral("无法导入 %1：%2").arg(QDir::toNativeSeparators(fileName), reason),
-                                    kTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+                                    kNoticeTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     ExpressionLibrary updated = library();

@@ -13,7 +13,6 @@ namespace {
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kNoMatch = QStringLiteral("没有找到任何匹配的项目！");
 
 QString matchesFoundQuestion(qsizetype count)
@@ -39,13 +38,13 @@ void Form1::Command1_Click()
         m_matchList = engine.Execute(m_sourceText, RegExp::Groups::Keep);
         rememberRun();
         if (m_matchList.Count() == 0) {
-            m_services.messageBox->show(kNoMatch, kTitle, MsgIcon::Information, MsgButtons::Ok);
+            m_services.messageBox->show(kNoMatch, kNoticeTitle, MsgIcon::Information, MsgButtons::Ok);
             return;
         }
 
         uncolourSource(0, m_sourceText.size());
 
-        const int answer = m_services.messageBox->show(matchesFoundQuestion(m_matchList.Count()), kTitle,
+        const int answer = m_services.messageBox->show(matchesFoundQuestion(m_matchList.Count()), kNoticeTitle,
                                                        MsgIcon::Information, MsgButtons::YesNo);
         if (answer != platform::kIdYes)
             return;

@@ -12,7 +12,6 @@ namespace {
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kOnePerLineQuestion = QStringLiteral("是否将每个替换后的项目放在独立的一行中？");
 const QString kNoMemory = QStringLiteral("内存不足，容纳不下结果。");
 
@@ -42,7 +41,7 @@ void Form1::Command3_Click()
     engine.Pattern(m_Text3->text());
     if (m_Text4->text().isEmpty())
         return;
-    m_lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kTitle, MsgIcon::Information,
+    m_lineChoice = qint16(m_services.messageBox->show(kOnePerLineQuestion, kNoticeTitle, MsgIcon::Information,
                                                       MsgButtons::YesNo));
     m_sourceText = m_TXT1->Text();
     clearExpressionFault(m_Text3);

@@ -17,14 +17,9 @@ LivePreview::LivePreview(Form1& form, LivePreviewScheduling scheduling)
     , m_scheduling(std::move(scheduling))
     , m_ownCaption(form.Frame1()->title())
 {
-    if (!m_scheduling.quietTimer)
-        m_scheduling.quietTimer = std::make_shared<QtQuietTimer>(kQuietMilliseconds);
-    if (!m_scheduling.runInBackground) {
-        // One search at a time: a superseded one gives up at its next look
-        // at the clock, so the next waits only briefly and no core is held.
-        m_pool.setMaxThreadCount(1);
-        m_scheduling.runInBackground = [this](std::function<void()> search) { m_pool.start(std::move(search)); };
-    }
+    // One search at a time: a superseded one gives up at its next look at
+    // the clock, so the next waits only briefly and no core is held.
+    FillInScheduling(m_scheduling, m_pool, kQuietMilliseconds);
 }
 
 LivePreview::~LivePreview()

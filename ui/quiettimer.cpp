@@ -18,4 +18,14 @@ void QtQuietTimer::Restart(std::function<void()> due)
     m_timer.start();
 }
 
+void FillInScheduling(LivePreviewScheduling& scheduling, QThreadPool& pool, int milliseconds)
+{
+    if (!scheduling.quietTimer)
+        scheduling.quietTimer = std::make_shared<QtQuietTimer>(milliseconds);
+    if (!scheduling.runInBackground) {
+        pool.setMaxThreadCount(1);
+        scheduling.runInBackground = [&pool](std::function<void()> run) { pool.start(std::move(run)); };
+    }
+}
+
 } // namespace pattaro

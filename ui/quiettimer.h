@@ -2,6 +2,7 @@
 
 #include "ui/livepreviewscheduling.h"
 
+#include <QThreadPool>
 #include <QTimer>
 
 namespace pattaro {
@@ -17,5 +18,10 @@ private:
     QTimer m_timer;
     std::function<void()> m_due;
 };
+
+// Fills in what `scheduling` leaves out: a QtQuietTimer of `milliseconds`,
+// and `pool` held to one thread, so that a newer run waits for the older,
+// which gives up at its next look at the clock.
+void FillInScheduling(LivePreviewScheduling& scheduling, QThreadPool& pool, int milliseconds);
 
 } // namespace pattaro

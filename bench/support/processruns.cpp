@@ -53,4 +53,10 @@ QByteArray contents(const std::string& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeFile(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace pattaro::bench

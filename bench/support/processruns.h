@@ -24,5 +24,7 @@ Timing summarize(std::vector<double> times);
 
 // A file's contents; empty when it cannot be read.
 QByteArray contents(const std::string& path);
+// Writes a file whole; false when it cannot.
+bool writeFile(const std::string& path, const QByteArray& bytes);
 
 } // namespace pattaro::bench

@@ -3,6 +3,7 @@
 #include "ui/backtrackwarning.h"
 #include "ui/expressionfault.h"
 #include "ui/form1.h"
+#include "testkit/handfiredtimer.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -13,22 +14,7 @@
 namespace pattaro {
 namespace {
 
-class HandFiredTimer : public QuietTimer {
-public:
-    void Restart(std::function<void()> due) override { m_due = std::move(due); }
-    void Stop() override { m_due = nullptr; }
-    bool IsPending() const { return bool(m_due); }
-    void Fire()
-    {
-        auto due = std::move(m_due);
-        m_due = nullptr;
-        if (due)
-            due();
-    }
-
-private:
-    std::function<void()> m_due;
-};
+using testing::HandFiredTimer;
 
 struct Warned {
     QLineEdit box;

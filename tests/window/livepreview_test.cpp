@@ -7,6 +7,7 @@
 #include "frame/orukforms.h"
 #include "frame/systemmenu.h"
 #include "tests/frame/scripted_popupmenu.h"
+#include "testkit/handfiredtimer.h"
 #include "testkit/scripted_messagebox.h"
 
 #include <QCheckBox>
@@ -20,30 +21,9 @@
 namespace pattaro {
 namespace {
 
+using testing::HandFiredTimer;
 using testing::ScriptedMessageBox;
 using testing::ScriptedPopupMenu;
-
-class HandFiredTimer : public QuietTimer {
-public:
-    void Restart(std::function<void()> due) override
-    {
-        m_due = std::move(due);
-        ++restarts;
-    }
-    void Stop() override { m_due = nullptr; }
-    bool IsPending() const { return bool(m_due); }
-    void Fire()
-    {
-        auto due = std::move(m_due);
-        m_due = nullptr;
-        if (due)
-            due();
-    }
-    int restarts = 0;
-
-private:
-    std::function<void()> m_due;
-};
 
 // The searches the window started, run when and in the order the test says;
 // what each reports comes through the event loop, as from a worker.
